@@ -1,0 +1,69 @@
+#include "core/calibration/model.hpp"
+
+namespace rheo {
+
+CalibrationData::CalibrationData() { reset(); }
+
+void CalibrationData::reset() {
+    for (int i = 0; i < kCellCount; ++i) {
+        cells[i] = CellCalibration{};
+        cells[i].cellNumber = i + 1;
+    }
+    standards.clear();
+    companyName.clear();
+    serialNumber.clear();
+    operatingTemperature = 150;
+    equilibriumTimerMinutes = 1;
+}
+
+LocalDateTime makeLocalDateTime(int year, int month, int day, int hour, int minute,
+                                int second) {
+    LocalDateTime t{year, month, day, hour, minute, second, true};
+    static const int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    const bool monthOk = month >= 1 && month <= 12;
+    const int days = monthOk ? kDaysInMonth[month - 1] + ((month == 2 && leap) ? 1 : 0) : 0;
+    t.valid = year >= 1 && year <= 9999 && monthOk && day >= 1 && day <= days && hour >= 0 &&
+              hour <= 23 && minute >= 0 && minute <= 59 && second >= 0 && second <= 59;
+    return t;
+}
+
+MissingFields missingFields(const CellCalibration& cell) {
+    const struct {
+        double value;
+        const char* label;
+    } fields[] = {
+        {cell.workingShearRate, "Working Shear Rate"},
+        {cell.minShearRate, "Minimum Allowable Shear Rate"},
+        {cell.maxShearRate, "Maximum Allowable Shear Rate"},
+        {cell.capillaryRadius, "Capillary Radius"},
+        {cell.capillaryLength, "Capillary Length"},
+        {cell.constantA, "Cal Constant A"},
+        {cell.constantB, "Cal Constant B"},
+        {cell.rmsPercentDiff, "RMS % Diff"},
+        {cell.cellVolume, "Cell Volume"},
+        {cell.targetEffluxTime, "Target Efflux Time"},
+    };
+    MissingFields missing;
+    for (const auto& field : fields) {
+        if (field.value != 0.0)
+            continue;
+        if (missing.count > 0)
+            missing.names += ", ";
+        missing.names += field.label;
+        ++missing.count;
+    }
+    return missing;
+}
+
+std::string notCalibratedMessage(const MissingFields& missing) {
+    if (missing.count <= 1)
+        return "This cell is not calibrated.\nCalibrate it, load different calibration data, "
+               "or choose a different cell.\nThe value for " +
+               missing.names + " is missing or invalid.";
+    return "This cell is not calibrated.\nCalibrate it, load different calibration data, or "
+           "choose a different cell." +
+           missing.names + " are missing or invalid.";
+}
+
+} // namespace rheo

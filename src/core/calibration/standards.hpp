@@ -1,0 +1,51 @@
+#pragma once
+// The table of standard oils: its order, the pressure of each standard in each cell, and
+// adding, replacing and deleting standards.
+
+#include "core/calibration/model.hpp"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace rheo {
+
+// Seven texts: name, viscosity "%2.3f", the pressure texts of cells 1 to 5.
+struct TargetPressureRow {
+    std::array<std::string, 7> texts;
+
+    bool operator==(const TargetPressureRow&) const = default;
+};
+
+// Ascending viscosity by the program's selection sort: standards of equal viscosity come
+// out in the reverse of their previous relative order, at every sort.
+void SortStandards(CalibrationData& calibration);
+
+// The pressure text of a standard in a cell: "%2.1f" of the target pressure, or "N/A"
+// for a cell that is not calibrated.
+std::string standardPressureText(const CellCalibration& cell, double viscosity);
+
+TargetPressureRow targetPressureRow(const CalibrationData& calibration,
+                                    const ViscosityStandard& standard);
+
+// Sorts the standards and builds one row per standard in the new order.
+std::vector<TargetPressureRow> BuildTargetPressureRows(CalibrationData& calibration);
+
+// The name a standard is stored under: blanks removed (the file reads a name as one
+// word), "No_Name" for a name left empty.
+std::string cleanStandardName(const std::string& typed);
+
+// Adds a standard, replacing the first one of exactly the same name; the list is then
+// sorted again. Returns the name it was stored under.
+std::string AddStandard(CalibrationData& calibration, const std::string& name, double viscosity);
+
+// Removes the standards at the given positions of the current list order (each position
+// as the list stands before any removal). Positions out of range are ignored.
+void DeleteStandards(CalibrationData& calibration, std::vector<size_t> positions);
+
+// Removes the first standard of exactly this name; false when there is none.
+bool DeleteStandardByName(CalibrationData& calibration, const std::string& name);
+
+void DeleteAllStandards(CalibrationData& calibration);
+
+} // namespace rheo

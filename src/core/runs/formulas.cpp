@@ -1,0 +1,11 @@
+#include "core/runs/formulas.hpp"
+
+#include <cmath>
+
+namespace rheo::formulas {
+
+double nonNewtonianCorrection(double eta, double effluxTime, double targetEffluxTime) {
+    return eta * std::pow(effluxTime / targetEffluxTime, -0.1);
+}
+
+} // namespace rheo::formulas

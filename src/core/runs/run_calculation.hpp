@@ -1,0 +1,60 @@
+#pragma once
+// One sample run turned into a result: the calibration check, viscosity, shear rate,
+// Reynolds number and the shear-rate window with its suggested re-run pressure.
+
+#include "core/calibration/model.hpp"
+
+#include <array>
+#include <string>
+#include <variant>
+
+namespace rheo {
+
+struct RunInput {
+    std::string sampleId;
+    double pressure = 0.0;   // psi
+    double effluxTime = 0.0; // s
+    bool newtonian = true;
+};
+
+// Normal up to 500 psi, warning above 500 up to 600, over limit above 600.
+enum class PressureBand { Normal, Warning, OverLimit };
+
+PressureBand ClassifyPressure(double pressure);
+
+// The pressure at which a sample of viscosity eta runs in exactly the cell's T0.
+// Only meaningful for a calibrated cell.
+double TargetPressure(const CellCalibration& cell, double viscosity);
+
+struct RunAccepted {
+    TestResult result;
+};
+struct RunNotCalibrated {
+    MissingFields missing;
+};
+struct RunOutsideWindow {
+    double windowLow = 0.0;  // units of 1e6 1/s
+    double windowHigh = 0.0; // units of 1e6 1/s
+    double suggestedPressure = 0.0;
+    PressureBand band = PressureBand::Normal;
+};
+using RunOutcome = std::variant<RunAccepted, RunNotCalibrated, RunOutsideWindow>;
+
+// Pure: computes the outcome of a run in cell `cellIndex` (0..4) at the given time.
+RunOutcome ComputeRun(const CellCalibration& cell, int cellIndex, const RunInput& input,
+                      const LocalDateTime& now);
+
+// The message the operator sees for a refused run (empty for an accepted one).
+std::string refusalMessage(const RunOutcome& outcome);
+
+// The sample ID as an accepted run stores it: its first 17 characters, "NO_ID" when that
+// is empty or one blank, and every comma replaced by ";" so the results file keeps its fields.
+std::string sampleIdForResult(const std::string& typed);
+
+// The nine texts of a results-list row, in column order.
+std::array<std::string, 9> FormatResultRow(const TestResult& result);
+
+// "MM/DD/YYYY HH:MM" as the list and the reports show a date and time.
+std::string formatDisplayDateTime(const LocalDateTime& dateTime);
+
+} // namespace rheo

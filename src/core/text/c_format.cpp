@@ -1,0 +1,135 @@
+#include "core/text/c_format.hpp"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <locale.h>
+
+namespace rheo {
+namespace {
+
+// The "C" locale, made once; uselocale switches only the calling thread to it.
+locale_t cLocale() {
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale;
+}
+
+class CLocaleScope {
+public:
+    CLocaleScope() : previous_(uselocale(cLocale())) {}
+    ~CLocaleScope() { uselocale(previous_); }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    locale_t previous_;
+};
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+} // namespace
+
+std::string cformat(const char* format, ...) {
+    CLocaleScope scope;
+    char small[256];
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int length = std::vsnprintf(small, sizeof small, format, args);
+    va_end(args);
+    std::string out;
+    if (length < 0) {
+        va_end(again);
+        return out;
+    }
+    if (static_cast<size_t>(length) < sizeof small) {
+        out.assign(small, static_cast<size_t>(length));
+    } else {
+        out.resize(static_cast<size_t>(length) + 1);
+        std::vsnprintf(out.data(), out.size(), format, again);
+        out.resize(static_cast<size_t>(length));
+    }
+    va_end(again);
+    return out;
+}
+
+double cAtof(std::string_view text) {
+    // strtod needs a terminated string; fields are short, a copy is cheap.
+    const std::string copy(text);
+    CLocaleScope scope;
+    return std::strtod(copy.c_str(), nullptr);
+}
+
+int cAtoi(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+bool parseDecimal(std::string_view text, double& value) {
+    const std::string copy(trimmed(text));
+    if (copy.empty())
+        return false;
+    for (const char c : copy) {
+        const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
+                             c == 'e' || c == 'E';
+        if (!allowed)
+            return false; // no "nan", "inf", hex or decimal commas
+    }
+    CLocaleScope scope;
+    char* end = nullptr;
+    errno = 0;
+    const double parsed = std::strtod(copy.c_str(), &end);
+    if (end != copy.c_str() + copy.size() || errno == ERANGE || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool parseWholeNumber(std::string_view text, int& value) {
+    const std::string copy(trimmed(text));
+    if (copy.empty())
+        return false;
+    char* end = nullptr;
+    errno = 0;
+    const long parsed = std::strtol(copy.c_str(), &end, 10);
+    if (end != copy.c_str() + copy.size() || errno == ERANGE || parsed < INT_MIN ||
+        parsed > INT_MAX)
+        return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+} // namespace rheo
