@@ -1,0 +1,41 @@
+#pragma once
+// The results file: a header line and one comma-separated row per accepted run, CR LF line
+// ends, no quoting. Rows read from a file are put in front of the runs already listed.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/calibration/model.hpp"
+#include "core/files/line_reader.hpp"
+#include "core/seams/user_dialogs.hpp"
+
+namespace rheo {
+
+// The exact bytes of the file. An empty sample ID is written as "NO_ID" and, as the program
+// always did, replaced by "NO_ID" in the record itself; IDs are written with at most 17
+// characters.
+std::string resultsFileText(std::vector<TestResult>& results);
+
+// One data row (line end removed) as the reader takes it. False for a row that gives no
+// record (empty or without any field).
+bool parseResultRow(std::string_view row, TestResult& result);
+
+// The records of a whole file's bytes in file order; the header line is skipped.
+std::vector<TestResult> parseResultsText(std::string_view bytes);
+// The same from a reader standing at the start of the file.
+std::vector<TestResult> readResults(LineReader& reader);
+
+// Menu command "Save test data to a file" (and the exit sequence): save dialog, extension
+// check, safe write. True only when the file was written.
+bool saveResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs);
+bool saveResultsFileAt(std::vector<TestResult>& results, const std::string& path,
+                       UserDialogs& dialogs);
+
+// Menu command "Load test data from a file": the records read go in front of `results`, in
+// file order. True when a file was read; on any refusal `results` is untouched.
+bool loadResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs);
+bool loadResultsFileAt(std::vector<TestResult>& results, const std::string& path,
+                       UserDialogs& dialogs);
+
+} // namespace rheo
