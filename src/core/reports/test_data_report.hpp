@@ -1,0 +1,19 @@
+#pragma once
+// The test data report: every accepted run of the list, 51 rows a page under a repeated
+// heading block.
+
+#include "core/calibration/model.hpp"
+#include "core/seams/drawing_surface.hpp"
+
+#include <vector>
+
+namespace rheo {
+
+inline constexpr int kTestDataRowsPerPage = 51;
+
+// Draws the whole report onto the surface, from the start of the job to its end. The
+// header data come from `calibration`; `printedAt` is the date shown on every page.
+void PrintTestData(DrawingSurface& surface, const std::vector<TestResult>& results,
+                   const CalibrationData& calibration, const LocalDateTime& printedAt);
+
+} // namespace rheo
