@@ -1,0 +1,286 @@
+#include "core/files/calibration_file.hpp"
+
+#include <filesystem>
+
+#include "core/files/file_messages.hpp"
+#include "core/files/file_names.hpp"
+#include "core/files/file_numbers.hpp"
+#include "core/files/input_file.hpp"
+#include "core/files/safe_file_writer.hpp"
+#include "core/files/version1_import.hpp"
+#include "core/text/c_format.hpp"
+#include "core/text/words.hpp"
+
+namespace rheo {
+namespace {
+
+constexpr double kShearRateFileUnit = 1e-6;    // held 1/s to the file's 1x10e6 1/s
+constexpr double kShearRateHeldUnit = 1000000; // and back
+
+void appendLine(std::string& out, std::string_view text) {
+    out += text;
+    out += "\r\n";
+}
+
+std::string cellLine(const CellCalibration& cell) {
+    return cformat("%2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f",
+                   cell.workingShearRate * kShearRateFileUnit,
+                   cell.minShearRate * kShearRateFileUnit, cell.maxShearRate * kShearRateFileUnit,
+                   cell.capillaryRadius, cell.capillaryLength, cell.constantA, cell.constantB,
+                   cell.rmsPercentDiff, cell.cellVolume, cell.targetEffluxTime);
+}
+
+std::string abLine(const AbPoint& point) {
+    // The name is copied as bytes: it may be empty, hold blanks or any other byte.
+    return cformat("AB %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %d ", point.knownViscosity,
+                   point.effluxTime, point.pressure, point.calculatedViscosity, point.percentDiff,
+                   point.reynoldsNumber, point.newtonian ? 1 : 0) +
+           point.standardName;
+}
+
+std::string volLine(const VolumePoint& point) {
+    return cformat("VOL %2.8f %2.8f %2.8f %2.8f %2.8f", point.tareWeight, point.fullWeight,
+                   point.density, point.effluxTimeT0, point.volume);
+}
+
+std::string calLine(const ViscosityStandard& standard) {
+    return "CAL " + standard.name + cformat(" %2.4f", standard.viscosity);
+}
+
+bool isBlankLine(std::string_view line) {
+    return firstWord(line).empty();
+}
+
+// The name word of an AB line: bytes 0xCC (uninitialised memory in files of the old
+// program) removed, and "1" standing for no name.
+std::string cleanedStandardName(std::string_view word) {
+    std::string name;
+    for (const char c : word)
+        if (static_cast<unsigned char>(c) != 0xCC)
+            name.push_back(c);
+    if (name == "1")
+        name.clear();
+    return name;
+}
+
+class BodyReader {
+public:
+    explicit BodyReader(CalibrationData& data) : data_(data) {}
+
+    // Lines are told apart by their first word; a name such as "CABLE" is no keyword.
+    void read(std::string_view line) {
+        const std::string_view keyword = firstWord(line);
+        if (keyword == "AB")
+            readAbLine(line);
+        else if (keyword == "VOL")
+            readVolLine(line);
+        else if (keyword == "CAL")
+            readCalLine(line);
+        else if (!isBlankLine(line) && cellLinesRead_ < kCellCount)
+            readCellLine(line);
+    }
+
+private:
+    CellCalibration* currentCell() {
+        return cellLinesRead_ == 0 ? nullptr : &data_.cells[cellLinesRead_ - 1];
+    }
+
+    void readAbLine(std::string_view line) {
+        CellCalibration* cell = currentCell();
+        if (cell == nullptr)
+            return;
+        const auto words = scanWords(line, 9);
+        AbPoint point;
+        double* const numbers[] = {&point.knownViscosity, &point.effluxTime,
+                                   &point.pressure,       &point.calculatedViscosity,
+                                   &point.percentDiff,    &point.reynoldsNumber};
+        for (std::size_t i = 0; i < 6 && i + 1 < words.size(); ++i)
+            *numbers[i] = fileNumber(words[i + 1]);
+        if (words.size() > 7)
+            point.newtonian = cAtoi(words[7]) == 1;
+        if (words.size() > 8)
+            point.standardName = cleanedStandardName(words[8]);
+        cell->abPoints.push_back(std::move(point));
+    }
+
+    void readVolLine(std::string_view line) {
+        CellCalibration* cell = currentCell();
+        if (cell == nullptr)
+            return;
+        const auto words = scanWords(line, 6);
+        VolumePoint point;
+        double* const numbers[] = {&point.tareWeight, &point.fullWeight, &point.density,
+                                   &point.effluxTimeT0, &point.volume};
+        for (std::size_t i = 0; i < 5 && i + 1 < words.size(); ++i)
+            *numbers[i] = fileNumber(words[i + 1]);
+        cell->volumePoints.push_back(point);
+    }
+
+    void readCalLine(std::string_view line) {
+        const auto words = scanWords(line, 3);
+        ViscosityStandard standard;
+        if (words.size() > 1)
+            standard.name = std::string(words[1]);
+        if (words.size() > 2)
+            standard.viscosity = fileNumber(words[2]);
+        data_.standards.push_back(std::move(standard));
+    }
+
+    void readCellLine(std::string_view line) {
+        ++cellLinesRead_;
+        CellCalibration& cell = *currentCell();
+        cell.cellNumber = cellLinesRead_;
+        const auto words = scanWords(line, 10);
+        struct Field {
+            double* value;
+            double scale;
+        };
+        const Field fields[] = {
+            {&cell.workingShearRate, kShearRateHeldUnit},
+            {&cell.minShearRate, kShearRateHeldUnit},
+            {&cell.maxShearRate, kShearRateHeldUnit},
+            {&cell.capillaryRadius, 1},
+            {&cell.capillaryLength, 1},
+            {&cell.constantA, 1},
+            {&cell.constantB, 1},
+            {&cell.rmsPercentDiff, 1},
+            {&cell.cellVolume, 1},
+            {&cell.targetEffluxTime, 1},
+        };
+        for (std::size_t i = 0; i < words.size(); ++i)
+            *fields[i].value = fileNumber(words[i]) * fields[i].scale;
+    }
+
+    CalibrationData& data_;
+    int cellLinesRead_ = 0;
+};
+
+void reportFailedSave(const std::string& path, const SaveOutcome& outcome, UserDialogs& dialogs) {
+    dialogs.inform(saveFailedMessage(path, outcome.reason));
+}
+
+} // namespace
+
+std::string calibrationFileText(const CalibrationData& data) {
+    std::string out;
+    appendLine(out, file_texts::kCalibrationIdentification);
+    appendLine(out, data.companyName);
+    appendLine(out, data.serialNumber);
+    appendLine(out, cformat("%d", static_cast<int>(data.operatingTemperature)));
+    appendLine(out, cformat("%d", static_cast<int>(data.equilibriumTimerMinutes)));
+    for (const CellCalibration& cell : data.cells) {
+        appendLine(out, cellLine(cell));
+        for (const AbPoint& point : cell.abPoints)
+            appendLine(out, abLine(point));
+        for (const VolumePoint& point : cell.volumePoints)
+            appendLine(out, volLine(point));
+    }
+    for (const ViscosityStandard& standard : data.standards)
+        appendLine(out, calLine(standard));
+    return out;
+}
+
+bool isCalibrationIdentification(std::string_view firstLine) {
+    return firstLine == file_texts::kCalibrationIdentification;
+}
+
+void readCalibrationHeaderAndBody(CalibrationData& data, LineReader& reader) {
+    std::string line;
+    if (!reader.next(line))
+        return;
+    data.companyName = line;
+    if (!reader.next(line))
+        return;
+    data.serialNumber = line;
+    if (!reader.next(line))
+        return;
+    data.operatingTemperature = cAtoi(line);
+    if (!reader.next(line))
+        return;
+    data.equilibriumTimerMinutes = cAtoi(line);
+    BodyReader body(data);
+    while (reader.next(line))
+        body.read(line);
+}
+
+void parseCalibrationText(CalibrationData& data, std::string_view bytes) {
+    LineReader reader(bytes);
+    std::string firstLine;
+    if (reader.next(firstLine))
+        readCalibrationHeaderAndBody(data, reader);
+}
+
+bool saveCalibrationFile(const CalibrationData& data, UserDialogs& dialogs) {
+    const auto path = dialogs.chooseFileToSave(file_texts::calibrationSaveDialog());
+    if (!path)
+        return false;
+    return saveCalibrationFileAt(data, *path, dialogs);
+}
+
+bool saveCalibrationFileAt(const CalibrationData& data, const std::string& path,
+                           UserDialogs& dialogs) {
+    if (fileExtension(path) != "dat") {
+        dialogs.inform(file_texts::kUseDatExtension);
+        return false;
+    }
+    const SaveOutcome outcome = saveBytesSafely(path, calibrationFileText(data));
+    if (!outcome.saved) {
+        reportFailedSave(path, outcome, dialogs);
+        return false;
+    }
+    return true;
+}
+
+bool loadCalibrationFile(CalibrationData& data, UserDialogs& dialogs) {
+    const auto path = dialogs.chooseFileToOpen(file_texts::calibrationOpenDialog());
+    if (!path)
+        return false;
+    return loadCalibrationFileAt(data, *path, dialogs);
+}
+
+bool loadCalibrationFileAt(CalibrationData& data, const std::string& path, UserDialogs& dialogs) {
+    const std::string extension = fileExtension(path);
+    if (extension != "dat" && extension != "DAT") {
+        dialogs.inform(file_texts::kSelectValidCalibrationFile);
+        return false;
+    }
+    const InputFile file = openInputFile(path);
+    if (!file) {
+        dialogs.inform(file_texts::kFileDidNotExist);
+        return false;
+    }
+    data.reset();
+    LineReader reader(file.get());
+    std::string firstLine;
+    reader.next(firstLine);
+    if (!isCalibrationIdentification(firstLine))
+        return importVersion1(data, reader, directoryOf(path), dialogs);
+    readCalibrationHeaderAndBody(data, reader);
+    return true;
+}
+
+std::optional<std::string> autoLoadPath(const std::string& appDirectory) {
+    const std::string path = appDirectory + file_texts::kAutoLoadName;
+    if (openInputFile(path))
+        return path;
+    // The save dialog proposes "RHEO.dat"; on a case-sensitive file system that is another
+    // file than "RHEO.DAT", so look for the name in any letter case.
+    return findFileIgnoringCase(directoryOf(path), std::filesystem::path(path).filename().string());
+}
+
+bool autoLoadCalibration(CalibrationData& data, const std::string& appDirectory,
+                         UserDialogs& dialogs) {
+    const auto path = autoLoadPath(appDirectory);
+    const InputFile file = path ? openInputFile(*path) : nullptr;
+    if (!file) {
+        dialogs.inform(file_texts::kAutoLoadFailed);
+        return false;
+    }
+    LineReader reader(file.get());
+    std::string firstLine;
+    reader.next(firstLine); // any first line is taken as the identification
+    readCalibrationHeaderAndBody(data, reader);
+    return true;
+}
+
+} // namespace rheo

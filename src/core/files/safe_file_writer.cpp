@@ -1,0 +1,172 @@
+#include "core/files/safe_file_writer.hpp"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "core/text/c_format.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace rheo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// errno of the call just made, never 0 for a call that reported failure.
+int lastError() {
+    return errno != 0 ? errno : EIO;
+}
+
+std::string describe(const char* step, int error) {
+    return std::string(step) + ": " + std::strerror(error);
+}
+
+// Follows a symbolic link so that the save replaces the file it points to, not the link.
+fs::path resolvedTarget(const std::string& path) {
+    std::error_code error;
+    if (fs::is_symlink(fs::symlink_status(path, error))) {
+        const fs::path resolved = fs::weakly_canonical(path, error);
+        if (!error)
+            return resolved;
+    }
+    return fs::path(path);
+}
+
+// A fresh file beside the target, created exclusively so no other file is ever reused.
+// Permissions follow the target's when it exists (the umask otherwise).
+int createTemporaryBeside(const fs::path& target, std::string& temporaryPath, int& error) {
+    static unsigned counter = 0;
+    std::string base = target.filename().string();
+    if (base.size() > 180)
+        base.resize(180); // leave room for the suffix within the usual 255-byte name limit
+    struct stat targetStat {};
+    const bool targetExists = ::stat(target.c_str(), &targetStat) == 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string name =
+            "." + base + cformat(".saving-%ld-%u", static_cast<long>(::getpid()), counter++);
+        const fs::path candidate = target.parent_path() / name;
+        errno = 0;
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            if (targetExists)
+                ::fchmod(fd, targetStat.st_mode & 07777);
+            temporaryPath = candidate.string();
+            return fd;
+        }
+        if (errno != EEXIST) {
+            error = lastError();
+            return -1;
+        }
+    }
+    error = EEXIST;
+    return -1;
+}
+
+// Makes the rename itself durable; a failure here cannot undo the save any more.
+void syncDirectory(const fs::path& directory) {
+    const int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+SaveSteps systemSaveSteps() {
+    SaveSteps steps;
+    steps.write = [](std::FILE* file, const char* data, std::size_t size) {
+        errno = 0;
+        if (size == 0 || std::fwrite(data, 1, size, file) == size)
+            return 0;
+        return lastError();
+    };
+    steps.flush = [](std::FILE* file) {
+        errno = 0;
+        return std::fflush(file) == 0 ? 0 : lastError();
+    };
+    steps.sync = [](std::FILE* file) {
+        errno = 0;
+        return ::fsync(::fileno(file)) == 0 ? 0 : lastError();
+    };
+    steps.close = [](std::FILE* file) {
+        errno = 0;
+        return std::fclose(file) == 0 ? 0 : lastError();
+    };
+    steps.rename = [](const std::string& from, const std::string& to) {
+        errno = 0;
+        return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError();
+    };
+    return steps;
+}
+
+SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes) {
+    return saveBytesSafely(path, bytes, systemSaveSteps());
+}
+
+SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
+                            const SaveSteps& steps) {
+    SaveOutcome outcome;
+    if (path.empty()) {
+        outcome.reason = "No file name was given";
+        return outcome;
+    }
+    const fs::path target = resolvedTarget(path);
+    std::error_code statusError;
+    const fs::file_status status = fs::status(target, statusError);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        // A device, a directory or a pipe is never replaced by a file.
+        outcome.reason = "It is not an ordinary file";
+        return outcome;
+    }
+
+    std::string temporary;
+    int error = 0;
+    const int fd = createTemporaryBeside(target, temporary, error);
+    if (fd < 0) {
+        outcome.reason = describe("Creating the file failed", error);
+        return outcome;
+    }
+    std::FILE* file = ::fdopen(fd, "wb");
+    if (file == nullptr) {
+        error = lastError();
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        outcome.reason = describe("Creating the file failed", error);
+        return outcome;
+    }
+
+    const char* failedStep = nullptr;
+    if ((error = steps.write(file, bytes.data(), bytes.size())) != 0)
+        failedStep = "Writing failed";
+    else if ((error = steps.flush(file)) != 0)
+        failedStep = "Writing failed";
+    else if ((error = steps.sync(file)) != 0)
+        failedStep = "Writing to the disk failed";
+    const int closeError = steps.close(file);
+    if (failedStep == nullptr && closeError != 0) {
+        error = closeError;
+        failedStep = "Closing the file failed";
+    }
+    if (failedStep == nullptr && (error = steps.rename(temporary, target.string())) != 0)
+        failedStep = "Replacing the file failed";
+    if (failedStep != nullptr) {
+        ::unlink(temporary.c_str());
+        outcome.reason = describe(failedStep, error);
+        return outcome;
+    }
+    syncDirectory(target.parent_path());
+    outcome.saved = true;
+    return outcome;
+}
+
+std::string saveFailedMessage(const std::string& path, const std::string& reason) {
+    return "The file could not be saved:\n" + path + "\n" + reason +
+           ".\nThe previous file was kept unchanged.";
+}
+
+} // namespace rheo
