@@ -1,0 +1,100 @@
+// batch: many sample runs from a CSV file, the accepted ones written as a results file.
+
+#include "cli/command_support.hpp"
+#include "cli/commands.hpp"
+#include "cli/exit_codes.hpp"
+#include "cli/file_access.hpp"
+#include "cli/input_table.hpp"
+#include "cli/output.hpp"
+#include "core/calibration/field_rules.hpp"
+#include "core/runs/run_calculation.hpp"
+#include "core/text/c_format.hpp"
+
+namespace rheo::cli {
+namespace {
+
+constexpr size_t kRunFieldCount = 5; // cell,newtonian,sample id,pressure,efflux time
+
+struct BatchRun {
+    int cellIndex = 0;
+    RunInput input;
+};
+
+// Reads one line of RUNS.csv. A sample ID may itself hold commas: the first two and the
+// last two fields are the numbers, whatever stands between them is the ID. Returns the
+// complaint when the line is no run.
+std::optional<std::string> readRun(const InputLine& line, BatchRun& run) {
+    const auto& fields = line.fields;
+    if (fields.size() < kRunFieldCount)
+        return "A run needs five fields: cell,newtonian,sample id,pressure,efflux time";
+    int cellNumber = 0;
+    if (!parseWholeNumber(fields[0], cellNumber) || cellNumber < 1 || cellNumber > kCellCount)
+        return "The cell number must be a whole number from 1 to 5, not \"" + fields[0] + "\"";
+    const auto newtonian = parseYesNo(fields[1]);
+    if (!newtonian)
+        return "Newtonian must be 1, 0, Yes or No, not \"" + fields[1] + "\"";
+    const std::string& pressure = fields[fields.size() - 2];
+    const std::string& effluxTime = fields[fields.size() - 1];
+    if (!parseDecimal(pressure, run.input.pressure))
+        return "The pressure is not a number: \"" + pressure + "\"";
+    if (!parseDecimal(effluxTime, run.input.effluxTime))
+        return "The efflux time is not a number: \"" + effluxTime + "\"";
+    run.cellIndex = cellNumber - 1;
+    run.input.newtonian = *newtonian;
+    run.input.sampleId = joinFields(fields, 2, fields.size() - 2);
+    return std::nullopt;
+}
+
+} // namespace
+
+int batchCommand(const Words& words) {
+    const std::string name = "batch";
+    int status = kDone;
+    const auto line =
+        readCommandLine(name, words, {{"--calibration"}, {"--runs"}, {"--results"}}, status);
+    if (!line)
+        return status;
+    OptionReader options(line->arguments);
+    const std::string calibrationPath = options.requiredText("--calibration");
+    const std::string runsPath = options.requiredText("--runs");
+    const std::string resultsPath = options.requiredText("--results");
+    options.refusePlainArguments();
+    if (!options.ok())
+        return badCommandLine(name, options.error());
+
+    CalibrationData calibration;
+    if (!loadCalibration(calibrationPath, calibration))
+        return kFileFailed;
+    const auto runs = readInputTable(runsPath);
+    if (!runs)
+        return kFileFailed;
+
+    std::vector<TestResult> accepted;
+    bool anyRefused = false;
+    for (const InputLine& runLine : *runs) {
+        BatchRun run;
+        std::optional<std::string> refusal = readRun(runLine, run);
+        if (!refusal)
+            refusal = fieldRefusal(NumberField::RunPressure, run.input.pressure);
+        if (!refusal)
+            refusal = fieldRefusal(NumberField::RunEffluxTime, run.input.effluxTime);
+        if (!refusal) {
+            const RunOutcome outcome =
+                ComputeRun(calibration.cells[static_cast<size_t>(run.cellIndex)], run.cellIndex,
+                           run.input, line->now);
+            if (const auto* result = std::get_if<RunAccepted>(&outcome))
+                accepted.push_back(result->result);
+            else
+                refusal = refusalMessage(outcome);
+        }
+        if (refusal) {
+            writeLineMessage(runLine.number, *refusal);
+            anyRefused = true;
+        }
+    }
+    if (!saveResults(resultsPath, accepted))
+        return kFileFailed;
+    return anyRefused ? kRefused : kDone;
+}
+
+} // namespace rheo::cli

@@ -1,0 +1,198 @@
+// calibrate volume and calibrate ab: weighings and standard-oil runs from CSV files, each
+// line one Add of the volume or A/B dialog, then what that dialog shows.
+
+#include "cli/command_support.hpp"
+#include "cli/commands.hpp"
+#include "cli/dialog_texts.hpp"
+#include "cli/exit_codes.hpp"
+#include "cli/file_access.hpp"
+#include "cli/input_table.hpp"
+#include "cli/output.hpp"
+#include "core/calibration/ab_regression.hpp"
+#include "core/calibration/field_rules.hpp"
+#include "core/calibration/volume_calculation.hpp"
+#include "core/text/c_format.hpp"
+
+namespace rheo::cli {
+namespace {
+
+struct ListCommand {
+    std::optional<std::string> calibrationPath;
+    std::string outPath;
+    int cellIndex = 0;
+    std::string tablePath;
+};
+
+std::optional<ListCommand> readListCommand(const std::string& name, const Words& words,
+                                           const std::string& tableOption, int& status) {
+    const auto line = readCommandLine(
+        name, words, {{"--calibration"}, {"--out"}, {"--cell"}, {tableOption}}, status);
+    if (!line)
+        return std::nullopt;
+    OptionReader options(line->arguments);
+    ListCommand command;
+    command.calibrationPath = options.text("--calibration");
+    command.outPath = options.requiredText("--out");
+    command.cellIndex = options.requiredCellIndex("--cell");
+    command.tablePath = options.requiredText(tableOption);
+    options.refusePlainArguments();
+    if (!options.ok()) {
+        status = badCommandLine(name, options.error());
+        return std::nullopt;
+    }
+    return command;
+}
+
+// Reads the fields [0, count) of a line as decimal numbers; the complaint when one is none.
+std::optional<std::string> readNumbers(const InputLine& line, const char* const* names,
+                                       size_t count, double* values) {
+    for (size_t i = 0; i < count; ++i) {
+        if (!parseDecimal(line.fields[i], values[i]))
+            return std::string("The ") + names[i] + " is not a number: \"" + line.fields[i] + "\"";
+    }
+    return std::nullopt;
+}
+
+// The first of the fields' own checks that refuses its value, in the dialog's field order.
+std::optional<std::string> firstFieldRefusal(const NumberField* fields, const double* values,
+                                             size_t count) {
+    for (size_t i = 0; i < count; ++i) {
+        if (auto message = fieldRefusal(fields[i], values[i]))
+            return message;
+    }
+    return std::nullopt;
+}
+
+// One line of W.csv: tare weight, full weight, density.
+std::optional<std::string> addWeighing(CellCalibration& cell, const InputLine& line,
+                                       bool& noticeDue) {
+    if (line.fields.size() != 3)
+        return "A weighing needs three fields: tare weight,full weight,density";
+    static const char* const kNames[] = {"tare weight", "full weight", "density"};
+    static const NumberField kFields[] = {NumberField::TareWeight, NumberField::FullWeight,
+                                          NumberField::Density};
+    double values[3] = {};
+    if (auto complaint = readNumbers(line, kNames, 3, values))
+        return complaint;
+    if (auto refusal = firstFieldRefusal(kFields, values, 3))
+        return refusal;
+    const VolumeOutcome outcome = AddVolumePoint(cell, values[0], values[1], values[2]);
+    if (outcome.rejected())
+        return outcome.rejection;
+    noticeDue = outcome.noticeDue;
+    return std::nullopt;
+}
+
+// One line of P.csv: known viscosity, pressure, efflux time, newtonian, standard name. The
+// name is the rest of the line, commas included.
+std::optional<std::string> addStandardRun(CellCalibration& cell, const InputLine& line,
+                                          AbLabels& labels, bool& noticeDue) {
+    if (line.fields.size() < 5)
+        return "A standard run needs five fields: known viscosity,pressure,efflux time,"
+               "newtonian,standard name";
+    static const char* const kNames[] = {"known viscosity", "pressure", "efflux time"};
+    static const NumberField kFields[] = {NumberField::KnownViscosity, NumberField::AbPressure,
+                                          NumberField::AbEffluxTime};
+    double values[3] = {};
+    if (auto complaint = readNumbers(line, kNames, 3, values))
+        return complaint;
+    const auto newtonian = parseYesNo(line.fields[3]);
+    if (!newtonian)
+        return "Newtonian must be 1, 0, Yes or No, not \"" + line.fields[3] + "\"";
+    if (auto refusal = firstFieldRefusal(kFields, values, 3))
+        return refusal;
+    const std::string standardName =
+        cleanAbStandardName(joinFields(line.fields, 4, line.fields.size()));
+    const AbOutcome outcome =
+        AddAbPoint(cell, values[0], values[1], values[2], *newtonian, standardName);
+    if (outcome.rejected())
+        return outcome.rejection;
+    labels = outcome.pointCount < kAbFewestPointsForFit ? abLabelsBeforeFit() : abLabelsOf(cell);
+    noticeDue = outcome.noticeDue;
+    return std::nullopt;
+}
+
+} // namespace
+
+int calibrateVolumeCommand(const Words& words) {
+    const std::string name = "calibrate volume";
+    int status = kDone;
+    const auto command = readListCommand(name, words, "--weighings", status);
+    if (!command)
+        return status;
+    CalibrationData calibration;
+    if (!loadCalibrationIfGiven(command->calibrationPath, calibration))
+        return kFileFailed;
+    const auto lines = readInputTable(command->tablePath);
+    if (!lines)
+        return kFileFailed;
+
+    CellCalibration& cell = calibration.cells[static_cast<size_t>(command->cellIndex)];
+    bool anyRejected = false;
+    bool changed = false;
+    bool noticeDue = false;
+    for (const InputLine& line : *lines) {
+        if (const auto rejection = addWeighing(cell, line, noticeDue)) {
+            writeLineMessage(line.number, *rejection);
+            anyRejected = true;
+        } else {
+            changed = true;
+        }
+    }
+    if (changed && noticeDue)
+        writeLine(stderr, std::string(kVolumeNotice));
+    // What OK of the dialog does when something changed.
+    if (changed)
+        RecomputeAfterVolumeChange(calibration);
+    if (!saveCalibration(command->outPath, calibration))
+        return kFileFailed;
+
+    for (const VolumePoint& point : cell.volumePoints)
+        writeRow(stdout, volumePointRow(point));
+    writeRow(stdout,
+             std::array<std::string, 2>{"Average Volume (ml):", cformat("%2.4f", cell.cellVolume)});
+    writeRow(stdout, std::array<std::string, 2>{"Average Target Efflux Time (T0) (sec):",
+                                                cformat("%2.2f", cell.targetEffluxTime)});
+    return anyRejected ? kRefused : kDone;
+}
+
+int calibrateAbCommand(const Words& words) {
+    const std::string name = "calibrate ab";
+    int status = kDone;
+    const auto command = readListCommand(name, words, "--points", status);
+    if (!command)
+        return status;
+    CalibrationData calibration;
+    if (!loadCalibrationIfGiven(command->calibrationPath, calibration))
+        return kFileFailed;
+    const auto lines = readInputTable(command->tablePath);
+    if (!lines)
+        return kFileFailed;
+
+    CellCalibration& cell = calibration.cells[static_cast<size_t>(command->cellIndex)];
+    AbLabels labels = abLabelsOf(cell); // as the dialog opens
+    bool anyRejected = false;
+    bool added = false;
+    bool noticeDue = false;
+    for (const InputLine& line : *lines) {
+        if (const auto rejection = addStandardRun(cell, line, labels, noticeDue)) {
+            writeLineMessage(line.number, *rejection);
+            anyRejected = true;
+        } else {
+            added = true;
+        }
+    }
+    if (added && noticeDue)
+        writeLine(stderr, std::string(kAbRegressionNotice));
+    if (!saveCalibration(command->outPath, calibration))
+        return kFileFailed;
+
+    for (const AbPoint& point : cell.abPoints)
+        writeRow(stdout, abPointRow(point));
+    writeRow(stdout, std::array<std::string, 2>{"A:", labels.a});
+    writeRow(stdout, std::array<std::string, 2>{"B:", labels.b});
+    writeRow(stdout, std::array<std::string, 2>{"RMS % Diff:", labels.rms});
+    return anyRejected ? kRefused : kDone;
+}
+
+} // namespace rheo::cli

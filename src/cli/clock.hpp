@@ -1,0 +1,18 @@
+#pragma once
+// The local clock of rheo-cli. The core never reads the clock: the time of an accepted run
+// and the date of a report header are passed in from here, or from "--at".
+
+#include "core/calibration/model.hpp"
+
+#include <optional>
+#include <string_view>
+
+namespace rheo::cli {
+
+// "YYYY-MM-DD HH:MM", a real calendar date and time of day; nothing otherwise.
+std::optional<LocalDateTime> parseAtTime(std::string_view text);
+
+// The local date and time now, seconds included.
+LocalDateTime readLocalClock();
+
+} // namespace rheo::cli

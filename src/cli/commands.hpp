@@ -1,0 +1,26 @@
+#pragma once
+// The subcommands of rheo-cli. Each takes the words after its name and returns the exit
+// status (exit_codes.hpp).
+
+#include <string>
+#include <vector>
+
+namespace rheo::cli {
+
+using Words = std::vector<std::string>;
+
+int runCommand(const Words& words);
+int batchCommand(const Words& words);
+int recommendCommand(const Words& words);
+int standardsCommand(const Words& words);
+int mergeCommand(const Words& words);
+int convertCommand(const Words& words);
+int calibrateSettingsCommand(const Words& words);
+int calibrateCellCommand(const Words& words);
+int calibrateVolumeCommand(const Words& words);
+int calibrateAbCommand(const Words& words);
+int calibrateStandardCommand(const Words& words);
+int reportCalibrationCommand(const Words& words);
+int reportResultsCommand(const Words& words);
+
+} // namespace rheo::cli

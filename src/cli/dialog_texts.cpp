@@ -1,0 +1,36 @@
+#include "cli/dialog_texts.hpp"
+
+#include "core/text/c_format.hpp"
+
+namespace rheo::cli {
+
+std::array<std::string, 6> volumePointRow(const VolumePoint& point) {
+    return {cformat("%2.4f", point.tareWeight),
+            cformat("%2.4f", point.fullWeight),
+            cformat("%2.4f", point.fullWeight - point.tareWeight),
+            cformat("%2.4f", point.density),
+            cformat("%2.2f", point.effluxTimeT0),
+            cformat("%2.4f", point.volume)};
+}
+
+std::array<std::string, 8> abPointRow(const AbPoint& point) {
+    return {point.standardName,
+            cformat("%2.3f", point.knownViscosity),
+            cformat("%2.1f", point.pressure),
+            cformat("%4.2f", point.effluxTime),
+            cformat("%2.3f", point.calculatedViscosity),
+            cformat("%2.2f", point.percentDiff),
+            cformat("%2.1f", point.reynoldsNumber),
+            point.newtonian ? "Yes" : "No"};
+}
+
+AbLabels abLabelsOf(const CellCalibration& cell) {
+    return {cformat("%2.6f", cell.constantA), cformat("%2.6f", cell.constantB),
+            cformat("%2.2f", cell.rmsPercentDiff)};
+}
+
+AbLabels abLabelsBeforeFit() {
+    return {"0.00000000", "0.00000000", "0.00000000"};
+}
+
+} // namespace rheo::cli

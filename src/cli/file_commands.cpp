@@ -1,0 +1,73 @@
+// standards, merge and convert: the standards table, joining results files, and bringing a
+// calibration set forward to the current format.
+
+#include "cli/command_support.hpp"
+#include "cli/commands.hpp"
+#include "cli/exit_codes.hpp"
+#include "cli/file_access.hpp"
+#include "cli/output.hpp"
+#include "core/calibration/standards.hpp"
+
+namespace rheo::cli {
+
+int standardsCommand(const Words& words) {
+    const std::string name = "standards";
+    int status = kDone;
+    const auto line = readCommandLine(name, words, {{"--calibration"}}, status);
+    if (!line)
+        return status;
+    OptionReader options(line->arguments);
+    const std::string calibrationPath = options.requiredText("--calibration");
+    options.refusePlainArguments();
+    if (!options.ok())
+        return badCommandLine(name, options.error());
+
+    CalibrationData calibration;
+    if (!loadCalibration(calibrationPath, calibration))
+        return kFileFailed;
+    for (const TargetPressureRow& row : BuildTargetPressureRows(calibration))
+        writeRow(stdout, row.texts);
+    return kDone;
+}
+
+int mergeCommand(const Words& words) {
+    const std::string name = "merge";
+    int status = kDone;
+    const auto line = readCommandLine(name, words, {{"--results"}}, status);
+    if (!line)
+        return status;
+    OptionReader options(line->arguments);
+    const std::string resultsPath = options.requiredText("--results");
+    const auto& inputs = line->arguments.plain();
+    if (inputs.empty())
+        options.complain("at least one results file to join is needed");
+    if (!options.ok())
+        return badCommandLine(name, options.error());
+
+    // Each load puts its rows in front of those already held: loading from the last file
+    // to the first leaves the rows of the first file first.
+    std::vector<TestResult> results;
+    for (auto input = inputs.rbegin(); input != inputs.rend(); ++input) {
+        if (!loadResults(*input, results))
+            return kFileFailed;
+    }
+    return saveResults(resultsPath, results) ? kDone : kFileFailed;
+}
+
+int convertCommand(const Words& words) {
+    const std::string name = "convert";
+    int status = kDone;
+    const auto line = readCommandLine(name, words, {}, status);
+    if (!line)
+        return status;
+    const auto& paths = line->arguments.plain();
+    if (paths.size() != 2)
+        return badCommandLine(name, "needs the file to read and the file to write");
+
+    CalibrationData calibration;
+    if (!loadCalibration(paths[0], calibration))
+        return kFileFailed;
+    return saveCalibration(paths[1], calibration) ? kDone : kFileFailed;
+}
+
+} // namespace rheo::cli

@@ -1,0 +1,89 @@
+// rheo-cli: the calculator without a window, for scripts, LIMS exports and acceptance
+// checks. It calls the same core code as the window.
+
+#include "cli/command_support.hpp"
+#include "cli/commands.hpp"
+#include "cli/exit_codes.hpp"
+#include "cli/output.hpp"
+#include "cli/usage.hpp"
+
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using rheo::cli::Words;
+
+struct Subcommand {
+    const char* name;
+    int (*run)(const Words&);
+};
+
+const Subcommand kSubcommands[] = {
+    {"run", rheo::cli::runCommand},
+    {"batch", rheo::cli::batchCommand},
+    {"recommend", rheo::cli::recommendCommand},
+    {"standards", rheo::cli::standardsCommand},
+    {"merge", rheo::cli::mergeCommand},
+    {"convert", rheo::cli::convertCommand},
+    {"calibrate settings", rheo::cli::calibrateSettingsCommand},
+    {"calibrate cell", rheo::cli::calibrateCellCommand},
+    {"calibrate volume", rheo::cli::calibrateVolumeCommand},
+    {"calibrate ab", rheo::cli::calibrateAbCommand},
+    {"calibrate standard", rheo::cli::calibrateStandardCommand},
+    {"report calibration", rheo::cli::reportCalibrationCommand},
+    {"report results", rheo::cli::reportResultsCommand},
+};
+
+bool hasSecondWord(const std::string& family) {
+    return family == "calibrate" || family == "report";
+}
+
+int dispatch(const Words& words) {
+    using namespace rheo::cli;
+    if (words.empty()) {
+        std::fputs(generalUsage().c_str(), stderr);
+        return kBadCommandLine;
+    }
+    if (words[0] == "--help" || words[0] == "help") {
+        std::fputs(generalUsage().c_str(), stdout);
+        return kDone;
+    }
+    std::string name = words[0];
+    size_t used = 1;
+    if (hasSecondWord(name) && words.size() > 1 && words[1].rfind("--", 0) != 0) {
+        name += " " + words[1];
+        used = 2;
+    }
+    const Words rest(words.begin() + static_cast<std::ptrdiff_t>(used), words.end());
+    for (const Subcommand& subcommand : kSubcommands) {
+        if (name == subcommand.name) {
+            if (asksForHelp(rest)) {
+                std::fputs(commandUsage(name).c_str(), stdout);
+                return kDone;
+            }
+            return subcommand.run(rest);
+        }
+    }
+    if (hasSecondWord(name) && asksForHelp(rest)) {
+        std::fputs(commandUsage(name).c_str(), stdout);
+        return kDone;
+    }
+    return badCommandLine(name, "unknown subcommand");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The locale of the environment, as the window gets it: every number written or read
+    // goes through the C-locale helpers, so "." stays the decimal point under any locale.
+    std::setlocale(LC_ALL, "");
+    const Words words(argv + 1, argv + argc);
+    const int status = dispatch(words);
+    // Output that never reached its destination (a full disk, a closed pipe) is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return status == rheo::cli::kDone ? rheo::cli::kFileFailed : status;
+    return status;
+}

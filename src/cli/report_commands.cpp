@@ -1,0 +1,107 @@
+// report calibration and report results: the printed reports as a PDF file or as the
+// trace of the recording surface.
+
+#include "cli/command_support.hpp"
+#include "cli/commands.hpp"
+#include "cli/exit_codes.hpp"
+#include "cli/file_access.hpp"
+#include "cli/output.hpp"
+#include "cli/pdf_output.hpp"
+#include "core/calibration/application_state.hpp"
+#include "core/files/safe_file_writer.hpp"
+#include "core/reports/calibration_report.hpp"
+#include "core/reports/recording_surface.hpp"
+#include "core/reports/test_data_report.hpp"
+
+namespace rheo::cli {
+namespace {
+
+using Drawing = std::function<void(DrawingSurface&)>;
+
+struct ReportTarget {
+    std::optional<std::string> pdfPath;
+    std::optional<std::string> tracePath;
+};
+
+ReportTarget readTarget(OptionReader& options) {
+    ReportTarget target{options.text("--pdf"), options.text("--trace")};
+    if (target.pdfPath.has_value() == target.tracePath.has_value())
+        options.complain("exactly one of --pdf OUT.pdf and --trace OUT.txt is needed");
+    return target;
+}
+
+// The recording surface at 600 dpi, written out one drawing call a line.
+int writeTrace(const std::string& path, const Drawing& draw) {
+    RecordingSurface surface(600, 600);
+    draw(surface);
+    const SaveOutcome saved = saveBytesSafely(path, surface.trace());
+    if (!saved.saved) {
+        writeLine(stderr, saveFailedMessage(path, saved.reason));
+        return kFileFailed;
+    }
+    return kDone;
+}
+
+int writeReport(const ReportTarget& target, const Drawing& draw) {
+    if (target.pdfPath)
+        return writePdf(*target.pdfPath, draw);
+    return writeTrace(*target.tracePath, draw);
+}
+
+} // namespace
+
+int reportCalibrationCommand(const Words& words) {
+    const std::string name = "report calibration";
+    int status = kDone;
+    const auto line = readCommandLine(
+        name, words, {{"--calibration"}, {"--cell"}, {"--pdf"}, {"--trace"}}, status);
+    if (!line)
+        return status;
+    OptionReader options(line->arguments);
+    const std::string calibrationPath = options.requiredText("--calibration");
+    std::optional<int> cellIndex;
+    if (line->arguments.has("--cell"))
+        cellIndex = options.requiredCellIndex("--cell");
+    const ReportTarget target = readTarget(options);
+    options.refusePlainArguments();
+    if (!options.ok())
+        return badCommandLine(name, options.error());
+
+    ApplicationState app;
+    if (!loadCalibration(calibrationPath, app.calibration))
+        return kFileFailed;
+    const LocalDateTime printedAt = line->now;
+    return writeReport(target, [&](DrawingSurface& surface) {
+        PrintCalibration(surface, app, printedAt, cellIndex);
+    });
+}
+
+int reportResultsCommand(const Words& words) {
+    const std::string name = "report results";
+    int status = kDone;
+    const auto line = readCommandLine(
+        name, words, {{"--results"}, {"--calibration"}, {"--pdf"}, {"--trace"}}, status);
+    if (!line)
+        return status;
+    OptionReader options(line->arguments);
+    const std::string resultsPath = options.requiredText("--results");
+    const auto calibrationPath = options.text("--calibration");
+    const ReportTarget target = readTarget(options);
+    options.refusePlainArguments();
+    if (!options.ok())
+        return badCommandLine(name, options.error());
+
+    // Without a calibration file the header shows the defaults.
+    CalibrationData calibration;
+    if (!loadCalibrationIfGiven(calibrationPath, calibration))
+        return kFileFailed;
+    std::vector<TestResult> results;
+    if (!loadResults(resultsPath, results))
+        return kFileFailed;
+    const LocalDateTime printedAt = line->now;
+    return writeReport(target, [&](DrawingSurface& surface) {
+        PrintTestData(surface, results, calibration, printedAt);
+    });
+}
+
+} // namespace rheo::cli

@@ -1,0 +1,94 @@
+// run and recommend: one sample run, and the recommendation for an estimated viscosity.
+
+#include "cli/command_support.hpp"
+#include "cli/commands.hpp"
+#include "cli/exit_codes.hpp"
+#include "cli/file_access.hpp"
+#include "cli/output.hpp"
+#include "core/calibration/field_rules.hpp"
+#include "core/runs/recommendation.hpp"
+#include "core/runs/run_calculation.hpp"
+
+namespace rheo::cli {
+
+int runCommand(const Words& words) {
+    const std::string name = "run";
+    int status = kDone;
+    const auto line = readCommandLine(name, words,
+                                      {{"--calibration"},
+                                       {"--cell"},
+                                       {"--pressure"},
+                                       {"--efflux-time"},
+                                       {"--non-newtonian", false},
+                                       {"--sample-id"}},
+                                      status);
+    if (!line)
+        return status;
+    OptionReader options(line->arguments);
+    const std::string calibrationPath = options.requiredText("--calibration");
+    const int cellIndex = options.requiredCellIndex("--cell");
+    RunInput input;
+    input.pressure = options.requiredDecimal("--pressure");
+    input.effluxTime = options.requiredDecimal("--efflux-time");
+    input.newtonian = !line->arguments.has("--non-newtonian");
+    input.sampleId = options.text("--sample-id").value_or("");
+    options.refusePlainArguments();
+    if (!options.ok())
+        return badCommandLine(name, options.error());
+
+    CalibrationData calibration;
+    if (!loadCalibration(calibrationPath, calibration))
+        return kFileFailed;
+
+    // The form's own field checks come first: a refused value never reaches the calculation.
+    bool refused = false;
+    for (const auto& [field, value] : {std::pair{NumberField::RunPressure, input.pressure},
+                                       std::pair{NumberField::RunEffluxTime, input.effluxTime}}) {
+        if (const auto message = fieldRefusal(field, value)) {
+            writeLine(stderr, *message);
+            refused = true;
+        }
+    }
+    if (refused)
+        return kRefused;
+
+    const RunOutcome outcome =
+        ComputeRun(calibration.cells[static_cast<size_t>(cellIndex)], cellIndex, input, line->now);
+    if (const auto* accepted = std::get_if<RunAccepted>(&outcome)) {
+        writeRow(stdout, FormatResultRow(accepted->result));
+        return kDone;
+    }
+    writeLine(stderr, refusalMessage(outcome));
+    return kRefused;
+}
+
+int recommendCommand(const Words& words) {
+    const std::string name = "recommend";
+    int status = kDone;
+    const auto line =
+        readCommandLine(name, words, {{"--calibration"}, {"--cell"}, {"--viscosity"}}, status);
+    if (!line)
+        return status;
+    OptionReader options(line->arguments);
+    const std::string calibrationPath = options.requiredText("--calibration");
+    const int cellIndex = options.requiredCellIndex("--cell");
+    const double viscosity = options.requiredDecimal("--viscosity");
+    options.refusePlainArguments();
+    if (!options.ok())
+        return badCommandLine(name, options.error());
+
+    CalibrationData calibration;
+    if (!loadCalibration(calibrationPath, calibration))
+        return kFileFailed;
+    if (const auto message = fieldRefusal(NumberField::EstimatedViscosity, viscosity)) {
+        writeLine(stderr, *message);
+        return kRefused;
+    }
+    const RecommendationText texts =
+        RecommendationTexts(calibration.cells[static_cast<size_t>(cellIndex)], viscosity);
+    writeLine(stdout, texts.recommendedPressure);
+    writeLine(stdout, texts.targetEffluxTime);
+    return kDone;
+}
+
+} // namespace rheo::cli
