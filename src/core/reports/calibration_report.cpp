@@ -1,0 +1,196 @@
+#include "core/reports/calibration_report.hpp"
+
+#include "core/reports/report_frame.hpp"
+#include "core/reports/report_table.hpp"
+#include "core/text/c_format.hpp"
+
+#include <vector>
+
+namespace rheo {
+namespace {
+
+constexpr int kBodyFontUnits = 14;
+
+const TableHeading& cellDataHeading() {
+    static const TableHeading heading{16.0,
+                                      "",
+                                      {{55, "Cell #", ""},
+                                       {183, "Working Shear Rate", "1x10e6 1/sec"},
+                                       {316, "Min Shear Rate", "1x10e6 1/sec"},
+                                       {449, "Max Shear Rate", "1x10e6 1/sec"},
+                                       {582, "Capillary Radius", "mm"},
+                                       {715, "Capillary Length", "mm"}}};
+    return heading;
+}
+
+const TableHeading& constantsHeading() {
+    static const TableHeading heading{16.0,
+                                      "",
+                                      {{55, "Cell #", ""},
+                                       {183, "Cal Constant A", ""},
+                                       {316, "Cal Constant B", ""},
+                                       {449, "RMS % Diff", ""},
+                                       {582, "Volume", "ml"},
+                                       {715, "Target Efflux Time", "sec"}}};
+    return heading;
+}
+
+const TableHeading& standardsHeading() {
+    static const TableHeading heading{20.0,
+                                      "",
+                                      {{70, "Standard Name", ""},
+                                       {170, "Viscosity", "mPa*s"},
+                                       {270, "Cell 1", "psi"},
+                                       {370, "Cell 2", "psi"},
+                                       {470, "Cell 3", "psi"},
+                                       {570, "Cell 4", "psi"},
+                                       {670, "Cell 5", "psi"}}};
+    return heading;
+}
+
+TableHeading volumeHeading(int cellNumber) {
+    return {16.0,
+            cformat("Cell %d   Volume Calculation Data", cellNumber),
+            {{55, "Tare Weight", "grams"},
+             {183, "Full Weight", "grams"},
+             {316, "Difference", "grams"},
+             {449, "Density", "grams/ml"},
+             {582, "T0", "sec"},
+             {715, "Volume", "ml"}}};
+}
+
+TableHeading abHeading(int cellNumber) {
+    return {16.0,
+            cformat("Cell %d   AB Calculation Data", cellNumber),
+            {{50, "Std Name", ""},
+             {165, "Known Visc", "mPa*s"},
+             {280, "Efflux Time", "sec"},
+             {395, "Pressure", "psi"},
+             {510, "Calc Viscosity", "mPa*s"},
+             {625, "% Difference", ""},
+             {740, "Reynolds #", ""}}};
+}
+
+std::vector<std::string> cellDataTexts(const CellCalibration& cell) {
+    return {cformat("%d", cell.cellNumber),
+            cformat("%2.3f", cell.workingShearRate * 1e-6),
+            cformat("%2.3f", cell.minShearRate * 1e-6),
+            cformat("%2.3f", cell.maxShearRate * 1e-6),
+            cformat("%2.4f", cell.capillaryRadius),
+            cformat("%2.4f", cell.capillaryLength)};
+}
+
+std::vector<std::string> constantsTexts(const CellCalibration& cell) {
+    return {cformat("%d", cell.cellNumber),    cformat("%2.6f", cell.constantA),
+            cformat("%2.6f", cell.constantB),  cformat("%2.2f", cell.rmsPercentDiff),
+            cformat("%2.4f", cell.cellVolume), cformat("%2.2f", cell.targetEffluxTime)};
+}
+
+std::vector<std::string> volumeTexts(const VolumePoint& point) {
+    // The difference is recomputed here; the weighing does not hold it.
+    return {cformat("%2.4f", point.tareWeight),
+            cformat("%2.4f", point.fullWeight),
+            cformat("%2.4f", point.fullWeight - point.tareWeight),
+            cformat("%2.4f", point.density),
+            cformat("%2.2f", point.effluxTimeT0),
+            cformat("%2.4f", point.volume)};
+}
+
+std::vector<std::string> abTexts(const AbPoint& point) {
+    return {point.standardName,
+            cformat("%2.3f", point.knownViscosity),
+            cformat("%2.2f", point.effluxTime),
+            cformat("%2.1f", point.pressure),
+            cformat("%2.3f", point.calculatedViscosity),
+            cformat("%2.2f", point.percentDiff),
+            cformat("%2.1f", point.reynoldsNumber)};
+}
+
+// Starts a cell section at row k, or at row 0 of a new page when its points would pass
+// the row limit (or, on a short page, when its headings and first point would not fit).
+void startCellSection(ReportFrame& frame, SectionRows& rows, int k, std::size_t pointCount) {
+    const long long end = static_cast<long long>(k) + static_cast<long long>(pointCount);
+    const int firstLine = k + 2 + (pointCount > 0 ? 1 : 0);
+    if (end > kCalibrationSectionRowLimit || (k > 0 && !frame.rowFits(firstLine))) {
+        frame.newPage();
+        k = 0;
+    }
+    rows.start(k);
+}
+
+// The volume section, the A/B section and the constants line of one cell; returns the row
+// at which the next cell's section would start.
+int printCellSections(ReportFrame& frame, const CellCalibration& cell, int k, bool oneCell) {
+    const TableHeading volume = volumeHeading(cell.cellNumber);
+    SectionRows volumeRows(frame, volume);
+    startCellSection(frame, volumeRows, k, cell.volumePoints.size());
+    for (const VolumePoint& point : cell.volumePoints)
+        drawTableRow(frame, volume.columns, volumeTexts(point), volumeRows.next());
+    k = volumeRows.lastRow() + 2;
+
+    const TableHeading ab = abHeading(cell.cellNumber);
+    SectionRows abRows(frame, ab);
+    startCellSection(frame, abRows, k, cell.abPoints.size());
+    for (const AbPoint& point : cell.abPoints)
+        drawTableRow(frame, ab.columns, abTexts(point), abRows.next());
+
+    // The one-cell report leaves two empty rows above its constants line.
+    const int line = abRows.next(oneCell ? 2 : 0);
+    const double y = frame.rowY(line);
+    frame.labelledValue("Cal Constant A: ", cformat("%2.6f", cell.constantA), 170, y);
+    frame.labelledValue("Cal Constant B: ", cformat("%2.6f", cell.constantB), 370, y);
+    frame.labelledValue("RMS % Diff: ", cformat("%2.2f", cell.rmsPercentDiff), 570, y);
+    return line + 2;
+}
+
+} // namespace
+
+bool PrintCalibration(DrawingSurface& surface, ApplicationState& app,
+                      const LocalDateTime& printedAt, std::optional<int> cellIndex) {
+    if (cellIndex && (*cellIndex < 0 || *cellIndex >= kCellCount))
+        return false;
+    std::vector<int> cells;
+    if (cellIndex)
+        cells.push_back(*cellIndex);
+    else
+        cells = {0, 1, 2, 3, 4};
+    const bool oneCell = cellIndex.has_value();
+
+    ReportFrame frame(surface, reportHeaderData(app.calibration), printedAt, kBodyFontUnits,
+                      app.reportLayoutValue);
+    frame.begin();
+
+    drawTableHeading(frame, cellDataHeading(), 0);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        drawTableRow(frame, cellDataHeading().columns,
+                     cellDataTexts(app.calibration.cells[cells[i]]), 2 + static_cast<int>(i));
+    }
+
+    const int constantsRow = oneCell ? 4 : 8;
+    drawTableHeading(frame, constantsHeading(), constantsRow);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        drawTableRow(frame, constantsHeading().columns,
+                     constantsTexts(app.calibration.cells[cells[i]]),
+                     constantsRow + 2 + static_cast<int>(i));
+    }
+
+    app.targetPressureRows = BuildTargetPressureRows(app.calibration);
+    int k = 8;
+    if (!oneCell) {
+        SectionRows standards(frame, standardsHeading());
+        standards.start(16);
+        for (const TargetPressureRow& row : app.targetPressureRows) {
+            drawTableRow(frame, standardsHeading().columns, {row.texts.begin(), row.texts.end()},
+                         standards.next());
+        }
+        k = standards.lastRow() + 2;
+    }
+
+    for (const int index : cells)
+        k = printCellSections(frame, app.calibration.cells[index], k, oneCell);
+
+    frame.end();
+    return true;
+}
+
+} // namespace rheo
