@@ -17,7 +17,8 @@ struct RunInput {
     bool newtonian = true;
 };
 
-// Normal up to 500 psi, warning above 500 up to 600, over limit above 600.
+// Normal up to 500 psi, warning above 500 up to 600, over limit above 600 (and for a
+// pressure that is no number).
 enum class PressureBand { Normal, Warning, OverLimit };
 
 PressureBand ClassifyPressure(double pressure);
@@ -47,14 +48,16 @@ RunOutcome ComputeRun(const CellCalibration& cell, int cellIndex, const RunInput
 // The message the operator sees for a refused run (empty for an accepted one).
 std::string refusalMessage(const RunOutcome& outcome);
 
-// The sample ID as an accepted run stores it: its first 17 characters, "NO_ID" when that
-// is empty or one blank, and every comma replaced by ";" so the results file keeps its fields.
+// The sample ID as an accepted run stores it: its first 17 characters with every comma
+// replaced by ";" and every line break by a blank (so the results file keeps its fields and
+// rows), "NO_ID" when that is empty or one blank.
 std::string sampleIdForResult(const std::string& typed);
 
 // The nine texts of a results-list row, in column order.
 std::array<std::string, 9> FormatResultRow(const TestResult& result);
 
-// "MM/DD/YYYY HH:MM" as the list and the reports show a date and time.
+// "MM/DD/YYYY HH:MM" as the list and the reports show a date and time; "invalid date" for a
+// value that names no calendar date (read from a results file).
 std::string formatDisplayDateTime(const LocalDateTime& dateTime);
 
 } // namespace rheo

@@ -1,0 +1,164 @@
+#include "core/runs/run_calculation.hpp"
+
+#include "core/runs/formulas.hpp"
+#include "core/text/c_format.hpp"
+
+#include <type_traits>
+#include <utility>
+
+namespace rheo {
+namespace {
+
+// Shear rates are held in 1/s and shown, filed and compared in units of 1e6 1/s.
+constexpr double kToDisplayShearRate = 0.000001;
+// The suggested re-run pressure lies this much above the target pressure.
+constexpr double kSuggestedPressureMargin = 1.0075;
+constexpr double kNormalBandLimit = 500;  // psi
+constexpr double kWarningBandLimit = 600; // psi, the maximum operating pressure
+constexpr std::size_t kSampleIdLength = 17;
+
+// Month, day, hour and minute always take two digits.
+std::string twoDigits(int value) {
+    return cformat(value < 10 ? "0%d" : "%d", value);
+}
+
+} // namespace
+
+PressureBand ClassifyPressure(double pressure) {
+    // Written so that a pressure that is no number falls into the over-limit band, the
+    // one whose message names no pressure.
+    if (pressure <= kNormalBandLimit)
+        return PressureBand::Normal;
+    if (pressure <= kWarningBandLimit)
+        return PressureBand::Warning;
+    return PressureBand::OverLimit;
+}
+
+double TargetPressure(const CellCalibration& cell, double viscosity) {
+    return formulas::targetPressure(cell.constantA, cell.constantB, cell.targetEffluxTime,
+                                    viscosity);
+}
+
+RunOutcome ComputeRun(const CellCalibration& cell, int cellIndex, const RunInput& input,
+                      const LocalDateTime& now) {
+    MissingFields missing = missingFields(cell);
+    if (!missing.empty())
+        return RunNotCalibrated{std::move(missing)};
+
+    const double windowLow = cell.minShearRate * kToDisplayShearRate;
+    const double windowHigh = cell.maxShearRate * kToDisplayShearRate;
+
+    const double rawViscosity =
+        formulas::viscosity(cell.constantA, cell.constantB, input.pressure, input.effluxTime);
+    double viscosity = rawViscosity;
+    if (!input.newtonian)
+        viscosity =
+            formulas::nonNewtonianCorrection(rawViscosity, input.effluxTime, cell.targetEffluxTime);
+
+    const double shearRate =
+        formulas::shearRate(cell.cellVolume, cell.capillaryRadius, input.effluxTime) *
+        kToDisplayShearRate;
+
+    // Both bounds are inclusive; a shear rate that is no number fails both comparisons.
+    if (!(windowLow <= shearRate && shearRate <= windowHigh)) {
+        // The uncorrected viscosity, also for a run that is not Newtonian.
+        const double suggested = TargetPressure(cell, rawViscosity) * kSuggestedPressureMargin;
+        return RunOutsideWindow{windowLow, windowHigh, suggested, ClassifyPressure(suggested)};
+    }
+
+    // A viscosity that is not positive is stored as 0 with a Reynolds number of 0. One that
+    // is no number at all (a negative T0 in the correction) is treated the same way, so that
+    // the list and the results file never hold "nan".
+    double reynolds = 0.0;
+    if (!(viscosity > 0.0)) {
+        viscosity = 0.0;
+    } else {
+        reynolds = formulas::reynoldsNumber(cell.cellVolume, cell.capillaryRadius, input.effluxTime,
+                                            viscosity);
+        if (!(reynolds >= 0.0))
+            reynolds = 0.0;
+    }
+
+    TestResult result;
+    result.sampleId = sampleIdForResult(input.sampleId);
+    result.cellNumber = cellIndex + 1;
+    result.viscosity = viscosity;
+    result.shearRate = shearRate;
+    result.reynoldsNumber = reynolds;
+    result.newtonian = input.newtonian;
+    result.pressure = input.pressure;
+    result.effluxTime = input.effluxTime;
+    result.dateTime = now;
+    return RunAccepted{std::move(result)};
+}
+
+std::string refusalMessage(const RunOutcome& outcome) {
+    return std::visit(
+        [](const auto& o) -> std::string {
+            using Kind = std::decay_t<decltype(o)>;
+            if constexpr (std::is_same_v<Kind, RunNotCalibrated>) {
+                return notCalibratedMessage(o.missing);
+            } else if constexpr (std::is_same_v<Kind, RunOutsideWindow>) {
+                switch (o.band) {
+                case PressureBand::Normal:
+                    return cformat("Sample Run did not fall within\nShearRateMin %2.3f and "
+                                   "ShearRateMax %2.3f.\nRun the sample again at %2.2f psi.",
+                                   o.windowLow, o.windowHigh, o.suggestedPressure);
+                case PressureBand::Warning:
+                    return cformat("Sample Run did not fall within\nShearRateMin %2.3f and "
+                                   "ShearRateMax %2.3f.\nRun the sample again at %2.2f "
+                                   "psi.\nWarning: pressures above 500 psi are not recommended",
+                                   o.windowLow, o.windowHigh, o.suggestedPressure);
+                case PressureBand::OverLimit:
+                    break;
+                }
+                return cformat("Sample Run did not fall within\nShearRateMin %2.3f and "
+                               "ShearRateMax %2.3f.\nTo fall within the min and max shear rate "
+                               "you would have to run at a pressure higher than 600 psi, which "
+                               "is the max operating pressure.",
+                               o.windowLow, o.windowHigh);
+            } else {
+                return std::string();
+            }
+        },
+        outcome);
+}
+
+std::string sampleIdForResult(const std::string& typed) {
+    // The results file separates its fields with commas and its rows with line breaks;
+    // either inside an ID would shift or split the row when it is read back.
+    std::string id = typed.substr(0, kSampleIdLength);
+    for (char& c : id) {
+        if (c == ',')
+            c = ';';
+        else if (c == '\r' || c == '\n')
+            c = ' ';
+    }
+    if (id.empty() || id == " ")
+        return "NO_ID";
+    return id;
+}
+
+std::array<std::string, 9> FormatResultRow(const TestResult& result) {
+    return {
+        result.sampleId,
+        cformat("%d", result.cellNumber),
+        cformat("%2.3f", result.viscosity),
+        cformat("%2.3f", result.shearRate),
+        cformat("%2.1f", result.reynoldsNumber),
+        result.newtonian ? "Yes" : "No",
+        cformat("%2.1f", result.pressure),
+        cformat("%4.2f", result.effluxTime),
+        formatDisplayDateTime(result.dateTime),
+    };
+}
+
+std::string formatDisplayDateTime(const LocalDateTime& dateTime) {
+    if (!dateTime.valid)
+        return "invalid date";
+    return cformat("%s/%s/%d %s:%s", twoDigits(dateTime.month).c_str(),
+                   twoDigits(dateTime.day).c_str(), dateTime.year, twoDigits(dateTime.hour).c_str(),
+                   twoDigits(dateTime.minute).c_str());
+}
+
+} // namespace rheo
