@@ -1,0 +1,106 @@
+#include "gui/platform/report_output.hpp"
+
+#include "gui/platform/qt_paint_surface.hpp"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace rheo {
+namespace {
+
+constexpr int kPdfDotsPerInch = 600;
+
+// The PDF needs fonts, hence a GUI application. A command-line caller has none: make one on
+// the offscreen platform and keep it for the rest of the process.
+bool ensureGuiApplication(std::string& error) {
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 3;
+        static char name[] = "rheo";
+        static char option[] = "-platform";
+        static char platform[] = "offscreen";
+        static char* argv[] = {name, option, platform, nullptr};
+        new QGuiApplication(argc, argv);
+    }
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
+        error = "A PDF report needs a graphical application object.";
+        return false;
+    }
+    return true;
+}
+
+std::string text(const QString& message) {
+    return message.toLocal8Bit().toStdString();
+}
+
+} // namespace
+
+bool writeReportPdf(const std::string& path, const ReportDrawing& draw, std::string& error) {
+    error.clear();
+    if (!ensureGuiApplication(error))
+        return false;
+    // The PDF is written beside its target and takes its place only when complete.
+    QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = "Cannot create the PDF file " + path + ": " + text(file.errorString());
+        return false;
+    }
+    bool drawn = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setCreator("Tribon Viscometer V2.0");
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                         QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch));
+        QtPaintSurface surface(writer, [&writer](const QString& name) { writer.setTitle(name); });
+        draw(surface);
+        drawn = surface.finish();
+    }
+    if (!drawn) {
+        file.cancelWriting();
+        error = "Cannot write the PDF file " + path + ": the report could not be drawn.";
+        return false;
+    }
+    if (!file.commit()) {
+        error = "Cannot write the PDF file " + path + ": " + text(file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool printReport(const ReportDrawing& draw, std::string& error, QWidget* parent) {
+    error.clear();
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    QtPaintSurface surface(printer, [&printer](const QString& name) { printer.setDocName(name); });
+    draw(surface);
+    if (!surface.finish()) {
+        error = "The report could not be printed on " + text(printer.printerName()) + ".";
+        return false;
+    }
+    return true;
+}
+
+void previewReport(const ReportDrawing& draw, QWidget* parent) {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&draw](QPrinter* target) {
+                         QtPaintSurface surface(
+                             *target, [target](const QString& name) { target->setDocName(name); });
+                         draw(surface);
+                         surface.finish();
+                     });
+    dialog.exec();
+}
+
+} // namespace rheo
