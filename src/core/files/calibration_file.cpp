@@ -148,7 +148,7 @@ private:
             {&cell.targetEffluxTime, 1},
         };
         for (std::size_t i = 0; i < words.size(); ++i)
-            *fields[i].value = fileNumber(words[i]) * fields[i].scale;
+            *fields[i].value = scaledFileNumber(words[i], fields[i].scale);
     }
 
     CalibrationData& data_;

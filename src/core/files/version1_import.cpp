@@ -91,7 +91,7 @@ void readSettingsFile(CalibrationData& data, LineReader& settings) {
           &CellCalibration::minShearRate}) {
         if (!settings.next(line))
             return;
-        const double value = fileNumber(line) * kShearRateHeldUnit;
+        const double value = scaledFileNumber(line, kShearRateHeldUnit);
         for (CellCalibration& cell : data.cells)
             cell.*shearRate = value;
     }
