@@ -8,11 +8,13 @@
 namespace rheo::cli {
 namespace {
 
-const OptionSpec* findSpec(const std::vector<OptionSpec>& specs, const std::string& name) {
-    static const std::vector<OptionSpec> common = {{"--help", false}, {"--at", true}};
-    for (const auto* list : {&specs, &common}) {
-        const auto found = std::find_if(list->begin(), list->end(),
-                                        [&](const OptionSpec& spec) { return spec.name == name; });
+const AcceptedOption* findAccepted(const std::vector<AcceptedOption>& accepted,
+                                   const std::string& name) {
+    static const std::vector<AcceptedOption> common = {{"--help", false}, {"--at", true}};
+    for (const auto* list : {&accepted, &common}) {
+        const auto found =
+            std::find_if(list->begin(), list->end(),
+                         [&](const AcceptedOption& option) { return option.name == name; });
         if (found != list->end())
             return &*found;
     }
@@ -26,7 +28,7 @@ bool looksLikeOption(const std::string& word) {
 } // namespace
 
 std::optional<Arguments> Arguments::parse(const std::vector<std::string>& words,
-                                          const std::vector<OptionSpec>& specs,
+                                          const std::vector<AcceptedOption>& accepted,
                                           std::string& error) {
     Arguments parsed;
     for (size_t i = 0; i < words.size(); ++i) {
@@ -38,8 +40,8 @@ std::optional<Arguments> Arguments::parse(const std::vector<std::string>& words,
         // "--name=value" is read like "--name value".
         const size_t equals = word.find('=');
         const std::string name = word.substr(0, equals);
-        const OptionSpec* spec = findSpec(specs, name);
-        if (spec == nullptr) {
+        const AcceptedOption* option = findAccepted(accepted, name);
+        if (option == nullptr) {
             error = "unknown option " + name;
             return std::nullopt;
         }
@@ -48,7 +50,7 @@ std::optional<Arguments> Arguments::parse(const std::vector<std::string>& words,
             return std::nullopt;
         }
         std::string value;
-        if (spec->takesValue) {
+        if (option->takesValue) {
             if (equals != std::string::npos) {
                 value = word.substr(equals + 1);
             } else if (i + 1 < words.size()) {

@@ -9,17 +9,18 @@
 
 namespace rheo::cli {
 
-struct OptionSpec {
+struct AcceptedOption {
     std::string name; // with its dashes: "--cell"
     bool takesValue = true;
 };
 
 class Arguments {
 public:
-    // Reads `words` against `specs` (plus "--help" and "--at", which every subcommand
+    // Reads `words` against `accepted` (plus "--help" and "--at", which every subcommand
     // accepts). On a bad command line returns nothing and sets `error`.
     static std::optional<Arguments> parse(const std::vector<std::string>& words,
-                                          const std::vector<OptionSpec>& specs, std::string& error);
+                                          const std::vector<AcceptedOption>& accepted,
+                                          std::string& error);
 
     bool has(const std::string& name) const;
     // The value of an option that takes one; nothing when it was not given.

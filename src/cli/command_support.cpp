@@ -15,9 +15,10 @@ int badCommandLine(const std::string& command, const std::string& complaint) {
 
 std::optional<CommandLine> readCommandLine(const std::string& command,
                                            const std::vector<std::string>& words,
-                                           const std::vector<OptionSpec>& specs, int& exitCode) {
+                                           const std::vector<AcceptedOption>& accepted,
+                                           int& exitCode) {
     std::string complaint;
-    auto arguments = Arguments::parse(words, specs, complaint);
+    auto arguments = Arguments::parse(words, accepted, complaint);
     if (!arguments) {
         exitCode = badCommandLine(command, complaint);
         return std::nullopt;

@@ -27,6 +27,7 @@ struct CommandLine {
 // the usage are already written and `exitCode` holds the status to return.
 std::optional<CommandLine> readCommandLine(const std::string& command,
                                            const std::vector<std::string>& words,
-                                           const std::vector<OptionSpec>& specs, int& exitCode);
+                                           const std::vector<AcceptedOption>& accepted,
+                                           int& exitCode);
 
 } // namespace rheo::cli
