@@ -71,7 +71,6 @@ public:
     int toDeviceX(double units) const;
     int toDeviceY(double units) const;
     int pageNumber() const { return page_; }
-    const std::string& dateText() const { return dateText_; }
 
 private:
     struct Placed {

@@ -319,13 +319,5 @@ TEST(CalibrationReport, ACellIndexOutsideTheFiveCellsDrawsNothing) {
     EXPECT_EQ(app.calibration.standards[0].name, "X");
 }
 
-TEST(CalibrationReport, TheReportChangesNoFlag) {
-    ApplicationState app;
-    addStandards(app.calibration, 2);
-    print(app);
-    EXPECT_FALSE(app.calibrationChanged);
-    EXPECT_FALSE(app.testDataChanged);
-}
-
 } // namespace
 } // namespace rheo

@@ -160,17 +160,6 @@ TEST(ReportFrame, LaterPagesRepeatTheHeaderWhereThePageOneLinesStood) {
     EXPECT_EQ(afterPageTen[3].colour, kBandGrey);
 }
 
-TEST(ReportFrame, EveryPageShowsTheDateTakenOnceFromTheArgument) {
-    RecordingSurface surface;
-    ReportFrame frame(surface, acme(), makeLocalDateTime(2014, 12, 31, 23, 59), 13, 17);
-    frame.begin();
-    frame.newPage();
-    frame.end();
-    EXPECT_EQ(frame.dateText(), "12/31/2014 23:59");
-    EXPECT_TRUE(findText(surface, "12/31/2014 23:59    Page 1"));
-    EXPECT_TRUE(findText(surface, "12/31/2014 23:59    Page 2"));
-}
-
 TEST(ReportFrame, ARowFitsWhenItsTextEndsOnThePrintablePage) {
     RecordingSurface surface; // 6300 px tall
     ReportFrame frame(surface, acme(), kMarch5, 14, 17);
