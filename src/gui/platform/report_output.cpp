@@ -18,10 +18,23 @@ namespace {
 
 constexpr int kPdfDotsPerInch = 600;
 
+QtMessageHandler previousHandler = nullptr;
+
+// Qt's note that a headless session has no runtime directory says nothing to the person
+// running a command; it would only clutter the messages on standard error.
+void quietHeadlessHandler(QtMsgType type, const QMessageLogContext& context,
+                          const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (previousHandler != nullptr)
+        previousHandler(type, context, message);
+}
+
 // The PDF needs fonts, hence a GUI application. A command-line caller has none: make one on
 // the offscreen platform and keep it for the rest of the process.
 bool ensureGuiApplication(std::string& error) {
     if (QCoreApplication::instance() == nullptr) {
+        previousHandler = qInstallMessageHandler(quietHeadlessHandler);
         static int argc = 3;
         static char name[] = "rheo";
         static char option[] = "-platform";
