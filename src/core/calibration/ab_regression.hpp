@@ -1,0 +1,67 @@
+#pragma once
+// The constants A and B of a cell, fitted by least squares over runs of standard oils of
+// known viscosity (its A/B points). Dividing eta = A*P*T - B/T by P*T gives
+// y = A - B*x with x = 1/(P*T*T) and y = eta_known/(P*T).
+
+#include "core/calibration/model.hpp"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rheo {
+
+inline constexpr std::string_view kAbRangeRejection =
+    "Known Viscosity, Efflux Time, and Pressure must all be non zero and non negative.\n"
+    "Pressures above 600 PSI are also inappropriate.";
+inline constexpr std::string_view kAbCellDataRejection =
+    "The capillary radius, cell volume, and T0 are needed for this calculation.";
+// The standard flowed too slowly (more than 20 % above T0).
+inline constexpr std::string_view kAbTooSlowRejection =
+    "The efflux time was not within +-20% of the target efflux time.\n"
+    "Please run the sample again at a higher pressure.";
+// The standard flowed too fast (more than 20 % below T0).
+inline constexpr std::string_view kAbTooFastRejection =
+    "The efflux time was not within +-20% of the target efflux time.\n"
+    "Please run the sample again at a lower pressure.";
+inline constexpr std::string_view kAbRegressionNotice =
+    "The constants A and B are determined through regression.\n"
+    "At least 4 data points are needed for an accurate result.\nPlease add more data.";
+
+// A and B are fitted from this many points on; below it they are 0.
+inline constexpr std::size_t kAbFewestPointsForFit = 3;
+// Fewer points than this make the regression notice due.
+inline constexpr std::size_t kAbFewestPointsWithoutNotice = 4;
+
+struct AbOutcome {
+    // The message to show when the change was refused; the cell is then unchanged.
+    std::optional<std::string> rejection;
+    std::size_t pointCount = 0; // points the cell holds afterwards
+    bool noticeDue = false;     // show kAbRegressionNotice after updating the view
+
+    bool rejected() const { return rejection.has_value(); }
+};
+
+// Checks the run against the cell (range, then radius/volume/T0, then efflux time within
+// +-20 % of T0, both bounds accepted), appends it and refits. Values that are not finite
+// numbers are refused with the range message.
+AbOutcome AddAbPoint(CellCalibration& cell, double knownViscosity, double pressure,
+                     double effluxTime, bool newtonian, const std::string& standardName);
+
+// Removes the points at `positions`: row numbers of the list as it stands before this
+// call (the rows selected in the dialog), in any order. Duplicates and rows past the end
+// are ignored. The result is the same as the dialog removing the lowest selected row one
+// at a time. The cell is then refitted once; with no point removed nothing changes.
+AbOutcome RemoveAbPoints(CellCalibration& cell, std::vector<std::size_t> positions);
+
+// Removes every point; A, B and the RMS % difference become 0. No notice.
+void ClearAbPoints(CellCalibration& cell);
+
+// Fits A and B over all points and recomputes every point's calculated viscosity, %
+// difference and Reynolds number, and the RMS % difference. With fewer than 3 points A,
+// B and the RMS % difference become 0 and the points keep their values.
+void RecomputeAb(CellCalibration& cell);
+
+} // namespace rheo
