@@ -1,0 +1,93 @@
+#include "core/calibration/volume_calculation.hpp"
+
+#include "core/calibration/ab_regression.hpp"
+#include "core/calibration/field_rules.hpp"
+#include "core/calibration/row_removal.hpp"
+#include "core/runs/formulas.hpp"
+
+#include <cmath>
+#include <utility>
+
+namespace rheo {
+namespace {
+
+VolumeOutcome rejectedWith(std::string_view message) {
+    VolumeOutcome outcome;
+    outcome.rejection = std::string(message);
+    return outcome;
+}
+
+VolumeOutcome doneWith(const CellCalibration& cell) {
+    VolumeOutcome outcome;
+    outcome.pointCount = cell.volumePoints.size();
+    outcome.noticeDue = outcome.pointCount < kVolumeFewestPointsWithoutNotice;
+    return outcome;
+}
+
+} // namespace
+
+VolumeOutcome AddVolumePoint(CellCalibration& cell, double tareWeight, double fullWeight,
+                             double density) {
+    // Negated so that a weight that is not a number is refused here too.
+    if (!(tareWeight < fullWeight))
+        return rejectedWith(kTareNotBelowFullRejection);
+    // The held shear rate goes through the display unit and back, as the program has
+    // always computed it; in floating point this is not always the held value itself.
+    const double workingShearRate = cell.workingShearRate * 1e-06 * 1000000;
+    const double radius = cell.capillaryRadius;
+    if (workingShearRate == 0 || radius == 0)
+        return rejectedWith(kVolumeCellDataRejection);
+    if (!std::isfinite(tareWeight))
+        return rejectedWith(fieldMessage(NumberField::TareWeight));
+    if (!std::isfinite(fullWeight))
+        return rejectedWith(fieldMessage(NumberField::FullWeight));
+    if (!(density > 0) || !std::isfinite(density))
+        return rejectedWith(fieldMessage(NumberField::Density));
+
+    VolumePoint point;
+    point.tareWeight = tareWeight;
+    point.fullWeight = fullWeight;
+    point.density = density;
+    point.volume = formulas::weighingVolume(tareWeight, fullWeight, density);
+    point.effluxTimeT0 = formulas::targetEffluxTime(point.volume, radius, workingShearRate);
+    cell.volumePoints.push_back(point);
+    RecomputeVolumeAverages(cell);
+    return doneWith(cell);
+}
+
+VolumeOutcome RemoveVolumePoints(CellCalibration& cell, std::vector<std::size_t> positions) {
+    if (removeRows(cell.volumePoints, std::move(positions)))
+        RecomputeVolumeAverages(cell);
+    return doneWith(cell);
+}
+
+void ClearVolumePoints(CellCalibration& cell) {
+    cell.volumePoints.clear();
+    cell.cellVolume = 0.0;
+    cell.targetEffluxTime = 0.0;
+}
+
+void RecomputeVolumeAverages(CellCalibration& cell) {
+    if (cell.volumePoints.empty()) {
+        cell.cellVolume = 0.0;
+        cell.targetEffluxTime = 0.0;
+        return;
+    }
+    double volumes = 0.0;
+    double times = 0.0;
+    for (const VolumePoint& point : cell.volumePoints) {
+        volumes += point.volume;
+        times += point.effluxTimeT0;
+    }
+    const double n = static_cast<double>(cell.volumePoints.size());
+    cell.cellVolume = volumes / n;
+    cell.targetEffluxTime = times / n;
+}
+
+void RecomputeAfterVolumeChange(CalibrationData& calibration) {
+    for (CellCalibration& cell : calibration.cells)
+        if (cell.abPoints.size() >= kAbFewestPointsForFit)
+            RecomputeAb(cell);
+}
+
+} // namespace rheo
