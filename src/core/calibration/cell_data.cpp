@@ -1,0 +1,93 @@
+#include "core/calibration/cell_data.hpp"
+
+#include "core/calibration/ab_regression.hpp"
+#include "core/runs/formulas.hpp"
+
+namespace rheo {
+namespace {
+
+// The cell's T0 from its weighings' volumes with the cell's current geometry. Unlike a
+// new weighing, the held working shear rate enters here as it is.
+void recomputeTargetEffluxTime(CellCalibration& cell) {
+    const double radius = cell.capillaryRadius;
+    const double shearRate = cell.workingShearRate;
+    double sum = 0.0;
+    for (VolumePoint& point : cell.volumePoints) {
+        point.effluxTimeT0 = (shearRate == 0 || radius == 0)
+                                 ? 0.0
+                                 : formulas::targetEffluxTime(point.volume, radius, shearRate);
+        sum += point.effluxTimeT0;
+    }
+    cell.targetEffluxTime =
+        cell.volumePoints.empty() ? 0.0 : sum / static_cast<double>(cell.volumePoints.size());
+}
+
+} // namespace
+
+bool isCellDataField(NumberField field) {
+    for (NumberField member : kCellDataFieldOrder)
+        if (member == field)
+            return true;
+    return false;
+}
+
+double shownCellDataValue(const CellCalibration& cell, NumberField field) {
+    switch (field) {
+    case NumberField::CapillaryLength:
+        return cell.capillaryLength;
+    case NumberField::CapillaryDiameter:
+        return 2 * cell.capillaryRadius;
+    case NumberField::MaxShearRate:
+        return cell.maxShearRate * 1e-6;
+    case NumberField::MinShearRate:
+        return cell.minShearRate * 1e-6;
+    case NumberField::WorkingShearRate:
+        return cell.workingShearRate * 1e-6;
+    default:
+        return 0.0;
+    }
+}
+
+bool writeCellDataField(CellCalibration& cell, NumberField field, double value) {
+    switch (field) {
+    case NumberField::CapillaryLength:
+        cell.capillaryLength = value;
+        return true;
+    case NumberField::CapillaryDiameter:
+        cell.capillaryRadius = value * 0.5;
+        return true;
+    case NumberField::MaxShearRate:
+        cell.maxShearRate = value * 1000000;
+        return true;
+    case NumberField::MinShearRate:
+        cell.minShearRate = value * 1000000;
+        return true;
+    case NumberField::WorkingShearRate:
+        cell.workingShearRate = value * 1000000;
+        return true;
+    default:
+        return false;
+    }
+}
+
+CellDataEdit editCellDataField(CellCalibration& cell, NumberField field, double previousShown,
+                               double value) {
+    CellDataEdit edit;
+    if (!isCellDataField(field))
+        return edit;
+    edit.refusal = fieldRefusal(field, value);
+    if (edit.refusal || value == previousShown)
+        return edit;
+    edit.written = writeCellDataField(cell, field, value);
+    return edit;
+}
+
+void RecomputeAfterCellDataChange(CalibrationData& calibration) {
+    for (CellCalibration& cell : calibration.cells)
+        recomputeTargetEffluxTime(cell);
+    for (CellCalibration& cell : calibration.cells)
+        if (cell.abPoints.size() >= kAbFewestPointsForFit)
+            RecomputeAb(cell);
+}
+
+} // namespace rheo
