@@ -29,9 +29,9 @@ protected:
     std::string calibration(const std::string& text = workedExampleCalibration()) {
         return dir.write("RHEO.dat", text);
     }
-    CliRun calibrate(std::vector<std::string> words) {
+    CliRun calibrate(std::vector<std::string> words, const CliEnvironment& environment = {}) {
         words.insert(words.begin(), "calibrate");
-        return runCli(words);
+        return runCli(words, environment);
     }
     std::string written() const { return TempDir::read(dir.file("RHEO.dat")); }
     TempDir dir;
@@ -141,9 +141,11 @@ TEST_F(CalibrateTest, AbWorkedExampleWithRejectedLines) {
 TEST_F(CalibrateTest, AbWorkedExampleAllNewtonianAndTheNoticeBeforeTheFit) {
     const std::string points = "h\n7.0,150,20.0,Yes,a\n8.6,200,18.0,Yes,b\n9.4,250,16.0,Yes,c\n"
                                "10.7,300,15.0,Yes,d\n";
+    // Under a German locale the inputs and the texts keep "." as decimal point.
     const CliRun four =
         calibrate({"ab", "--calibration", calibration(), "--out", dir.file("four.dat"), "--cell",
-                   "1", "--points", dir.write("p.csv", points)});
+                   "1", "--points", dir.write("p.csv", points)},
+                  {{{"LC_ALL", "de_DE.UTF-8"}}, ""});
     EXPECT_EQ(four.exitCode, 0);
     EXPECT_EQ(four.err, "");
     EXPECT_EQ(four.out, "a\t7.000\t150.0\t20.00\t7.004\t0.06\t290.9\tYes\n"

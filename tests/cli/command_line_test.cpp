@@ -34,6 +34,11 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"calibrate", "standard", "--help"},
                       std::vector<std::string>{"report", "results", "--help"}));
 
+TEST(OutputTest, OutputThatCannotBeWrittenIsAFailure) {
+    const CliRun run = runShell("'" + cliBinary() + "' --help > /dev/full");
+    EXPECT_EQ(run.exitCode, 2);
+}
+
 struct BadLine {
     const char* what;
     std::vector<std::string> arguments;
