@@ -5,7 +5,7 @@ set -eu
 cd "$(dirname "$0")/.."
 
 sh scripts/setup-debian.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRHEO_WERROR=ON
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRHEO_WERROR=ON -DRHEO_BENCH=ON
 cmake --build build -j"$(nproc)"
 cd build
 ctest --output-on-failure -j"$(nproc)"
