@@ -27,5 +27,5 @@ echo
 slow=$(awk "BEGIN { printf \"%.2f\", $t0 * 1.5 }")
 echo "The same sample when it takes $slow s: outside the shear-rate window, refused:"
 "$cli" run --calibration "$cal" --cell 1 --pressure "$pressure" --efflux-time "$slow" \
-  --sample-id "Demo 5W-30" --at "$at"
-echo "(rheo-cli exit status $?: the calculation refused the run)"
+  --sample-id "Demo 5W-30" --at "$at" 2>&1
+echo "(rheo-cli exit status $?: the calculation refused the run; the message is what the window shows)"
