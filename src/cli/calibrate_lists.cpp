@@ -3,13 +3,13 @@
 
 #include "cli/command_support.hpp"
 #include "cli/commands.hpp"
-#include "cli/dialog_texts.hpp"
 #include "cli/exit_codes.hpp"
 #include "cli/file_access.hpp"
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
 #include "core/calibration/ab_regression.hpp"
 #include "core/calibration/field_rules.hpp"
+#include "core/calibration/point_texts.hpp"
 #include "core/calibration/volume_calculation.hpp"
 #include "core/text/c_format.hpp"
 

@@ -1,5 +1,6 @@
 #include "core/reports/calibration_report.hpp"
 
+#include "core/calibration/point_texts.hpp"
 #include "core/reports/report_frame.hpp"
 #include "core/reports/report_table.hpp"
 #include "core/text/c_format.hpp"
@@ -87,13 +88,8 @@ std::vector<std::string> constantsTexts(const CellCalibration& cell) {
 }
 
 std::vector<std::string> volumeTexts(const VolumePoint& point) {
-    // The difference is recomputed here; the weighing does not hold it.
-    return {cformat("%2.4f", point.tareWeight),
-            cformat("%2.4f", point.fullWeight),
-            cformat("%2.4f", point.fullWeight - point.tareWeight),
-            cformat("%2.4f", point.density),
-            cformat("%2.2f", point.effluxTimeT0),
-            cformat("%2.4f", point.volume)};
+    const auto texts = volumePointRow(point); // as the volume dialog lists it
+    return {texts.begin(), texts.end()};
 }
 
 std::vector<std::string> abTexts(const AbPoint& point) {

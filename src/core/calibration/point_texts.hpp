@@ -1,13 +1,14 @@
 #pragma once
-// The texts the volume and A/B dialogs show in their lists and value labels, for the
-// calibrate subcommands that print what those dialogs would show.
+// The texts of a weighing and of a standard-oil run as the volume and A/B dialogs list them,
+// and the A/B dialog's value labels. The dialogs, rheo-cli and the calibration report
+// (weighings) share them.
 
 #include "core/calibration/model.hpp"
 
 #include <array>
 #include <string>
 
-namespace rheo::cli {
+namespace rheo {
 
 // A row of the weighings list: tare, full, difference, density, T0, volume.
 std::array<std::string, 6> volumePointRow(const VolumePoint& point);
@@ -28,4 +29,4 @@ AbLabels abLabelsOf(const CellCalibration& cell);
 // As the dialog shows them after an Add that left fewer than 3 points (no fit yet).
 AbLabels abLabelsBeforeFit();
 
-} // namespace rheo::cli
+} // namespace rheo

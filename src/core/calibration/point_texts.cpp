@@ -1,10 +1,11 @@
-#include "cli/dialog_texts.hpp"
+#include "core/calibration/point_texts.hpp"
 
 #include "core/text/c_format.hpp"
 
-namespace rheo::cli {
+namespace rheo {
 
 std::array<std::string, 6> volumePointRow(const VolumePoint& point) {
+    // The difference is recomputed here; the weighing does not hold it.
     return {cformat("%2.4f", point.tareWeight),
             cformat("%2.4f", point.fullWeight),
             cformat("%2.4f", point.fullWeight - point.tareWeight),
@@ -33,4 +34,4 @@ AbLabels abLabelsBeforeFit() {
     return {"0.00000000", "0.00000000", "0.00000000"};
 }
 
-} // namespace rheo::cli
+} // namespace rheo
