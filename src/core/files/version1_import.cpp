@@ -1,6 +1,8 @@
 #include "core/files/version1_import.hpp"
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "core/files/file_messages.hpp"
 #include "core/files/file_names.hpp"
