@@ -3,156 +3,94 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace rheo {
 namespace {
 
-const char* const kStart = "Start Timer For Temperature Equilibrium";
+const std::string kStart = "Start Timer For Temperature Equilibrium";
 
 // Ticks the countdown `count` times and returns the last update.
-TimerUpdate tickCountdown(EquilibriumTimer& timer, int count) {
+TimerUpdate tick(EquilibriumTimer& timer, int count) {
     TimerUpdate last;
-    for (int i = 0; i < count; ++i)
+    while (count-- > 0)
         last = timer.countdownTick();
     return last;
 }
 
-void expectIdle(const EquilibriumTimer& timer) {
-    EXPECT_EQ(timer.state(), TimerState::Idle);
-    EXPECT_EQ(timer.timerText(), "");
-    EXPECT_EQ(timer.buttonCaption(), kStart);
-    EXPECT_EQ(timer.remainingTenths(), 0u);
-    EXPECT_EQ(timer.alarmTicksLeft(), 0);
-    EXPECT_FALSE(timer.blink());
+// An update that sets the text and the caption, shows the form's values and repaints.
+TimerUpdate shown(const char* text, const std::string& caption) {
+    TimerUpdate update;
+    update.timerText = text;
+    update.buttonCaption = caption;
+    update.showFormValues = update.repaintTimerText = true;
+    return update;
 }
 
-TEST(EquilibriumTimer, StartShowsTheDurationAndStartsTheCountdownTimer) {
+TEST(EquilibriumTimer, CountsDownTheDurationBroughtIntoOneToThirtyMinutesThenAlerts) {
     EquilibriumTimer timer;
-    expectIdle(timer);
-    TimerUpdate expected;
-    expected.startCountdownTimer = true;
-    expected.timerText = "01:00.0";
-    expected.buttonCaption = "Stop Timer For Temperature Equilibrium";
-    expected.showFormValues = true;
-    expected.repaintTimerText = true;
-    EXPECT_EQ(timer.pressButton(1), expected);
-    EXPECT_EQ(timer.remainingTenths(), 600u);
-
+    TimerUpdate started = shown("01:00.0", "Stop Timer For Temperature Equilibrium");
+    started.startCountdownTimer = true;
+    EXPECT_EQ(timer.pressButton(1), started);
     // Durations outside 1..30 (from a file written elsewhere) go to the nearest bound.
-    for (auto [minutes, text] : {std::pair{5, "05:00.0"},
-                                 {10, "10:00.0"},
-                                 {30, "30:00.0"},
-                                 {0, "01:00.0"},
-                                 {-5, "01:00.0"},
-                                 {100000, "30:00.0"}}) {
-        EquilibriumTimer other;
-        EXPECT_EQ(other.start(minutes).timerText, text) << minutes;
-        EXPECT_EQ(other.remainingTenths() % 600, 0u);
-        EXPECT_EQ(formatTimerRemaining(other.remainingTenths()), text);
+    const std::pair<int, const char*> starts[] = {
+        {5, "05:00.0"}, {10, "10:00.0"}, {30, "30:00.0"}, {0, "01:00.0"}, {100000, "30:00.0"}};
+    for (auto [minutes, text] : starts) {
+        EXPECT_EQ(timer.start(minutes).timerText, text) << minutes;
+        EXPECT_EQ(formatTimerRemaining(timer.remainingTenths()), text) << minutes;
     }
-}
+    EXPECT_EQ(formatTimerRemaining(105), "00:10.5"); // ten seconds and over
 
-TEST(EquilibriumTimer, CountdownTextsInMinutesSecondsAndTenths) {
-    EXPECT_EQ(formatTimerRemaining(2999), "04:59.9");
-    EXPECT_EQ(formatTimerRemaining(105), "00:10.5");
-    EXPECT_EQ(formatTimerRemaining(17999), "29:59.9");
-
-    EquilibriumTimer timer;
+    // A countdown in tenths of a second, then the alarm.
     timer.start(1);
-    const TimerUpdate update = timer.countdownTick();
-    EXPECT_EQ(update.timerText, "00:59.9");
-    EXPECT_TRUE(update.repaintTimerText);
-    EXPECT_FALSE(update.showFormValues || update.buttonCaption);
-    EXPECT_EQ(tickCountdown(timer, 598).timerText, "00:00.1");
+    TimerUpdate counted;
+    counted.timerText = "00:59.9";
+    counted.repaintTimerText = true;
+    EXPECT_EQ(timer.countdownTick(), counted);
+    counted.timerText = "00:00.1";
+    EXPECT_EQ(tick(timer, 598), counted);
+    TimerUpdate alarm = shown("", "Timer Off");
+    alarm.stopCountdownTimer = alarm.startAlarmTimer = true;
+    EXPECT_EQ(timer.countdownTick(), alarm);
 
-    timer.start(5);
-    EXPECT_EQ(timer.countdownTick().timerText, "04:59.9");
-    EXPECT_EQ(timer.remainingTenths(), 2999u);
-}
-
-TEST(EquilibriumTimer, TheLastCountdownTickStartsTheAlarm) {
-    EquilibriumTimer timer;
-    timer.start(1);
-    EXPECT_EQ(tickCountdown(timer, 599).buttonCaption, std::nullopt);
-    TimerUpdate expected;
-    expected.stopCountdownTimer = true;
-    expected.startAlarmTimer = true;
-    expected.timerText = "";
-    expected.buttonCaption = "Timer Off";
-    expected.showFormValues = true;
-    expected.repaintTimerText = true;
-    EXPECT_EQ(timer.countdownTick(), expected);
-    EXPECT_EQ(timer.state(), TimerState::Alerting);
-    EXPECT_EQ(timer.alarmTicksLeft(), 30);
-    EXPECT_TRUE(timer.blink());
-}
-
-TEST(EquilibriumTimer, AlarmBlinksAndBeepsThirtyTimesThenGoesIdle) {
-    EquilibriumTimer timer;
-    timer.start(1);
-    tickCountdown(timer, 600);
-    int beeps = 0;
-    for (int tick = 1; tick <= 30; ++tick) {
-        const TimerUpdate update = timer.alarmTick();
-        beeps += update.beepThenExclamation ? 1 : 0;
-        EXPECT_TRUE(update.flashWindowOnce && update.repaintTimerText) << tick;
-        const bool last = tick == 30;
-        EXPECT_EQ(update.timerText, tick % 2 == 0 && !last ? "00:00.0" : "") << tick;
-        EXPECT_EQ(update.stopAlarmTimer, last) << tick;
-        EXPECT_EQ(update.stopWindowFlashing, last) << tick;
-        EXPECT_EQ(update.buttonCaption, last ? std::optional<std::string>(kStart) : std::nullopt);
-        EXPECT_EQ(timer.alarmTicksLeft(), 30 - tick);
+    // Thirty alarm ticks flash and beep, "00:00.0" blinking from the second; the last ends it.
+    TimerUpdate blinking;
+    blinking.flashWindowOnce = blinking.repaintTimerText = blinking.beepThenExclamation = true;
+    for (int n = 1; n < 30; ++n) {
+        blinking.timerText = n % 2 == 0 ? "00:00.0" : "";
+        EXPECT_EQ(timer.alarmTick(), blinking) << n;
     }
-    EXPECT_EQ(beeps, 30);
-    expectIdle(timer);
+    TimerUpdate ended = shown("", kStart);
+    ended.stopCountdownTimer = ended.stopAlarmTimer = ended.stopWindowFlashing = true;
+    ended.flashWindowOnce = ended.beepThenExclamation = true;
+    EXPECT_EQ(timer.alarmTick(), ended);
+    EXPECT_EQ(timer.state(), TimerState::Idle);
 }
 
-TEST(EquilibriumTimer, ButtonStopsTheCountdownOrTheAlarmAtOnce) {
+TEST(EquilibriumTimer, ButtonEndsCountdownOrAlarmAtOnceAndStrayTicksAreHarmless) {
     EquilibriumTimer timer;
     timer.pressButton(1);
-    tickCountdown(timer, 10);
-    TimerUpdate update = timer.pressButton(1);
-    EXPECT_TRUE(update.stopCountdownTimer && update.stopAlarmTimer && update.showFormValues);
-    EXPECT_EQ(update.timerText, "");
-    EXPECT_EQ(update.buttonCaption, kStart);
-    expectIdle(timer);
+    tick(timer, 10);
+    EXPECT_TRUE(timer.alarmTick().isNoOp());
+    TimerUpdate stopped = shown("", kStart);
+    stopped.stopCountdownTimer = stopped.stopAlarmTimer = true;
+    EXPECT_EQ(timer.pressButton(1), stopped);
+    EXPECT_TRUE(timer.countdownTick().isNoOp()); // queued before the stop
 
+    // A countdown tick queued before the alarm started neither counts nor underflows.
     timer.pressButton(1);
-    tickCountdown(timer, 600);
+    tick(timer, 600);
+    EXPECT_TRUE(timer.countdownTick().isNoOp());
     timer.alarmTick();
-    update = timer.pressButton(1);
-    EXPECT_TRUE(update.stopAlarmTimer && update.stopWindowFlashing);
-    EXPECT_FALSE(update.beepThenExclamation);
-    expectIdle(timer);
+    stopped.stopWindowFlashing = true;
+    EXPECT_EQ(timer.pressButton(1), stopped); // at once, without a beep
+    EXPECT_EQ(timer.state(), TimerState::Idle);
 
     // Starting directly during the alarm ends the alarm as well.
     timer.start(1);
-    tickCountdown(timer, 600);
-    update = timer.start(2);
+    tick(timer, 600);
+    const TimerUpdate update = timer.start(2);
     EXPECT_TRUE(update.stopAlarmTimer && update.stopWindowFlashing && update.startCountdownTimer);
-    EXPECT_EQ(timer.alarmTicksLeft(), 0);
-    EXPECT_EQ(timer.remainingTenths(), 1200u);
-}
-
-TEST(EquilibriumTimer, TicksInTheWrongStateAreHarmless) {
-    EquilibriumTimer timer;
-    EXPECT_TRUE(timer.countdownTick().isNoOp());
-    EXPECT_TRUE(timer.alarmTick().isNoOp());
-    timer.start(1);
-    timer.stop();
-    EXPECT_TRUE(timer.countdownTick().isNoOp());
-    expectIdle(timer);
-
-    // A countdown tick queued before the alarm started neither counts nor underflows.
-    timer.start(1);
-    tickCountdown(timer, 600);
-    EXPECT_TRUE(timer.countdownTick().isNoOp());
-    EXPECT_EQ(timer.remainingTenths(), 0u);
-    EXPECT_EQ(timer.alarmTicksLeft(), 30);
-
-    timer.start(1);
-    EXPECT_TRUE(timer.alarmTick().isNoOp());
-    EXPECT_EQ(timer.remainingTenths(), 600u);
 }
 
 } // namespace
