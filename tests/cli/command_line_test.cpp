@@ -1,129 +1,69 @@
 // The command line itself: usage on --help, exit 1 with usage for every kind of bad
-// command line, and nothing run or written when the command line is bad.
+// command line (nothing run, nothing written), and output that cannot be written.
 
-#include "cli_fixtures.hpp"
-#include "cli_process.hpp"
-#include "support/temp_dir.hpp"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
+#include "cli_harness.hpp"
 
 namespace rheo::testing {
 namespace {
 
-class HelpTest : public ::testing::TestWithParam<std::vector<std::string>> {};
+using CommandLineTest = CliTest;
 
-TEST_P(HelpTest, PrintsUsageOnStandardOutputAndSucceeds) {
-    const CliRun run = runCli(GetParam());
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out.rfind("Usage:\n", 0), 0u) << run.out;
-    EXPECT_EQ(run.err, "");
+TEST_F(CommandLineTest, HelpPrintsUsageOnStandardOutputWhateverElseStandsThere) {
+    for (const char* arguments :
+         {"--help", "run --help", "batch --help", "recommend --cell 9 --help", "standards --help",
+          "merge --help", "convert --help", "calibrate --help", "calibrate volume --help",
+          "calibrate standard --help", "report results --help"}) {
+        SCOPED_TRACE(arguments);
+        const CliRun run = cli(arguments);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out.rfind("Usage:\n", 0), 0u) << run.out;
+        EXPECT_EQ(run.err, "");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EverySubcommand, HelpTest,
-    ::testing::Values(std::vector<std::string>{"--help"}, std::vector<std::string>{"run", "--help"},
-                      std::vector<std::string>{"batch", "--help"},
-                      std::vector<std::string>{"recommend", "--cell", "9", "--help"},
-                      std::vector<std::string>{"standards", "--help"},
-                      std::vector<std::string>{"merge", "--help"},
-                      std::vector<std::string>{"convert", "--help"},
-                      std::vector<std::string>{"calibrate", "--help"},
-                      std::vector<std::string>{"calibrate", "volume", "--help"},
-                      std::vector<std::string>{"calibrate", "standard", "--help"},
-                      std::vector<std::string>{"report", "results", "--help"}));
-
-TEST(OutputTest, OutputThatCannotBeWrittenIsAFailure) {
-    const CliRun run = runShell("'" + cliBinary() + "' --help > /dev/full");
-    EXPECT_EQ(run.exitCode, 2);
+TEST_F(CommandLineTest, OutputThatCannotBeWrittenIsAFailure) {
+    EXPECT_EQ(cli("--help >/dev/full").exitCode, 2);
 }
 
-struct BadLine {
-    const char* what;
-    std::vector<std::string> arguments;
-    const char* complaint; // part of the first line of standard error
-};
-
-class BadCommandLineTest : public ::testing::TestWithParam<BadLine> {};
-
-TEST_P(BadCommandLineTest, ExitsWithOneAndUsageWithoutTouchingFiles) {
-    TempDir dir;
-    const std::string calibration = dir.write("RHEO.dat", workedExampleCalibration());
-    std::vector<std::string> arguments;
-    for (const std::string& word : GetParam().arguments)
-        arguments.push_back(word == "CAL"   ? calibration
-                            : word == "OUT" ? dir.file("out.dat")
-                                            : word);
-
-    const CliRun run = runCli(arguments);
-    EXPECT_EQ(run.exitCode, 1) << GetParam().what;
-    EXPECT_NE(run.err.find(GetParam().complaint), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("Usage:\n"), std::string::npos) << run.err;
-    EXPECT_EQ(run.out, "");
-    EXPECT_FALSE(std::filesystem::exists(dir.file("out.dat")));
+TEST_F(CommandLineTest, BadCommandLineExitsWithOneAndUsageWithoutTouchingFiles) {
+    put("RHEO.dat", calibration());
+    const std::string run = "run --calibration RHEO.dat --efflux-time 18 ";
+    const struct {
+        std::string arguments;
+        const char* complaint; // part of the first line of standard error
+    } cases[] = {
+        {"", "Usage:"},
+        {"fly", "unknown subcommand"},
+        {"calibrate", "unknown subcommand"},
+        {run + "--cell 1 --pressure 200 --fast", "unknown option --fast"},
+        {run + "--cell 1 --pressure", "--pressure needs a value"},
+        {run + "--cell 1", "--pressure is required"},
+        {run + "--cell 1 --pressure 200,5", "--pressure needs a decimal number"},
+        {run + "--cell 1 --pressure 200psi", "--pressure needs a decimal number"},
+        {run + "--cell 1.5 --pressure 200", "--cell needs a whole number"},
+        {run + "--cell 6 --pressure 200", "cell number from 1 to 5"},
+        {run + "--cell 1 --pressure 200 --pressure 300", "given twice"},
+        {run + "--cell 1 --pressure 200 extra", "unexpected argument"},
+        {run + "--cell 1 --pressure 200 --at '2014-3-5 9:07'", "--at needs a date"},
+        {run + "--cell 1 --pressure 200 --at '2014-02-30 09:07'", "--at needs a date"},
+        {"calibrate settings --out out.dat --temperature 100.5", "--temperature needs a whole"},
+        {"report calibration --calibration RHEO.dat --pdf a.pdf --trace out.dat",
+         "exactly one of --pdf"},
+        {"convert RHEO.dat", "needs the file to read"},
+        {"merge --results out.dat", "at least one"},
+        {"calibrate standard --out out.dat --delete A --name B", "cannot be combined"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const CliRun result = cli(c.arguments);
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find(c.complaint), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find("Usage:\n"), std::string::npos) << result.err;
+        EXPECT_EQ(result.out, "");
+        EXPECT_FALSE(exists("out.dat"));
+        EXPECT_FALSE(exists("a.pdf"));
+    }
 }
-
-const std::vector<std::string> kRun = {"run", "--calibration", "CAL", "--cell", "1"};
-
-std::vector<std::string> runWith(std::vector<std::string> more) {
-    std::vector<std::string> words = kRun;
-    words.insert(words.end(), more.begin(), more.end());
-    return words;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, BadCommandLineTest,
-    ::testing::Values(
-        BadLine{"nothing", {}, "Usage:"},
-        BadLine{"unknown subcommand", {"fly"}, "unknown subcommand"},
-        BadLine{"calibrate alone", {"calibrate"}, "unknown subcommand"},
-        BadLine{"unknown option", runWith({"--pressure", "200", "--efflux-time", "18", "--fast"}),
-                "unknown option --fast"},
-        BadLine{"missing value", runWith({"--pressure", "200", "--efflux-time"}),
-                "--efflux-time needs a value"},
-        BadLine{"missing option", runWith({"--pressure", "200"}), "--efflux-time is required"},
-        BadLine{"comma as decimal point", runWith({"--pressure", "200,5", "--efflux-time", "18"}),
-                "--pressure needs a decimal number"},
-        BadLine{"trailing junk", runWith({"--pressure", "200psi", "--efflux-time", "18"}),
-                "--pressure needs a decimal number"},
-        BadLine{"fractional cell",
-                {"run", "--calibration", "CAL", "--cell", "1.5", "--pressure", "200",
-                 "--efflux-time", "18"},
-                "--cell needs a whole number"},
-        BadLine{"cell 6",
-                {"run", "--calibration", "CAL", "--cell", "6", "--pressure", "200", "--efflux-time",
-                 "18"},
-                "cell number from 1 to 5"},
-        BadLine{"repeated option",
-                runWith({"--pressure", "200", "--pressure", "300", "--efflux-time", "18"}),
-                "given twice"},
-        BadLine{"stray argument", runWith({"--pressure", "200", "--efflux-time", "18", "extra"}),
-                "unexpected argument"},
-        BadLine{"malformed --at",
-                runWith({"--pressure", "200", "--efflux-time", "18", "--at", "2014-3-5 9:07"}),
-                "--at needs a date and time"},
-        BadLine{"no such date",
-                runWith({"--pressure", "200", "--efflux-time", "18", "--at", "2014-02-30 09:07"}),
-                "--at needs a date and time"},
-        BadLine{"whole number with fraction",
-                {"calibrate", "settings", "--out", "OUT", "--temperature", "100.5"},
-                "--temperature needs a whole number"},
-        BadLine{
-            "both report outputs",
-            {"report", "calibration", "--calibration", "CAL", "--pdf", "a.pdf", "--trace", "OUT"},
-            "exactly one of --pdf"},
-        BadLine{"convert with one file", {"convert", "CAL"}, "needs the file to read"},
-        BadLine{"merge without input", {"merge", "--results", "OUT"}, "at least one"},
-        BadLine{"delete and add at once",
-                {"calibrate", "standard", "--out", "OUT", "--delete", "A", "--name", "B"},
-                "cannot be combined"}),
-    [](const ::testing::TestParamInfo<BadLine>& param) {
-        std::string name = param.param.what;
-        for (char& c : name)
-            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        return name;
-    });
 
 } // namespace
 } // namespace rheo::testing

@@ -1,0 +1,82 @@
+#pragma once
+// Runs the real rheo-cli binary through /bin/sh, the way a script calls it, and writes the
+// calibration files the tests start from.
+
+#include "support/temp_dir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+
+namespace rheo::testing {
+
+struct CliRun {
+    int exitCode = -1; // -1 when the shell did not end normally
+    std::string out, err;
+};
+
+// `text` as one shell word, whatever it holds (blanks, quotes, line breaks).
+inline std::string quoted(const std::string& text) {
+    std::string word = "'";
+    for (const char c : text)
+        word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return word + "'";
+}
+
+// A shell command line run without standard input; what it writes is captured.
+inline CliRun runShell(const std::string& commandLine) {
+    TempDir captured;
+    const std::string out = captured.file("out"), err = captured.file("err");
+    const int status = std::system(
+        ("(" + commandLine + ") </dev/null >" + quoted(out) + " 2>" + quoted(err)).c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, TempDir::read(out), TempDir::read(err)};
+}
+
+inline const std::string kCli = quoted(RHEO_CLI_BINARY);
+inline const std::string kGerman = "LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8";
+
+// A file of the example calibration set; example() gives it as a shell word.
+inline std::string examplePath(const std::string& name) {
+    return std::string(RHEO_SOURCE_DIR) + "/examples/" + name;
+}
+inline std::string example(const std::string& name) {
+    return quoted(examplePath(name));
+}
+
+// Cell 1 is the worked example cell: A 0.0025, B 9, T0 18 s, V 6 ml, r 0.075 mm, window
+// `minShearRate` to 1.2 (units of 1e6 1/s), working shear rate 1.1, length 15 mm, RMS 0.5;
+// `cell1Weighings` follow its line. Cells 2 to 5 are not calibrated.
+inline std::string calibration(const std::string& minShearRate = "1.00000000",
+                               const std::string& cell1Weighings = "") {
+    std::string text = "RHEO Version 2\r\nTest Laboratory\r\nSN 17\r\n150\r\n1\r\n1.10000000 " +
+                       minShearRate +
+                       " 1.20000000 0.07500000 15.00000000 0.00250000 9.00000000 0.50000000 "
+                       "6.00000000 18.00000000\r\n" +
+                       cell1Weighings;
+    for (int cell = 2; cell <= 5; ++cell)
+        text += "0.00000000 0.00000000 0.00000000 0.00000000 0.00000000 0.00000000 0.00000000 "
+                "0.00000000 0.00000000 0.00000000\r\n";
+    return text;
+}
+
+// Each test works in a fresh directory of its own and names its files without a path.
+class CliTest : public ::testing::Test {
+protected:
+    // rheo-cli with `arguments` (shell words), after the variable settings in `environment`.
+    CliRun cli(const std::string& arguments, const std::string& environment = "") const {
+        return runShell("cd " + quoted(dir.path().string()) + " && " + environment + " " + kCli +
+                        " " + arguments);
+    }
+    std::string put(const std::string& name, const std::string& bytes) const {
+        dir.write(name, bytes);
+        return name;
+    }
+    std::string read(const std::string& name) const { return TempDir::read(dir.file(name)); }
+    bool exists(const std::string& name) const { return std::filesystem::exists(dir.file(name)); }
+    TempDir dir;
+};
+
+} // namespace rheo::testing
