@@ -1,57 +1,26 @@
 #include "core/reports/calibration_report.hpp"
-#include "core/text/c_format.hpp"
+#include "core/reports/test_data_report.hpp"
 
 #include "report_queries.hpp"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-namespace rheo {
+namespace rheo::testing {
 namespace {
 
-using testing::findText;
-using testing::rowY600;
-using testing::textsAt;
-
-using Texts = std::vector<std::string>;
-
-const LocalDateTime kPrinted = makeLocalDateTime(2014, 3, 5, 9, 7);
-const Texts kVolumeHeadings = {"Tare Weight", "Full Weight", "Difference",
-                               "Density",     "T0",          "Volume"};
-const Texts kAbHeadings = {"Std Name",       "Known Visc",   "Efflux Time", "Pressure",
-                           "Calc Viscosity", "% Difference", "Reynolds #"};
-const Texts kStandardsHeadings = {"Standard Name", "Viscosity", "Cell 1", "Cell 2",
-                                  "Cell 3",        "Cell 4",    "Cell 5"};
-
-// The worked cell: A 0.0025, B 9, T0 18 s; every required value set.
-void calibrate(CellCalibration& cell) {
-    cell.workingShearRate = 1.2e6;
-    cell.minShearRate = 1.0e6;
-    cell.maxShearRate = 1.6e6;
-    cell.capillaryRadius = 0.075;
-    cell.capillaryLength = 15.0;
-    cell.constantA = 0.0025;
-    cell.constantB = 9.0;
-    cell.rmsPercentDiff = 0.5;
-    cell.cellVolume = 7.1234;
-    cell.targetEffluxTime = 18.0;
-}
-
-void addWeighings(CellCalibration& cell, int count) {
-    for (int i = 0; i < count; ++i)
-        cell.volumePoints.push_back({10.0, 12.3456, 0.8, 18.02, 7.1234});
-}
-
-void addRuns(CellCalibration& cell, int count) {
-    for (int i = 0; i < count; ++i)
-        cell.abPoints.push_back({8.5, 18.0, 200.0, 8.512, 0.14, 266.3, true, cformat("Std%d", i)});
-}
-
-void addStandards(CalibrationData& calibration, int count) {
-    for (int i = 0; i < count; ++i)
-        calibration.standards.push_back({cformat("Oil%d", i), 2.0 + i});
+// The worked cell at `cell` with its weighings and runs: radius 0.075 mm, length 15 mm,
+// A 0.0025, B 9, RMS 0.5 %, volume 7.1234 ml, T0 18 s, shear rates 1.2, 1 and 1.6 x 1e6/s.
+ApplicationState withPoints(int standards, int weighings, int runs, int cell = 0) {
+    ApplicationState app;
+    CellCalibration& worked = app.calibration.cells[cell];
+    worked = {cell + 1, 0.075, 15.0, 0.0025, 9.0, 0.5, 7.1234, 18.0, {}, {}, 1.2e6, 1.0e6, 1.6e6};
+    worked.volumePoints.assign(weighings, {10.0, 12.3456, 0.8, 18.02, 7.1234});
+    for (int i = 0; i < runs; ++i)
+        worked.abPoints.push_back(
+            {8.5, 18.0, 200.0, 8.512, 0.14, 266.3, true, cformat("Std%d", i)});
+    for (int i = 0; i < standards; ++i)
+        app.calibration.standards.push_back({cformat("Oil%d", i), 2.0 + i});
+    return app;
 }
 
 RecordingSurface print(ApplicationState& app, std::optional<int> cell = std::nullopt) {
@@ -60,256 +29,125 @@ RecordingSurface print(ApplicationState& app, std::optional<int> cell = std::nul
     return surface;
 }
 
-// The row (counted from 0 at y = 125) of a text's n-th drawing on its page, and its page.
-std::pair<int, int> pageAndRow(const RecordingSurface& surface, const std::string& text,
-                               int occurrence = 0) {
-    const auto call = findText(surface, text, occurrence);
-    if (!call)
-        return {0, -1};
-    return {call->page, (call->y / 6 - 125) / 17};
+// "page:row" of every standards heading (S) and section title (V1 volume of cell 1, A1
+// its runs), in drawing order; "|" between pages.
+std::string layout(const RecordingSurface& surface) {
+    std::string out;
+    int page = 1;
+    for (const RecordedCall& call : surface.texts()) {
+        const std::string& text = call.text;
+        const bool title = text.size() > 10 && text.starts_with("Cell ");
+        if (title || text == "Standard Name") {
+            out += cformat(call.page == page ? " %s:%d" : " | %s:%d",
+                           title ? std::string{text[9], text[5]}.c_str() : "S", rowOf(call.y));
+            page = call.page;
+        }
+    }
+    return out;
 }
 
-TEST(CalibrationReport, CellAndConstantsTablesListEveryCell) {
-    ApplicationState app;
-    calibrate(app.calibration.cells[0]);
+// Both cell tables in their formats (zeros for cell 5, never calibrated) in the 14-unit
+// body font, under bands at rows 0 and 8, the standards band from x = 20 at row 16 and a
+// 2.9-row band over cell 1's volume section at row 19 (y 448).
+TEST(CalibrationReport, CellTablesListEveryCell) {
+    ApplicationState app = withPoints(0, 0, 0);
     const auto surface = print(app);
-    EXPECT_EQ(textsAt(surface, 1, rowY600(0)),
-              (Texts{"Cell #", "Working Shear Rate", "Min Shear Rate", "Max Shear Rate",
-                     "Capillary Radius", "Capillary Length"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(1)),
-              (Texts{"1x10e6 1/sec", "1x10e6 1/sec", "1x10e6 1/sec", "mm", "mm"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(2)),
-              (Texts{"1", "1.200", "1.000", "1.600", "0.0750", "15.0000"}));
-    // A cell with no calibration at all prints zeros.
-    EXPECT_EQ(textsAt(surface, 1, rowY600(3)),
-              (Texts{"2", "0.000", "0.000", "0.000", "0.0000", "0.0000"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(6))[0], "5");
-
-    EXPECT_EQ(textsAt(surface, 1, rowY600(8)),
-              (Texts{"Cell #", "Cal Constant A", "Cal Constant B", "RMS % Diff", "Volume",
-                     "Target Efflux Time"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(9)), (Texts{"ml", "sec"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(10)),
-              (Texts{"1", "0.002500", "9.000000", "0.50", "7.1234", "18.00"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(11)),
-              (Texts{"2", "0.000000", "0.000000", "0.00", "0.0000", "0.00"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(14))[0], "5");
-
-    const auto bands = testing::callsOfKind(surface, RecordedCall::Kind::Rectangle);
-    ASSERT_GE(bands.size(), 3u);
-    EXPECT_EQ(std::vector<int>({bands[0].x, bands[0].y, bands[0].right, bands[0].bottom}),
-              std::vector<int>({96, 750, 4680, 938}));
-    EXPECT_EQ(std::vector<int>({bands[1].x, bands[1].y, bands[1].right, bands[1].bottom}),
-              std::vector<int>({96, 1566, 4680, 1754}));
-    EXPECT_EQ(std::vector<int>({bands[2].x, bands[2].y, bands[2].right, bands[2].bottom}),
-              std::vector<int>({120, 2382, 4680, 2570}));
-    const auto fonts = testing::callsOfKind(surface, RecordedCall::Kind::Font);
-    EXPECT_EQ(fonts[1].y, 84); // body text is 14 units
+    EXPECT_EQ(rows(surface, 1, 0, 2) + rows(surface, 1, 6, 10) + rows(surface, 1, 14, 14),
+              "0:Cell #|Working Shear Rate|Min Shear Rate|Max Shear Rate|Capillary Radius|"
+              "Capillary Length\n"
+              "1:1x10e6 1/sec|1x10e6 1/sec|1x10e6 1/sec|mm|mm\n"
+              "2:1|1.200|1.000|1.600|0.0750|15.0000\n"
+              "6:5|0.000|0.000|0.000|0.0000|0.0000\n"
+              "8:Cell #|Cal Constant A|Cal Constant B|RMS % Diff|Volume|Target Efflux Time\n"
+              "9:ml|sec\n"
+              "10:1|0.002500|9.000000|0.50|7.1234|18.00\n"
+              "14:5|0.000000|0.000000|0.00|0.0000|0.00\n");
+    EXPECT_EQ(bands(surface, 4), "96 750 4680 938\n96 1566 4680 1754\n120 2382 4680 2570\n"
+                                 "96 2688 4680 2983\n");
+    EXPECT_NE(surface.trace().find("\nfont Arial 84\n"), std::string::npos);
 }
 
-TEST(CalibrationReport, StandardsTableIsSortedWithPressuresOrNotApplicable) {
-    ApplicationState app;
-    calibrate(app.calibration.cells[0]);
+// Standards in order of viscosity with their pressures or "N/A", the sorted list and the
+// rebuilt target-pressure rows kept in the data; a cell's sections: title, headings,
+// units, a row per point (the difference full minus tare) and the constants line, each
+// value starting where its centred label ends ("Cal Constant A: " is 739 px = 123.17
+// units wide: 108 and 231 units).
+TEST(CalibrationReport, StandardsAndCellSectionsPrintTheirRows) {
+    ApplicationState app = withPoints(0, 1, 1);
     app.calibration.standards = {{"Heavy", 12.0}, {"Ref", 8.5}, {"Light", 2.0}};
     const auto surface = print(app);
-    EXPECT_EQ(textsAt(surface, 1, rowY600(16)), kStandardsHeadings);
-    EXPECT_EQ(textsAt(surface, 1, rowY600(17)),
-              (Texts{"mPa*s", "psi", "psi", "psi", "psi", "psi"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(18))[0], "Light");
-    EXPECT_EQ(textsAt(surface, 1, rowY600(19)),
-              (Texts{"Ref", "8.500", "200.0", "N/A", "N/A", "N/A", "N/A"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(20))[0], "Heavy");
+    EXPECT_EQ(rows(surface, 1, 16, 31),
+              "16:Standard Name|Viscosity|Cell 1|Cell 2|Cell 3|Cell 4|Cell 5\n"
+              "17:mPa*s|psi|psi|psi|psi|psi\n"
+              "18:Light|2.000|55.6|N/A|N/A|N/A|N/A\n"
+              "19:Ref|8.500|200.0|N/A|N/A|N/A|N/A\n"
+              "20:Heavy|12.000|277.8|N/A|N/A|N/A|N/A\n"
+              "22:Cell 1   Volume Calculation Data\n"
+              "23:Tare Weight|Full Weight|Difference|Density|T0|Volume\n"
+              "24:grams|grams|grams|grams/ml|sec|ml\n"
+              "25:10.0000|12.3456|2.3456|0.8000|18.02|7.1234\n"
+              "27:Cell 1   AB Calculation Data\n"
+              "28:Std Name|Known Visc|Efflux Time|Pressure|Calc Viscosity|% Difference|Reynolds #\n"
+              "29:mPa*s|sec|psi|mPa*s\n"
+              "30:Std0|8.500|18.00|200.0|8.512|0.14|266.3\n"
+              "31:Cal Constant A: |0.002500|Cal Constant B: |9.000000|RMS % Diff: |0.50\n");
     EXPECT_EQ(app.calibration.standards[0].name, "Light");
-    ASSERT_EQ(app.targetPressureRows.size(), 3u);
-    EXPECT_EQ(app.targetPressureRows[1].texts[2], "200.0");
-    // Three standards: cell 1's volume section starts after one empty row, at row 22.
-    EXPECT_EQ(pageAndRow(surface, "Cell 1   Volume Calculation Data"), std::make_pair(1, 22));
+    EXPECT_EQ(app.targetPressureRows.size(), 3u);
+    EXPECT_EQ(findText(surface, "Cal Constant A: ").x, 648);
+    EXPECT_EQ(findText(surface, "0.002500", 1).x, 1386);
 }
 
-TEST(CalibrationReport, WithoutStandardsCellOnesSectionsStartAtRowNineteen) {
-    ApplicationState app;
-    const auto surface = print(app);
-    EXPECT_EQ(textsAt(surface, 1, rowY600(16)), kStandardsHeadings);
-    EXPECT_TRUE(textsAt(surface, 1, rowY600(18)).empty());
-    const auto title = findText(surface, "Cell 1   Volume Calculation Data");
-    ASSERT_TRUE(title);
-    EXPECT_EQ(title->y, 448 * 6);
-    EXPECT_EQ(textsAt(surface, 1, rowY600(20)), kVolumeHeadings);
-    EXPECT_EQ(textsAt(surface, 1, rowY600(21)),
-              (Texts{"grams", "grams", "grams", "grams/ml", "sec", "ml"}));
-    // No points: the A/B section follows after one empty row, the constants line right
-    // under its units, and cell 2 two rows further down.
-    EXPECT_EQ(pageAndRow(surface, "Cell 1   AB Calculation Data"), std::make_pair(1, 23));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(24)), kAbHeadings);
-    EXPECT_EQ(textsAt(surface, 1, rowY600(25)), (Texts{"mPa*s", "sec", "psi", "mPa*s"}));
-    EXPECT_EQ(pageAndRow(surface, "Cal Constant A: "), std::make_pair(1, 26));
-    EXPECT_EQ(pageAndRow(surface, "Cell 2   Volume Calculation Data"), std::make_pair(1, 28));
-    // Band over title, headings and units: 2.9 rows.
-    const auto bands = testing::callsOfKind(surface, RecordedCall::Kind::Rectangle);
-    ASSERT_GE(bands.size(), 4u);
-    EXPECT_EQ(bands[3].x, 96);
-    EXPECT_EQ(bands[3].y, 2688);
-    EXPECT_EQ(bands[3].bottom, 2983); // 497.3 units
-}
-
-TEST(CalibrationReport, VolumeAndRunRowsPrintTheirPoints) {
-    ApplicationState app;
-    calibrate(app.calibration.cells[0]);
-    addWeighings(app.calibration.cells[0], 1);
-    addRuns(app.calibration.cells[0], 1);
-    const auto surface = print(app);
-    // Volume title at 19, point at 22; A/B title at 24, point at 27, constants at 28.
-    EXPECT_EQ(textsAt(surface, 1, rowY600(22)),
-              (Texts{"10.0000", "12.3456", "2.3456", "0.8000", "18.02", "7.1234"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(27)),
-              (Texts{"Std0", "8.500", "18.00", "200.0", "8.512", "0.14", "266.3"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(28)),
-              (Texts{"Cal Constant A: ", "0.002500", "Cal Constant B: ", "9.000000",
-                     "RMS % Diff: ", "0.50"}));
-    // Values start where their centred labels end.
-    EXPECT_EQ(findText(surface, "Cal Constant A: ")->x, 648);
-    EXPECT_EQ(findText(surface, "0.002500", 1)->x, 1386);
-    // "RMS % Diff: " is 12 x 46.2 = 554 px = 92.33 units: 570 - 46.17 and 570 + 46.17.
-    EXPECT_EQ(findText(surface, "RMS % Diff: ")->x, 523 * 6);
-    EXPECT_EQ(findText(surface, "0.50", 1)->x, 616 * 6);
-}
-
-TEST(CalibrationReport, DifferenceIsFullMinusTareRecomputedAtPrinting) {
-    ApplicationState app;
-    app.calibration.cells[0].volumePoints.push_back({10.0, 12.3456, 0.8, 18.0, 99.0});
-    app.calibration.cells[0].volumePoints.push_back({20.5, 20.25, 0.8, 18.0, 99.0});
-    const auto surface = print(app);
-    EXPECT_EQ(textsAt(surface, 1, rowY600(22))[2], "2.3456");
-    EXPECT_EQ(textsAt(surface, 1, rowY600(23))[2], "-0.2500");
-}
-
-TEST(CalibrationReport, ASectionPassingRowFortySevenStartsANewPageAtRowZero) {
+// Sections follow one empty row after the standards (row 19 with none) and after each
+// section, the next cell two rows below the constants line. A section whose start row
+// plus point count passes 47 starts a new page at row 0; a section longer than a page,
+// and the standards table, go on under their repeated headings past row 53.
+TEST(CalibrationReport, SectionsStartWhereTheRowsAndTheRowLimitPutThem) {
     struct Case {
-        int weighings;
-        int page;
-        int row;
+        int standards, weighings, runs;
+        const char* layout;
     };
-    // Five standards put cell 1's volume section at row 24.
-    for (const Case c : {Case{4, 1, 24}, Case{23, 1, 24}, Case{24, 2, 0}}) {
-        ApplicationState app;
-        addStandards(app.calibration, 5);
-        addWeighings(app.calibration.cells[0], c.weighings);
-        const auto surface = print(app);
-        EXPECT_EQ(pageAndRow(surface, "Cell 1   Volume Calculation Data"),
-                  std::make_pair(c.page, c.row))
-            << c.weighings << " weighings";
-        if (c.page == 2) {
-            // The new page carries the header, then the section; nothing else repeats.
-            EXPECT_EQ(textsAt(surface, 2, rowY600(1)), kVolumeHeadings);
-            EXPECT_TRUE(findText(surface, "03/05/2014 09:07    Page 2"));
-            EXPECT_EQ(testing::countText(surface, "Standard Name"), 1);
-        }
+    const Case cases[] = {
+        {0, 0, 0, " S:16 V1:19 A1:23 V2:28 A2:32 V3:37 A3:41 V4:46 | A4:0 V5:5 A5:9"},
+        {5, 23, 0, " S:16 V1:24 | A1:0 V2:5 A2:9 V3:14 A3:18 V4:23 A4:27 V5:32 A5:36"},
+        {5, 24, 0, " S:16 | V1:0 A1:28 V2:33 A2:37 V3:42 A3:46 | V4:0 A4:4 V5:9 A5:13"},
+        {0, 10, 14, " S:16 V1:19 A1:33 | V2:0 A2:4 V3:9 A3:13 V4:18 A4:22 V5:27 A5:31"},
+        {0, 10, 15, " S:16 V1:19 | A1:0 V2:20 A2:24 V3:29 A3:33 V4:38 A4:42 V5:47 | A5:0"},
+        {0, 60, 0, " S:16 | V1:0 | V1:0 A1:13 V2:18 A2:22 V3:27 A3:31 V4:36 A4:40 V5:45 | A5:0"},
+        {40, 0, 0, " S:16 | S:0 V1:7 A1:11 V2:16 A2:20 V3:25 A3:29 V4:34 A4:38 V5:43 A5:47"}};
+    for (const Case& c : cases) {
+        ApplicationState app = withPoints(c.standards, c.weighings, c.runs);
+        EXPECT_EQ(layout(print(app)), c.layout)
+            << c.standards << " standards, " << c.weighings << " weighings, " << c.runs << " runs";
     }
 }
 
-TEST(CalibrationReport, TheRunSectionFollowsTheSameRowLimit) {
-    ApplicationState app;
-    addWeighings(app.calibration.cells[0], 10); // rows 22 to 31: A/B section at row 33
-    addRuns(app.calibration.cells[0], 14);      // 33 + 14 = 47: stays
-    addRuns(app.calibration.cells[1], 15);
-    const auto surface = print(app);
-    EXPECT_EQ(pageAndRow(surface, "Cell 1   AB Calculation Data"), std::make_pair(1, 33));
-    EXPECT_EQ(pageAndRow(surface, "Cal Constant A: "), std::make_pair(1, 50));
-    // Cell 2's volume section at 52 has no points, but 52 > 47 moves it to page 2; its A/B
-    // section follows at row 4.
-    EXPECT_EQ(pageAndRow(surface, "Cell 2   Volume Calculation Data"), std::make_pair(2, 0));
-    EXPECT_EQ(pageAndRow(surface, "Cell 2   AB Calculation Data"), std::make_pair(2, 4));
-}
-
-TEST(CalibrationReport, ASectionLongerThanAPageContinuesUnderItsRepeatedHeadings) {
-    ApplicationState app;
-    addWeighings(app.calibration.cells[0], 60);
-    const auto surface = print(app);
-    ASSERT_GE(surface.pageCount(), 3);
-    const std::string title = "Cell 1   Volume Calculation Data";
-    EXPECT_EQ(pageAndRow(surface, title, 0), std::make_pair(2, 0));
-    // Rows 3 to 53 take 51 weighings; the other 9 go under the title, headings and units
-    // repeated on page 3.
-    EXPECT_EQ(textsAt(surface, 2, rowY600(53)).size(), 6u);
-    EXPECT_TRUE(textsAt(surface, 2, rowY600(54)).empty());
-    EXPECT_EQ(pageAndRow(surface, title, 1), std::make_pair(3, 0));
-    EXPECT_EQ(textsAt(surface, 3, rowY600(1)), kVolumeHeadings);
-    EXPECT_EQ(textsAt(surface, 3, rowY600(2)).size(), 6u);
-    EXPECT_EQ(textsAt(surface, 3, rowY600(11)).size(), 6u);
-    EXPECT_TRUE(textsAt(surface, 3, rowY600(12)).empty());
-    EXPECT_EQ(pageAndRow(surface, "Cell 1   AB Calculation Data"), std::make_pair(3, 13));
-    int weighingRows = 0;
-    for (const RecordedCall& call : surface.texts())
-        weighingRows += call.text == "12.3456" ? 1 : 0;
-    EXPECT_EQ(weighingRows, 60);
-}
-
-TEST(CalibrationReport, AStandardsTableLongerThanPageOneContinuesWithItsHeadings) {
-    ApplicationState app;
-    addStandards(app.calibration, 40);
-    const auto surface = print(app);
-    // Rows 18 to 53 hold 36 standards; the other four follow on page 2 under the band,
-    // headings and units, and cell 1 starts after one empty row.
-    EXPECT_EQ(textsAt(surface, 1, rowY600(53))[0], "Oil35");
-    EXPECT_EQ(textsAt(surface, 2, rowY600(0)), kStandardsHeadings);
-    EXPECT_EQ(textsAt(surface, 2, rowY600(1)), (Texts{"mPa*s", "psi", "psi", "psi", "psi", "psi"}));
-    EXPECT_EQ(textsAt(surface, 2, rowY600(2))[0], "Oil36");
-    EXPECT_EQ(textsAt(surface, 2, rowY600(5))[0], "Oil39");
-    EXPECT_EQ(pageAndRow(surface, "Cell 1   Volume Calculation Data"), std::make_pair(2, 7));
-}
-
-TEST(CalibrationReport, OneCellReportPrintsOnlyThatCellAndSortsTheStandards) {
-    ApplicationState app;
-    calibrate(app.calibration.cells[2]);
-    app.calibration.cells[2].cellNumber = 3;
-    addWeighings(app.calibration.cells[2], 2);
-    addRuns(app.calibration.cells[2], 3);
-    addWeighings(app.calibration.cells[0], 1);
-    app.calibration.standards = {{"X", 5.0}, {"Y", 2.0}, {"Z", 2.0}};
-    const auto surface = print(app, 2);
-
-    EXPECT_EQ(textsAt(surface, 1, rowY600(2)),
-              (Texts{"3", "1.200", "1.000", "1.600", "0.0750", "15.0000"}));
-    EXPECT_TRUE(textsAt(surface, 1, rowY600(3)).empty());
-    EXPECT_EQ(textsAt(surface, 1, rowY600(4))[1], "Cal Constant A");
-    EXPECT_EQ(textsAt(surface, 1, rowY600(5)), (Texts{"ml", "sec"}));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(6))[0], "3");
-    const auto bands = testing::callsOfKind(surface, RecordedCall::Kind::Rectangle);
-    ASSERT_GE(bands.size(), 2u);
-    EXPECT_EQ(bands[1].y, 193 * 6);
-    EXPECT_EQ(bands[1].bottom, 1346); // 224.45 units
-    // No standards table, yet the list is in order afterwards.
-    EXPECT_EQ(testing::countText(surface, "Standard Name"), 0);
-    EXPECT_EQ(app.calibration.standards[0].name, "Z");
-    EXPECT_EQ(app.calibration.standards[1].name, "Y");
-    EXPECT_EQ(app.targetPressureRows.size(), 3u);
-    // Sections from row 8; the constants line stands two rows below the last run.
-    EXPECT_EQ(pageAndRow(surface, "Cell 3   Volume Calculation Data"), std::make_pair(1, 8));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(12))[2], "2.3456");
-    EXPECT_EQ(pageAndRow(surface, "Cell 3   AB Calculation Data"), std::make_pair(1, 14));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(19))[0], "Std2");
-    EXPECT_TRUE(textsAt(surface, 1, rowY600(20)).empty());
-    EXPECT_TRUE(textsAt(surface, 1, rowY600(21)).empty());
-    EXPECT_EQ(pageAndRow(surface, "Cal Constant B: "), std::make_pair(1, 22));
-    EXPECT_FALSE(findText(surface, "Cell 1   Volume Calculation Data"));
-}
-
-TEST(CalibrationReport, AConstantsLinePastThePageBottomFollowsItsRepeatedHeadings) {
-    // Rows up to 30 fit: (125 + 17 x 30) x 6 + 84 = 3894 <= 3900.
-    testing::ShortPageSurface surface(3900);
-    ApplicationState app;
-    addRuns(app.calibration.cells[0], 15); // runs at rows 15 to 29, constants due at 32
-    ASSERT_TRUE(PrintCalibration(surface, app, kPrinted, 0));
-    EXPECT_EQ(pageAndRow(surface, "Cell 1   AB Calculation Data", 0), std::make_pair(1, 12));
-    EXPECT_EQ(textsAt(surface, 1, rowY600(29))[0], "Std14");
-    EXPECT_EQ(pageAndRow(surface, "Cell 1   AB Calculation Data", 1), std::make_pair(2, 0));
-    EXPECT_EQ(textsAt(surface, 2, rowY600(1)), kAbHeadings);
+// The one-cell report: only that cell, its constants table at rows 4 to 6, no standards
+// table (yet the list is sorted afterwards), sections from row 8 and two empty rows above
+// the constants line, which goes on a new page under its section's repeated headings when
+// it would end past the bottom: on this page rows up to 30 fit, as
+// (125 + 17 x 30) x 6 + 84 = 3894 <= 3900, and the 13 runs take rows 17 to 29.
+TEST(CalibrationReport, OneCellReportPrintsOnlyThatCell) {
+    ApplicationState app = withPoints(0, 2, 13, 2);
+    app.calibration.cells[0].volumePoints.resize(1);
+    app.calibration.standards = {{"X", 5.0}, {"Y", 2.0}};
+    ShortPageSurface surface(3900);
+    ASSERT_TRUE(PrintCalibration(surface, app, kPrinted, 2));
+    EXPECT_EQ(rows(surface, 1, 2, 6),
+              "2:3|1.200|1.000|1.600|0.0750|15.0000\n"
+              "4:Cell #|Cal Constant A|Cal Constant B|RMS % Diff|Volume|Target Efflux Time\n"
+              "5:ml|sec\n"
+              "6:3|0.002500|9.000000|0.50|7.1234|18.00\n");
+    EXPECT_EQ(bands(surface, 2), "96 750 4680 938\n96 1158 4680 1346\n");
+    EXPECT_EQ(app.calibration.standards[0].name, "Y");
+    EXPECT_EQ(layout(surface), " V3:8 A3:14 | A3:0");
     EXPECT_EQ(pageAndRow(surface, "Cal Constant A: "), std::make_pair(2, 5));
-    EXPECT_EQ(surface.pageCount(), 2);
 }
 
-TEST(CalibrationReport, ACellIndexOutsideTheFiveCellsDrawsNothing) {
-    ApplicationState app;
+// Bad input draws nothing or draws safely: a cell index outside 0 to 4 changes nothing; a
+// resolution of zero gives no infinite or NaN position; a page of no height takes one row
+// a page instead of looping.
+TEST(CalibrationReport, BadIndexOrPageGeometryNeverCrashesNorLoops) {
+    ApplicationState app = withPoints(0, 1, 1);
     app.calibration.standards = {{"X", 5.0}, {"Y", 2.0}};
     for (const int index : {-1, 5}) {
         RecordingSurface surface;
@@ -317,7 +155,12 @@ TEST(CalibrationReport, ACellIndexOutsideTheFiveCellsDrawsNothing) {
         EXPECT_TRUE(surface.calls().empty());
     }
     EXPECT_EQ(app.calibration.standards[0].name, "X");
+    RecordingSurface zeroDpi(0, 0);
+    EXPECT_TRUE(PrintCalibration(zeroDpi, app, kPrinted));
+    ShortPageSurface noHeight(0);
+    PrintTestData(noHeight, std::vector<TestResult>(3), CalibrationData{}, kPrinted);
+    EXPECT_EQ(noHeight.pageCount(), 3);
 }
 
 } // namespace
-} // namespace rheo
+} // namespace rheo::testing

@@ -1,67 +1,63 @@
 #pragma once
-// Questions the report tests ask of a recorded report: which texts stand on a page, where.
+// Questions the report tests ask of a recorded report: which texts stand on which row.
 
+#include "core/calibration/model.hpp"
 #include "core/reports/recording_surface.hpp"
+#include "core/text/c_format.hpp"
 
-#include <optional>
 #include <string>
-#include <vector>
+#include <utility>
 
 namespace rheo::testing {
 
-// Device y at 600 dpi of row k of a report with rows of 17 units.
-inline int rowY600(int row) {
-    return (125 + 17 * row) * 6;
+inline const LocalDateTime kPrinted = makeLocalDateTime(2014, 3, 5, 9, 7);
+
+// The row k of a device y at 600 dpi with rows of 17 units; -1 off the row grid.
+inline int rowOf(int y) {
+    const int row = (y / 6 - 125) / 17;
+    return y == (125 + 17 * row) * 6 ? row : -1;
 }
 
-inline std::vector<RecordedCall> textsOnPage(const RecordingSurface& surface, int page) {
-    std::vector<RecordedCall> out;
+// The rows first to last of a page that hold texts, a line each: "row:text|text|...".
+inline std::string rows(const RecordingSurface& surface, int page, int first, int last) {
+    std::string out;
+    int previous = -1;
     for (const RecordedCall& call : surface.texts()) {
-        if (call.page == page)
-            out.push_back(call);
+        const int row = rowOf(call.y);
+        if (call.page != page || row < first || row > last)
+            continue;
+        out += (row == previous ? "|" : cformat(out.empty() ? "%d:" : "\n%d:", row)) + call.text;
+        previous = row;
     }
-    return out;
+    return out.empty() ? out : out + "\n";
 }
 
-// The texts of one page at one device y, in drawing order.
-inline std::vector<std::string> textsAt(const RecordingSurface& surface, int page, int y) {
-    std::vector<std::string> out;
-    for (const RecordedCall& call : textsOnPage(surface, page)) {
-        if (call.y == y)
-            out.push_back(call.text);
-    }
-    return out;
-}
-
-// The n-th drawing (from 0) of exactly this text.
-inline std::optional<RecordedCall> findText(const RecordingSurface& surface,
-                                            const std::string& text, int occurrence = 0) {
+// The n-th drawing (from 0) of exactly this text; a call on page 0 when there is none.
+inline RecordedCall findText(const RecordingSurface& surface, const std::string& text,
+                             int occurrence = 0) {
     for (const RecordedCall& call : surface.texts()) {
         if (call.text == text && occurrence-- == 0)
             return call;
     }
-    return std::nullopt;
+    return {};
 }
 
-inline int countText(const RecordingSurface& surface, const std::string& text) {
-    int count = 0;
-    for (const RecordedCall& call : surface.texts())
-        count += call.text == text ? 1 : 0;
-    return count;
+inline std::pair<int, int> pageAndRow(const RecordingSurface& surface, const std::string& text) {
+    const RecordedCall call = findText(surface, text);
+    return {call.page, rowOf(call.y)};
 }
 
-inline std::vector<RecordedCall> callsOfKind(const RecordingSurface& surface,
-                                             RecordedCall::Kind kind) {
-    std::vector<RecordedCall> out;
+// The first `count` grey bands, "left top right bottom" in device pixels, a line each.
+inline std::string bands(const RecordingSurface& surface, int count = 99) {
+    std::string out;
     for (const RecordedCall& call : surface.calls()) {
-        if (call.kind == kind)
-            out.push_back(call);
+        if (call.kind == RecordedCall::Kind::Rectangle && count-- > 0)
+            out += cformat("%d %d %d %d\n", call.x, call.y, call.right, call.bottom);
     }
     return out;
 }
 
-// A recording surface whose printable page is only `height` pixels tall, to make
-// sections run past the bottom.
+// A 600 dpi surface whose printable page is only `height` pixels tall.
 class ShortPageSurface : public RecordingSurface {
 public:
     explicit ShortPageSurface(int height) : height_(height) {}
