@@ -22,6 +22,29 @@ TEST(MissingValues, AreTheExactZerosInFixedOrder) {
               "Cell Volume, Target Efflux Time");
 }
 
+TEST(MissingValues, OneMissingValueIsNamedInTheSingularSeveralInThePlural) {
+    CellCalibration cell = {1, 0.075, 15, 0.0025, -9, 0.5, 6, 0, {}, {}, 1.1e6, 1e6, 1.2e6};
+    EXPECT_EQ(notCalibratedMessage(missingFields(cell)),
+              "This cell is not calibrated.\nCalibrate it, load different calibration data, or "
+              "choose a different cell.\nThe value for Target Efflux Time is missing or invalid.");
+    cell.workingShearRate = 0;
+    EXPECT_EQ(notCalibratedMessage(missingFields(cell)),
+              "This cell is not calibrated.\nCalibrate it, load different calibration data, or "
+              "choose a different cell.Working Shear Rate, Target Efflux Time are missing or "
+              "invalid.");
+}
+
+TEST(LocalDates, OnlyRealCalendarDatesAndTimesAreValid) {
+    // year, month, day, hour, minute, valid
+    const int cases[][6] = {
+        {2024, 2, 29, 23, 59, 1}, {2023, 2, 29, 9, 5, 0}, {2000, 2, 29, 0, 0, 1},
+        {1900, 2, 29, 0, 0, 0},   {2014, 4, 31, 9, 5, 0}, {2014, 13, 1, 9, 5, 0},
+        {2014, 7, 4, 24, 0, 0},   {2014, 7, 4, 9, 60, 0}, {0, 0, 0, 0, 0, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(makeLocalDateTime(c[0], c[1], c[2], c[3], c[4]).valid, c[5] == 1)
+            << c[0] << "-" << c[1] << "-" << c[2] << " " << c[3] << ":" << c[4];
+}
+
 TEST(FieldRules, EveryFieldAcceptsExactlyItsRangeAndNamesItWhenRefusing) {
     const std::string time = "Enter a non zero and non negative value for the Efflux Time.\nValues "
                              "above 60 minutes are also not appropriate.";
