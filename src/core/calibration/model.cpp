@@ -2,7 +2,9 @@
 
 namespace rheo {
 
-CalibrationData::CalibrationData() { reset(); }
+CalibrationData::CalibrationData() {
+    reset();
+}
 
 void CalibrationData::reset() {
     for (int i = 0; i < kCellCount; ++i) {
@@ -16,8 +18,7 @@ void CalibrationData::reset() {
     equilibriumTimerMinutes = 1;
 }
 
-LocalDateTime makeLocalDateTime(int year, int month, int day, int hour, int minute,
-                                int second) {
+LocalDateTime makeLocalDateTime(int year, int month, int day, int hour, int minute, int second) {
     LocalDateTime t{year, month, day, hour, minute, second, true};
     static const int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;

@@ -47,8 +47,8 @@ struct ViscosityStandard {
 // One capillary cell. Shear rates are held in 1/s and shown in units of 1e6 1/s.
 struct CellCalibration {
     std::int32_t cellNumber = 1;
-    double capillaryRadius = 0.0;  // mm
-    double capillaryLength = 0.0;  // mm
+    double capillaryRadius = 0.0; // mm
+    double capillaryLength = 0.0; // mm
     double constantA = 0.0;
     double constantB = 0.0;
     double rmsPercentDiff = 0.0;   // %
@@ -94,19 +94,18 @@ struct LocalDateTime {
 
 // Builds a date-time from its fields and marks it invalid when the fields name no real
 // calendar date and time of day.
-LocalDateTime makeLocalDateTime(int year, int month, int day, int hour, int minute,
-                                int second = 0);
+LocalDateTime makeLocalDateTime(int year, int month, int day, int hour, int minute, int second = 0);
 
 // One accepted sample run.
 struct TestResult {
     std::string sampleId = "id";
     std::int32_t cellNumber = 0;
-    double viscosity = 0.0;      // mPa*s, after the non-Newtonian correction
-    double shearRate = 0.0;      // units of 1e6 1/s (already scaled)
+    double viscosity = 0.0; // mPa*s, after the non-Newtonian correction
+    double shearRate = 0.0; // units of 1e6 1/s (already scaled)
     double reynoldsNumber = 0.0;
     bool newtonian = true;
-    double pressure = 0.0;       // psi
-    double effluxTime = 0.0;     // s
+    double pressure = 0.0;   // psi
+    double effluxTime = 0.0; // s
     LocalDateTime dateTime;
 
     bool operator==(const TestResult&) const = default;

@@ -103,8 +103,8 @@ bool parseDecimal(std::string_view text, double& value) {
     if (copy.empty())
         return false;
     for (const char c : copy) {
-        const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
-                             c == 'e' || c == 'E';
+        const bool allowed =
+            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
         if (!allowed)
             return false; // no "nan", "inf", hex or decimal commas
     }

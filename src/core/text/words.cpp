@@ -9,8 +9,7 @@ bool isWhiteSpace(char c) {
 
 } // namespace
 
-std::vector<std::string_view> splitLikeStrtok(std::string_view text,
-                                              std::string_view delimiters) {
+std::vector<std::string_view> splitLikeStrtok(std::string_view text, std::string_view delimiters) {
     std::vector<std::string_view> fields;
     size_t i = 0;
     while (i < text.size()) {
