@@ -6,7 +6,7 @@
 #include "cli/file_access.hpp"
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
-#include "core/calibration/field_rules.hpp"
+#include "cli/run_checks.hpp"
 #include "core/runs/run_calculation.hpp"
 #include "core/text/c_format.hpp"
 
@@ -74,10 +74,11 @@ int batchCommand(const Words& words) {
     for (const InputLine& runLine : *runs) {
         BatchRun run;
         std::optional<std::string> refusal = readRun(runLine, run);
-        if (!refusal)
-            refusal = fieldRefusal(NumberField::RunPressure, run.input.pressure);
-        if (!refusal)
-            refusal = fieldRefusal(NumberField::RunEffluxTime, run.input.effluxTime);
+        if (!refusal) {
+            const std::vector<std::string> refusals = runFieldRefusals(run.input);
+            if (!refusals.empty())
+                refusal = refusals.front();
+        }
         if (!refusal) {
             const RunOutcome outcome =
                 ComputeRun(calibration.cells[static_cast<size_t>(run.cellIndex)], run.cellIndex,

@@ -112,6 +112,27 @@ std::optional<std::string> addStandardRun(CellCalibration& cell, const InputLine
     return std::nullopt;
 }
 
+// Applies each line of a CSV input as one Add of the dialog; a refused line is reported
+// with its line number and skipped.
+struct LinesApplied {
+    bool anyRejected = false;
+    bool anyAdded = false;
+};
+
+template <typename AddOne>
+LinesApplied applyLines(const std::vector<InputLine>& lines, AddOne addOne) {
+    LinesApplied applied;
+    for (const InputLine& line : lines) {
+        if (const auto rejection = addOne(line)) {
+            writeLineMessage(line.number, *rejection);
+            applied.anyRejected = true;
+        } else {
+            applied.anyAdded = true;
+        }
+    }
+    return applied;
+}
+
 } // namespace
 
 int calibrateVolumeCommand(const Words& words) {
@@ -128,21 +149,13 @@ int calibrateVolumeCommand(const Words& words) {
         return kFileFailed;
 
     CellCalibration& cell = calibration.cells[static_cast<size_t>(command->cellIndex)];
-    bool anyRejected = false;
-    bool changed = false;
     bool noticeDue = false;
-    for (const InputLine& line : *lines) {
-        if (const auto rejection = addWeighing(cell, line, noticeDue)) {
-            writeLineMessage(line.number, *rejection);
-            anyRejected = true;
-        } else {
-            changed = true;
-        }
-    }
-    if (changed && noticeDue)
+    const LinesApplied applied = applyLines(
+        *lines, [&](const InputLine& line) { return addWeighing(cell, line, noticeDue); });
+    if (applied.anyAdded && noticeDue)
         writeLine(stderr, std::string(kVolumeNotice));
     // What OK of the dialog does when something changed.
-    if (changed)
+    if (applied.anyAdded)
         RecomputeAfterVolumeChange(calibration);
     if (!saveCalibration(command->outPath, calibration))
         return kFileFailed;
@@ -153,7 +166,7 @@ int calibrateVolumeCommand(const Words& words) {
              std::array<std::string, 2>{"Average Volume (ml):", cformat("%2.4f", cell.cellVolume)});
     writeRow(stdout, std::array<std::string, 2>{"Average Target Efflux Time (T0) (sec):",
                                                 cformat("%2.2f", cell.targetEffluxTime)});
-    return anyRejected ? kRefused : kDone;
+    return applied.anyRejected ? kRefused : kDone;
 }
 
 int calibrateAbCommand(const Words& words) {
@@ -171,18 +184,11 @@ int calibrateAbCommand(const Words& words) {
 
     CellCalibration& cell = calibration.cells[static_cast<size_t>(command->cellIndex)];
     AbLabels labels = abLabelsOf(cell); // as the dialog opens
-    bool anyRejected = false;
-    bool added = false;
     bool noticeDue = false;
-    for (const InputLine& line : *lines) {
-        if (const auto rejection = addStandardRun(cell, line, labels, noticeDue)) {
-            writeLineMessage(line.number, *rejection);
-            anyRejected = true;
-        } else {
-            added = true;
-        }
-    }
-    if (added && noticeDue)
+    const LinesApplied applied = applyLines(*lines, [&](const InputLine& line) {
+        return addStandardRun(cell, line, labels, noticeDue);
+    });
+    if (applied.anyAdded && noticeDue)
         writeLine(stderr, std::string(kAbRegressionNotice));
     if (!saveCalibration(command->outPath, calibration))
         return kFileFailed;
@@ -192,7 +198,7 @@ int calibrateAbCommand(const Words& words) {
     writeRow(stdout, std::array<std::string, 2>{"A:", labels.a});
     writeRow(stdout, std::array<std::string, 2>{"B:", labels.b});
     writeRow(stdout, std::array<std::string, 2>{"RMS % Diff:", labels.rms});
-    return anyRejected ? kRefused : kDone;
+    return applied.anyRejected ? kRefused : kDone;
 }
 
 } // namespace rheo::cli

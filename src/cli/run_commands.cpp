@@ -5,6 +5,7 @@
 #include "cli/exit_codes.hpp"
 #include "cli/file_access.hpp"
 #include "cli/output.hpp"
+#include "cli/run_checks.hpp"
 #include "core/calibration/field_rules.hpp"
 #include "core/runs/recommendation.hpp"
 #include "core/runs/run_calculation.hpp"
@@ -40,16 +41,11 @@ int runCommand(const Words& words) {
     if (!loadCalibration(calibrationPath, calibration))
         return kFileFailed;
 
-    // The form's own field checks come first: a refused value never reaches the calculation.
-    bool refused = false;
-    for (const auto& [field, value] : {std::pair{NumberField::RunPressure, input.pressure},
-                                       std::pair{NumberField::RunEffluxTime, input.effluxTime}}) {
-        if (const auto message = fieldRefusal(field, value)) {
-            writeLine(stderr, *message);
-            refused = true;
-        }
-    }
-    if (refused)
+    // The form's own field checks come first.
+    const std::vector<std::string> refusals = runFieldRefusals(input);
+    for (const std::string& message : refusals)
+        writeLine(stderr, message);
+    if (!refusals.empty())
         return kRefused;
 
     const RunOutcome outcome =
