@@ -1,6 +1,6 @@
 #include "cli/arguments.hpp"
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 #include "core/text/c_format.hpp"
 
 #include <algorithm>

@@ -8,9 +8,9 @@
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
 #include "core/calibration/ab_regression.hpp"
-#include "core/calibration/field_rules.hpp"
 #include "core/calibration/point_texts.hpp"
 #include "core/calibration/volume_calculation.hpp"
+#include "core/model/field_rules.hpp"
 #include "core/text/c_format.hpp"
 
 namespace rheo::cli {
@@ -156,7 +156,7 @@ int calibrateVolumeCommand(const Words& words) {
         writeLine(stderr, std::string(kVolumeNotice));
     // What OK of the dialog does when something changed.
     if (applied.anyAdded)
-        RecomputeAfterVolumeChange(calibration);
+        recomputeAfterVolumeChange(calibration);
     if (!saveCalibration(command->outPath, calibration))
         return kFileFailed;
 

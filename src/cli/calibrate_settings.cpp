@@ -7,8 +7,8 @@
 #include "cli/file_access.hpp"
 #include "cli/output.hpp"
 #include "core/calibration/cell_data.hpp"
-#include "core/calibration/field_rules.hpp"
 #include "core/calibration/standards.hpp"
+#include "core/model/field_rules.hpp"
 
 namespace rheo::cli {
 namespace {
@@ -131,7 +131,7 @@ int calibrateCellCommand(const Words& words) {
     }
     // What OK of the dialog does when something changed.
     if (changed)
-        RecomputeAfterCellDataChange(calibration);
+        recomputeAfterCellDataChange(calibration);
     if (!saveCalibration(outPath, calibration))
         return kFileFailed;
     return allApplied ? kDone : kRefused;
@@ -169,7 +169,7 @@ int calibrateStandardCommand(const Words& words) {
     if (deleteName) {
         // Names are stored cleaned, so the name is looked up the way it was stored.
         const std::string stored = cleanStandardName(*deleteName);
-        if (!DeleteStandardByName(calibration, stored)) {
+        if (!deleteStandardByName(calibration, stored)) {
             writeLine(stderr, "There is no standard named \"" + stored + "\".");
             applied = false;
         }
@@ -177,7 +177,7 @@ int calibrateStandardCommand(const Words& words) {
         writeLine(stderr, *message);
         applied = false;
     } else {
-        AddStandard(calibration, *addName, viscosity);
+        addStandard(calibration, *addName, viscosity);
     }
     if (!saveCalibration(outPath, calibration))
         return kFileFailed;

@@ -2,7 +2,7 @@
 // The local clock of rheo-cli. The core never reads the clock: the time of an accepted run
 // and the date of a report header are passed in from here, or from "--at".
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 #include <optional>
 #include <string_view>

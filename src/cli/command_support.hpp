@@ -5,7 +5,7 @@
 
 #include "cli/arguments.hpp"
 #include "cli/command_line_dialogs.hpp"
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 #include <optional>
 #include <string>

@@ -4,7 +4,7 @@
 // the command line stands in for the file dialog's choice.
 
 #include "cli/command_line_dialogs.hpp"
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #include "cli/run_checks.hpp"
 
-#include "core/calibration/field_rules.hpp"
+#include "core/model/field_rules.hpp"
 
 namespace rheo::cli {
 

@@ -6,7 +6,7 @@
 #include "cli/file_access.hpp"
 #include "cli/output.hpp"
 #include "cli/run_checks.hpp"
-#include "core/calibration/field_rules.hpp"
+#include "core/model/field_rules.hpp"
 #include "core/runs/recommendation.hpp"
 #include "core/runs/run_calculation.hpp"
 

@@ -2,7 +2,7 @@
 // What must hold for anything a reader makes of arbitrary bytes; a violation aborts, which
 // libFuzzer reports as a finding.
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 namespace rheo::fuzz {
 

@@ -3,7 +3,7 @@
 // known viscosity (its A/B points). Dividing eta = A*P*T - B/T by P*T gives
 // y = A - B*x with x = 1/(P*T*T) and y = eta_known/(P*T).
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 #include <cstddef>
 #include <optional>

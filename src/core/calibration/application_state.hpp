@@ -3,8 +3,8 @@
 // cells, its directory and the printed rows of the standards table. The window owns one;
 // rheo-cli builds one per command.
 
-#include "core/calibration/model.hpp"
 #include "core/calibration/standards.hpp"
+#include "core/model/model.hpp"
 
 #include <cstdint>
 #include <string>

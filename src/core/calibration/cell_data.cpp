@@ -1,7 +1,8 @@
 #include "core/calibration/cell_data.hpp"
 
 #include "core/calibration/ab_regression.hpp"
-#include "core/runs/formulas.hpp"
+#include "core/model/formulas.hpp"
+#include "core/model/units.hpp"
 
 namespace rheo {
 namespace {
@@ -38,11 +39,11 @@ double shownCellDataValue(const CellCalibration& cell, NumberField field) {
     case NumberField::CapillaryDiameter:
         return 2 * cell.capillaryRadius;
     case NumberField::MaxShearRate:
-        return cell.maxShearRate * 1e-6;
+        return shearRateInDisplayUnits(cell.maxShearRate);
     case NumberField::MinShearRate:
-        return cell.minShearRate * 1e-6;
+        return shearRateInDisplayUnits(cell.minShearRate);
     case NumberField::WorkingShearRate:
-        return cell.workingShearRate * 1e-6;
+        return shearRateInDisplayUnits(cell.workingShearRate);
     default:
         return 0.0;
     }
@@ -57,13 +58,13 @@ bool writeCellDataField(CellCalibration& cell, NumberField field, double value) 
         cell.capillaryRadius = value * 0.5;
         return true;
     case NumberField::MaxShearRate:
-        cell.maxShearRate = value * 1000000;
+        cell.maxShearRate = shearRateFromDisplayUnits(value);
         return true;
     case NumberField::MinShearRate:
-        cell.minShearRate = value * 1000000;
+        cell.minShearRate = shearRateFromDisplayUnits(value);
         return true;
     case NumberField::WorkingShearRate:
-        cell.workingShearRate = value * 1000000;
+        cell.workingShearRate = shearRateFromDisplayUnits(value);
         return true;
     default:
         return false;
@@ -82,7 +83,7 @@ CellDataEdit editCellDataField(CellCalibration& cell, NumberField field, double 
     return edit;
 }
 
-void RecomputeAfterCellDataChange(CalibrationData& calibration) {
+void recomputeAfterCellDataChange(CalibrationData& calibration) {
     for (CellCalibration& cell : calibration.cells)
         recomputeTargetEffluxTime(cell);
     for (CellCalibration& cell : calibration.cells)

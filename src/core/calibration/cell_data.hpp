@@ -3,8 +3,8 @@
 // rate in units of 1e6 1/s, capillary diameter and length in mm) and the recomputation
 // that follows a change of geometry.
 
-#include "core/calibration/field_rules.hpp"
-#include "core/calibration/model.hpp"
+#include "core/model/field_rules.hpp"
+#include "core/model/model.hpp"
 
 #include <array>
 #include <optional>
@@ -45,6 +45,6 @@ CellDataEdit editCellDataField(CellCalibration& cell, NumberField field, double 
 // (0 when either is 0), and the cell's T0 = their mean (0 without weighings); then the
 // A/B regression of every cell with at least 3 A/B points, cell 1 to cell 5. Cells with
 // fewer A/B points keep their constants and points.
-void RecomputeAfterCellDataChange(CalibrationData& calibration);
+void recomputeAfterCellDataChange(CalibrationData& calibration);
 
 } // namespace rheo

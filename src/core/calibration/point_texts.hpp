@@ -3,7 +3,7 @@
 // and the A/B dialog's value labels. The dialogs, rheo-cli and the calibration report
 // (weighings) share them.
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 #include <array>
 #include <string>

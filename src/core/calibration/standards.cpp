@@ -1,9 +1,10 @@
 #include "core/calibration/standards.hpp"
 
-#include "core/calibration/field_rules.hpp"
 #include "core/calibration/row_removal.hpp"
-#include "core/runs/formulas.hpp"
+#include "core/model/field_rules.hpp"
+#include "core/model/formulas.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/words.hpp"
 
 #include <utility>
 
@@ -66,9 +67,9 @@ std::string cleanStandardName(const std::string& typed) {
     return name.empty() ? kNoName : name;
 }
 
-std::string AddStandard(CalibrationData& calibration, const std::string& name, double viscosity) {
+std::string addStandard(CalibrationData& calibration, const std::string& name, double viscosity) {
     const std::string stored = cleanStandardName(name);
-    DeleteStandardByName(calibration, stored);
+    deleteStandardByName(calibration, stored);
     ViscosityStandard standard;
     standard.name = stored;
     standard.viscosity = viscosity;
@@ -77,11 +78,11 @@ std::string AddStandard(CalibrationData& calibration, const std::string& name, d
     return stored;
 }
 
-void DeleteStandards(CalibrationData& calibration, std::vector<size_t> positions) {
+void deleteStandards(CalibrationData& calibration, std::vector<size_t> positions) {
     removeRows(calibration.standards, std::move(positions));
 }
 
-bool DeleteStandardByName(CalibrationData& calibration, const std::string& name) {
+bool deleteStandardByName(CalibrationData& calibration, const std::string& name) {
     auto& list = calibration.standards;
     for (auto it = list.begin(); it != list.end(); ++it) {
         if (it->name == name) {
@@ -92,7 +93,7 @@ bool DeleteStandardByName(CalibrationData& calibration, const std::string& name)
     return false;
 }
 
-void DeleteAllStandards(CalibrationData& calibration) {
+void deleteAllStandards(CalibrationData& calibration) {
     calibration.standards.clear();
 }
 

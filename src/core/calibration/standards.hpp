@@ -2,7 +2,7 @@
 // The table of standard oils: its order, the pressure of each standard in each cell, and
 // adding, replacing and deleting standards.
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 #include <array>
 #include <string>
@@ -37,15 +37,15 @@ std::string cleanStandardName(const std::string& typed);
 
 // Adds a standard, replacing the first one of exactly the same name; the list is then
 // sorted again. Returns the name it was stored under.
-std::string AddStandard(CalibrationData& calibration, const std::string& name, double viscosity);
+std::string addStandard(CalibrationData& calibration, const std::string& name, double viscosity);
 
 // Removes the standards at the given positions of the current list order (each position
 // as the list stands before any removal). Positions out of range are ignored.
-void DeleteStandards(CalibrationData& calibration, std::vector<size_t> positions);
+void deleteStandards(CalibrationData& calibration, std::vector<size_t> positions);
 
 // Removes the first standard of exactly this name; false when there is none.
-bool DeleteStandardByName(CalibrationData& calibration, const std::string& name);
+bool deleteStandardByName(CalibrationData& calibration, const std::string& name);
 
-void DeleteAllStandards(CalibrationData& calibration);
+void deleteAllStandards(CalibrationData& calibration);
 
 } // namespace rheo

@@ -1,9 +1,10 @@
 #include "core/calibration/volume_calculation.hpp"
 
 #include "core/calibration/ab_regression.hpp"
-#include "core/calibration/field_rules.hpp"
 #include "core/calibration/row_removal.hpp"
-#include "core/runs/formulas.hpp"
+#include "core/model/field_rules.hpp"
+#include "core/model/formulas.hpp"
+#include "core/model/units.hpp"
 
 #include <cmath>
 #include <utility>
@@ -33,7 +34,8 @@ VolumeOutcome AddVolumePoint(CellCalibration& cell, double tareWeight, double fu
         return rejectedWith(kTareNotBelowFullRejection);
     // The held shear rate goes through the display unit and back, as the program has
     // always computed it; in floating point this is not always the held value itself.
-    const double workingShearRate = cell.workingShearRate * 1e-06 * 1000000;
+    const double workingShearRate =
+        shearRateFromDisplayUnits(shearRateInDisplayUnits(cell.workingShearRate));
     const double radius = cell.capillaryRadius;
     if (workingShearRate == 0 || radius == 0)
         return rejectedWith(kVolumeCellDataRejection);
@@ -84,7 +86,7 @@ void RecomputeVolumeAverages(CellCalibration& cell) {
     cell.targetEffluxTime = times / n;
 }
 
-void RecomputeAfterVolumeChange(CalibrationData& calibration) {
+void recomputeAfterVolumeChange(CalibrationData& calibration) {
     for (CellCalibration& cell : calibration.cells)
         if (cell.abPoints.size() >= kAbFewestPointsForFit)
             RecomputeAb(cell);

@@ -2,7 +2,7 @@
 // The volume V and target efflux time T0 of a cell from weighings: each weighing (tare,
 // full, density) gives one V and one T0; the cell holds their means.
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 #include <cstddef>
 #include <optional>
@@ -57,6 +57,6 @@ void RecomputeVolumeAverages(CellCalibration& cell);
 // holds at least 3 A/B points, cell 1 to cell 5, with its current volume, radius and T0,
 // since the points' Reynolds numbers and non-Newtonian viscosities depend on them. Cells
 // with fewer points are left as they are.
-void RecomputeAfterVolumeChange(CalibrationData& calibration);
+void recomputeAfterVolumeChange(CalibrationData& calibration);
 
 } // namespace rheo

@@ -8,14 +8,12 @@
 #include "core/files/input_file.hpp"
 #include "core/files/safe_file_writer.hpp"
 #include "core/files/version1_import.hpp"
+#include "core/model/units.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/words.hpp"
 
 namespace rheo {
 namespace {
-
-constexpr double kShearRateFileUnit = 1e-6;    // held 1/s to the file's 1x10e6 1/s
-constexpr double kShearRateHeldUnit = 1000000; // and back
 
 void appendLine(std::string& out, std::string_view text) {
     out += text;
@@ -24,10 +22,11 @@ void appendLine(std::string& out, std::string_view text) {
 
 std::string cellLine(const CellCalibration& cell) {
     return cformat("%2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f",
-                   cell.workingShearRate * kShearRateFileUnit,
-                   cell.minShearRate * kShearRateFileUnit, cell.maxShearRate * kShearRateFileUnit,
-                   cell.capillaryRadius, cell.capillaryLength, cell.constantA, cell.constantB,
-                   cell.rmsPercentDiff, cell.cellVolume, cell.targetEffluxTime);
+                   shearRateInDisplayUnits(cell.workingShearRate),
+                   shearRateInDisplayUnits(cell.minShearRate),
+                   shearRateInDisplayUnits(cell.maxShearRate), cell.capillaryRadius,
+                   cell.capillaryLength, cell.constantA, cell.constantB, cell.rmsPercentDiff,
+                   cell.cellVolume, cell.targetEffluxTime);
 }
 
 std::string abLine(const AbPoint& point) {
@@ -131,24 +130,15 @@ private:
         CellCalibration& cell = *currentCell();
         cell.cellNumber = cellLinesRead_;
         const auto words = scanWords(line, 10);
-        struct Field {
-            double* value;
-            double scale;
-        };
-        const Field fields[] = {
-            {&cell.workingShearRate, kShearRateHeldUnit},
-            {&cell.minShearRate, kShearRateHeldUnit},
-            {&cell.maxShearRate, kShearRateHeldUnit},
-            {&cell.capillaryRadius, 1},
-            {&cell.capillaryLength, 1},
-            {&cell.constantA, 1},
-            {&cell.constantB, 1},
-            {&cell.rmsPercentDiff, 1},
-            {&cell.cellVolume, 1},
-            {&cell.targetEffluxTime, 1},
+        // The first three are shear rates, filed in units of 1x10e6 1/s.
+        double* const fields[] = {
+            &cell.workingShearRate, &cell.minShearRate,    &cell.maxShearRate,
+            &cell.capillaryRadius,  &cell.capillaryLength, &cell.constantA,
+            &cell.constantB,        &cell.rmsPercentDiff,  &cell.cellVolume,
+            &cell.targetEffluxTime,
         };
         for (std::size_t i = 0; i < words.size(); ++i)
-            *fields[i].value = scaledFileNumber(words[i], fields[i].scale);
+            *fields[i] = i < 3 ? fileShearRate(words[i]) : fileNumber(words[i]);
     }
 
     CalibrationData& data_;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/model/units.hpp"
 #include "core/text/c_format.hpp"
 
 namespace rheo {
@@ -28,8 +29,8 @@ double fileNumber(std::string_view word) {
     return std::isfinite(value) ? value : 0.0;
 }
 
-double scaledFileNumber(std::string_view word, double scale) {
-    const double value = fileNumber(word) * scale;
+double fileShearRate(std::string_view word) {
+    const double value = shearRateFromDisplayUnits(fileNumber(word));
     return std::isfinite(value) ? value : 0.0;
 }
 

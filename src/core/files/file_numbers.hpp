@@ -12,8 +12,8 @@ namespace rheo {
 // C library of the original platform read them.
 double fileNumber(std::string_view word);
 
-// fileNumber times a unit factor (shear rates are filed in 1x10e6 1/s); 0 when the product
-// is no finite number either.
-double scaledFileNumber(std::string_view word, double scale);
+// A shear rate filed in units of 1x10e6 1/s, as held (1/s); 0 when the product is no finite
+// number either.
+double fileShearRate(std::string_view word);
 
 } // namespace rheo

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calibration/model.hpp"
 #include "core/files/line_reader.hpp"
+#include "core/model/model.hpp"
 #include "core/seams/user_dialogs.hpp"
 
 namespace rheo {

@@ -8,24 +8,19 @@
 #include "core/files/file_names.hpp"
 #include "core/files/file_numbers.hpp"
 #include "core/files/input_file.hpp"
-#include "core/runs/formulas.hpp"
+#include "core/model/formulas.hpp"
 #include "core/text/words.hpp"
 
 namespace rheo {
 namespace {
 
 constexpr int kRunLinesPerCell = 16;
-constexpr double kShearRateHeldUnit = 1000000; // the file's 1x10e6 1/s to 1/s
 // Version 1 kept no RMS; a fixed non-zero value keeps the cell from counting as uncalibrated.
 constexpr double kImportedRmsPercentDiff = 1e-8;
 
 // A derived value that came out of a division by zero (infinite or undefined) is stored as 0.
 double finiteOrZero(double value) {
     return std::isfinite(value) ? value : 0.0;
-}
-
-bool isWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
 // The words of a line matched with " %s , %s , %s": a word runs up to the next white space,
@@ -93,7 +88,7 @@ void readSettingsFile(CalibrationData& data, LineReader& settings) {
           &CellCalibration::minShearRate}) {
         if (!settings.next(line))
             return;
-        const double value = scaledFileNumber(line, kShearRateHeldUnit);
+        const double value = fileShearRate(line);
         for (CellCalibration& cell : data.cells)
             cell.*shearRate = value;
     }

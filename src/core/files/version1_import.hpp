@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/calibration/model.hpp"
 #include "core/files/line_reader.hpp"
+#include "core/model/model.hpp"
 #include "core/seams/user_dialogs.hpp"
 
 namespace rheo {

@@ -1,6 +1,7 @@
 #include "core/reports/calibration_report.hpp"
 
 #include "core/calibration/point_texts.hpp"
+#include "core/model/units.hpp"
 #include "core/reports/report_frame.hpp"
 #include "core/reports/report_table.hpp"
 #include "core/text/c_format.hpp"
@@ -74,9 +75,9 @@ TableHeading abHeading(int cellNumber) {
 
 std::vector<std::string> cellDataTexts(const CellCalibration& cell) {
     return {cformat("%d", cell.cellNumber),
-            cformat("%2.3f", cell.workingShearRate * 1e-6),
-            cformat("%2.3f", cell.minShearRate * 1e-6),
-            cformat("%2.3f", cell.maxShearRate * 1e-6),
+            cformat("%2.3f", shearRateInDisplayUnits(cell.workingShearRate)),
+            cformat("%2.3f", shearRateInDisplayUnits(cell.minShearRate)),
+            cformat("%2.3f", shearRateInDisplayUnits(cell.maxShearRate)),
             cformat("%2.4f", cell.capillaryRadius),
             cformat("%2.4f", cell.capillaryLength)};
 }

@@ -4,7 +4,7 @@
 // given in page units of 1/100 inch from the top-left corner of the printable area and
 // turned into device pixels of the surface, each coordinate truncated on its own.
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 #include "core/seams/drawing_surface.hpp"
 
 #include <string>

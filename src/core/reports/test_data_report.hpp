@@ -2,7 +2,7 @@
 // The test data report: every accepted run of the list, 51 rows a page under a repeated
 // heading block.
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 #include "core/seams/drawing_surface.hpp"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // The recommended pressure for an estimated viscosity and the T0 text of the form.
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 #include <string>
 

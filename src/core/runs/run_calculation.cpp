@@ -1,6 +1,7 @@
 #include "core/runs/run_calculation.hpp"
 
-#include "core/runs/formulas.hpp"
+#include "core/model/formulas.hpp"
+#include "core/model/units.hpp"
 #include "core/text/c_format.hpp"
 
 #include <type_traits>
@@ -9,8 +10,6 @@
 namespace rheo {
 namespace {
 
-// Shear rates are held in 1/s and shown, filed and compared in units of 1e6 1/s.
-constexpr double kToDisplayShearRate = 0.000001;
 // The suggested re-run pressure lies this much above the target pressure.
 constexpr double kSuggestedPressureMargin = 1.0075;
 constexpr double kNormalBandLimit = 500;  // psi
@@ -45,8 +44,8 @@ RunOutcome ComputeRun(const CellCalibration& cell, int cellIndex, const RunInput
     if (!missing.empty())
         return RunNotCalibrated{std::move(missing)};
 
-    const double windowLow = cell.minShearRate * kToDisplayShearRate;
-    const double windowHigh = cell.maxShearRate * kToDisplayShearRate;
+    const double windowLow = shearRateInDisplayUnits(cell.minShearRate);
+    const double windowHigh = shearRateInDisplayUnits(cell.maxShearRate);
 
     const double rawViscosity =
         formulas::viscosity(cell.constantA, cell.constantB, input.pressure, input.effluxTime);
@@ -55,9 +54,8 @@ RunOutcome ComputeRun(const CellCalibration& cell, int cellIndex, const RunInput
         viscosity =
             formulas::nonNewtonianCorrection(rawViscosity, input.effluxTime, cell.targetEffluxTime);
 
-    const double shearRate =
-        formulas::shearRate(cell.cellVolume, cell.capillaryRadius, input.effluxTime) *
-        kToDisplayShearRate;
+    const double shearRate = shearRateInDisplayUnits(
+        formulas::shearRate(cell.cellVolume, cell.capillaryRadius, input.effluxTime));
 
     // Both bounds are inclusive; a shear rate that is no number fails both comparisons.
     if (!(windowLow <= shearRate && shearRate <= windowHigh)) {

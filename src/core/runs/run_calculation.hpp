@@ -2,7 +2,7 @@
 // One sample run turned into a result: the calibration check, viscosity, shear rate,
 // Reynolds number and the shear-rate window with its suggested re-run pressure.
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 #include <array>
 #include <string>

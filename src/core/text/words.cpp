@@ -1,13 +1,19 @@
 #include "core/text/words.hpp"
 
 namespace rheo {
-namespace {
 
 bool isWhiteSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
 }
 
-} // namespace
+std::string withoutWhiteSpace(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    for (char c : text)
+        if (!isWhiteSpace(c))
+            kept += c;
+    return kept;
+}
 
 std::vector<std::string_view> splitLikeStrtok(std::string_view text, std::string_view delimiters) {
     std::vector<std::string_view> fields;

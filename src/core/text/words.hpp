@@ -8,6 +8,14 @@
 
 namespace rheo {
 
+// The white space of C's isspace in the "C" locale: blank, TAB, line feed, carriage return,
+// form feed and vertical tab.
+bool isWhiteSpace(char c);
+
+// The text with every white-space byte removed: the calibration file reads a name back as
+// one word.
+std::string withoutWhiteSpace(std::string_view text);
+
 // strtok rules: fields are the runs of characters between delimiters; adjacent
 // delimiters count as one, delimiters at either end yield no empty field.
 std::vector<std::string_view> splitLikeStrtok(std::string_view text, std::string_view delimiters);

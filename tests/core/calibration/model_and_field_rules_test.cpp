@@ -1,8 +1,8 @@
 // The values a cell needs before it counts as calibrated, and the accepted range of every
 // number field with its message.
 
-#include "core/calibration/field_rules.hpp"
-#include "core/calibration/model.hpp"
+#include "core/model/field_rules.hpp"
+#include "core/model/model.hpp"
 
 #include <gtest/gtest.h>
 

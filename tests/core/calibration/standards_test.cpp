@@ -4,7 +4,7 @@
 #include "core/calibration/standards.hpp"
 
 #include "calibration_fixtures.hpp"
-#include "core/calibration/field_rules.hpp"
+#include "core/model/field_rules.hpp"
 
 #include <gtest/gtest.h>
 
@@ -25,15 +25,15 @@ TEST(StandardNames, LoseTheirWhiteSpace) {
 TEST(StandardsTable, AddSortAndDelete) {
     // Adding replaces the first standard of exactly the same name, then sorts.
     CalibrationData data;
-    EXPECT_EQ(AddStandard(data, "Oil A", 5), "OilA");
-    AddStandard(data, "Light", 2);
-    AddStandard(data, "Oil A", 10); // the same name once its blank is gone
-    AddStandard(data, "oil a", 7);  // case matters
-    EXPECT_EQ(AddStandard(data, " ", 3), "No_Name");
-    AddStandard(data, "", 4);
+    EXPECT_EQ(addStandard(data, "Oil A", 5), "OilA");
+    addStandard(data, "Light", 2);
+    addStandard(data, "Oil A", 10); // the same name once its blank is gone
+    addStandard(data, "oil a", 7);  // case matters
+    EXPECT_EQ(addStandard(data, " ", 3), "No_Name");
+    addStandard(data, "", 4);
     EXPECT_EQ(data.standards, (Standards{{"Light", 2}, {"No_Name", 4}, {"oila", 7}, {"OilA", 10}}));
     data.standards = {{"S", 1}, {"T", 2}, {"S", 3}};
-    EXPECT_EQ(AddStandard(data, "S", 4), "S");
+    EXPECT_EQ(addStandard(data, "S", 4), "S");
     EXPECT_EQ(data.standards, (Standards{{"T", 2}, {"S", 3}, {"S", 4}}));
 
     data.standards = {{"X", 5}, {"Y", 2}, {"Z", 2}};
@@ -44,7 +44,7 @@ TEST(StandardsTable, AddSortAndDelete) {
 
     // Rows as selected before the removal, in any order; every list of the program
     // removes its selected rows this way.
-    DeleteStandards(data, {0, 2, 0, 9});
+    deleteStandards(data, {0, 2, 0, 9});
     EXPECT_EQ(data.standards, (Standards{{"Z", 2}}));
 }
 

@@ -4,7 +4,7 @@
 #include "calibration_fixtures.hpp"
 #include "core/calibration/cell_data.hpp"
 #include "core/calibration/volume_calculation.hpp"
-#include "core/runs/formulas.hpp"
+#include "core/model/formulas.hpp"
 #include "core/text/c_format.hpp"
 
 #include <gtest/gtest.h>
@@ -108,7 +108,7 @@ CalibrationData threeCells() {
 TEST(Recomputation, AfterAVolumeOrGeometryChangeCellsWithThreeOrMorePointsAreRefitted) {
     CalibrationData data = threeCells();
     const CalibrationData before = data;
-    RecomputeAfterVolumeChange(data); // with the weighings' V and T0
+    recomputeAfterVolumeChange(data); // with the weighings' V and T0
     const CellCalibration& cell = data.cells[0];
     EXPECT_DOUBLE_EQ(cell.abPoints[1].reynoldsNumber,
                      cell.cellVolume / 6 * before.cells[0].abPoints[1].reynoldsNumber);
@@ -116,7 +116,7 @@ TEST(Recomputation, AfterAVolumeOrGeometryChangeCellsWithThreeOrMorePointsAreRef
 
     data.cells[0].capillaryRadius = 0.08;
     data.cells[1].workingShearRate = 1.1e6; // enters as held, no round trip
-    RecomputeAfterCellDataChange(data);
+    recomputeAfterCellDataChange(data);
     for (const CellCalibration& c : {data.cells[0], data.cells[1]}) {
         const std::vector<VolumePoint>& p = c.volumePoints;
         EXPECT_EQ(c.targetEffluxTime,
@@ -133,7 +133,7 @@ TEST(Recomputation, AfterAVolumeOrGeometryChangeCellsWithThreeOrMorePointsAreRef
     // Without a radius or a working shear rate T0 is 0, and the refit stores no NaN.
     data.cells[0].capillaryRadius = 0;
     data.cells[1].workingShearRate = 0;
-    RecomputeAfterCellDataChange(data);
+    recomputeAfterCellDataChange(data);
     EXPECT_EQ(data.cells[0].targetEffluxTime + data.cells[1].targetEffluxTime, 0.0);
     for (const AbPoint& point : cell.abPoints)
         EXPECT_EQ(point.reynoldsNumber, 0.0);

@@ -1,7 +1,7 @@
 #pragma once
 // Questions the report tests ask of a recorded report: which texts stand on which row.
 
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 #include "core/reports/recording_surface.hpp"
 #include "core/text/c_format.hpp"
 

@@ -1,4 +1,6 @@
-#include "core/calibration/field_rules.hpp"
+#include "core/model/field_rules.hpp"
+
+#include "core/text/words.hpp"
 
 #include <cmath>
 
@@ -76,10 +78,6 @@ FieldRule ruleOf(NumberField field) {
     return {1, false, 0, false, ""};
 }
 
-bool isWhiteSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-
 } // namespace
 
 std::string_view fieldMessage(NumberField field) {
@@ -99,15 +97,6 @@ std::optional<std::string> fieldRefusal(NumberField field, double value) {
     if (fieldAccepts(field, value))
         return std::nullopt;
     return std::string(fieldMessage(field));
-}
-
-std::string withoutWhiteSpace(std::string_view text) {
-    std::string kept;
-    kept.reserve(text.size());
-    for (char c : text)
-        if (!isWhiteSpace(c))
-            kept += c;
-    return kept;
 }
 
 std::string cleanAbStandardName(std::string_view typed) {

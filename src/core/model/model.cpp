@@ -1,4 +1,4 @@
-#include "core/calibration/model.hpp"
+#include "core/model/model.hpp"
 
 namespace rheo {
 

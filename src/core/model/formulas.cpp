@@ -1,4 +1,4 @@
-#include "core/runs/formulas.hpp"
+#include "core/model/formulas.hpp"
 
 #include <cmath>
 

@@ -47,10 +47,6 @@ bool fieldAccepts(NumberField field, double value);
 // Nothing when the value is accepted, otherwise the field's message.
 std::optional<std::string> fieldRefusal(NumberField field, double value);
 
-// The text with every white-space byte (blank, TAB, line break, form feed, vertical tab,
-// carriage return) removed: the calibration file reads a name back as one word.
-std::string withoutWhiteSpace(std::string_view text);
-
 // The standard name of an A/B point as the dialog cleans it when the field is left:
 // white space removed, then cut to its first 32 characters.
 std::string cleanAbStandardName(std::string_view typed);
