@@ -1,7 +1,7 @@
 #include "core/calibration/ab_regression.hpp"
 
-#include "core/calibration/row_removal.hpp"
 #include "core/model/formulas.hpp"
+#include "core/model/row_removal.hpp"
 
 #include <cmath>
 #include <utility>

@@ -1,8 +1,8 @@
 #include "core/calibration/standards.hpp"
 
-#include "core/calibration/row_removal.hpp"
 #include "core/model/field_rules.hpp"
 #include "core/model/formulas.hpp"
+#include "core/model/row_removal.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/words.hpp"
 

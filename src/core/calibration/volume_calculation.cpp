@@ -1,9 +1,9 @@
 #include "core/calibration/volume_calculation.hpp"
 
 #include "core/calibration/ab_regression.hpp"
-#include "core/calibration/row_removal.hpp"
 #include "core/model/field_rules.hpp"
 #include "core/model/formulas.hpp"
+#include "core/model/row_removal.hpp"
 #include "core/model/units.hpp"
 
 #include <cmath>
