@@ -1,13 +1,12 @@
 // batch: many sample runs from a CSV file, the accepted ones written as a results file.
 
+#include "cli/command_session.hpp"
 #include "cli/command_support.hpp"
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
-#include "cli/file_access.hpp"
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
-#include "cli/run_checks.hpp"
-#include "core/runs/run_calculation.hpp"
+#include "core/runs/run_checks.hpp"
 #include "core/text/c_format.hpp"
 
 namespace rheo::cli {
@@ -62,14 +61,14 @@ int batchCommand(const Words& words) {
     if (!options.ok())
         return badCommandLine(name, options.error());
 
-    CalibrationData calibration;
-    if (!loadCalibration(calibrationPath, calibration))
+    CommandSession command(*line->clock);
+    if (!command.loadCalibration(calibrationPath))
         return kFileFailed;
     const auto runs = readInputTable(runsPath);
     if (!runs)
         return kFileFailed;
 
-    std::vector<TestResult> accepted;
+    Session& session = command.session();
     bool anyRefused = false;
     for (const InputLine& runLine : *runs) {
         BatchRun run;
@@ -79,21 +78,18 @@ int batchCommand(const Words& words) {
             if (!refusals.empty())
                 refusal = refusals.front();
         }
-        if (!refusal) {
-            const RunOutcome outcome =
-                ComputeRun(calibration.cells[static_cast<size_t>(run.cellIndex)], run.cellIndex,
-                           run.input, line->now);
-            if (const auto* result = std::get_if<RunAccepted>(&outcome))
-                accepted.push_back(result->result);
-            else
-                refusal = refusalMessage(outcome);
-        }
         if (refusal) {
             writeLineMessage(runLine.number, *refusal);
             anyRefused = true;
+            continue;
         }
+        // The calculation's own refusal is shown with the line's number in front.
+        command.dialogs().setMessagePrefix(cformat("line %d: ", runLine.number));
+        session.selectCell(run.cellIndex);
+        anyRefused |= !std::holds_alternative<RunAccepted>(session.runSample(run.input));
+        command.dialogs().setMessagePrefix("");
     }
-    if (!saveResults(resultsPath, accepted))
+    if (!command.saveResults(resultsPath))
         return kFileFailed;
     return anyRefused ? kRefused : kDone;
 }

@@ -1,10 +1,10 @@
 // calibrate volume and calibrate ab: weighings and standard-oil runs from CSV files, each
 // line one Add of the volume or A/B dialog, then what that dialog shows.
 
+#include "cli/command_session.hpp"
 #include "cli/command_support.hpp"
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
-#include "cli/file_access.hpp"
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
 #include "core/calibration/ab_regression.hpp"
@@ -17,10 +17,10 @@ namespace rheo::cli {
 namespace {
 
 struct ListCommand {
-    std::optional<std::string> calibrationPath;
-    std::string outPath;
+    CalibrationFiles files;
     int cellIndex = 0;
     std::string tablePath;
+    std::shared_ptr<const Clock> clock;
 };
 
 std::optional<ListCommand> readListCommand(const std::string& name, const Words& words,
@@ -31,8 +31,8 @@ std::optional<ListCommand> readListCommand(const std::string& name, const Words&
         return std::nullopt;
     OptionReader options(line->arguments);
     ListCommand command;
-    command.calibrationPath = options.text("--calibration");
-    command.outPath = options.requiredText("--out");
+    command.clock = line->clock;
+    command.files = {options.text("--calibration"), options.requiredText("--out")};
     command.cellIndex = options.requiredCellIndex("--cell");
     command.tablePath = options.requiredText(tableOption);
     options.refusePlainArguments();
@@ -64,7 +64,7 @@ std::optional<std::string> firstFieldRefusal(const NumberField* fields, const do
 }
 
 // One line of W.csv: tare weight, full weight, density.
-std::optional<std::string> addWeighing(CellCalibration& cell, const InputLine& line,
+std::optional<std::string> addWeighing(CalibrationEdit& edit, const InputLine& line,
                                        bool& noticeDue) {
     if (line.fields.size() != 3)
         return "A weighing needs three fields: tare weight,full weight,density";
@@ -76,7 +76,7 @@ std::optional<std::string> addWeighing(CellCalibration& cell, const InputLine& l
         return complaint;
     if (auto refusal = firstFieldRefusal(kFields, values, 3))
         return refusal;
-    const VolumeOutcome outcome = AddVolumePoint(cell, values[0], values[1], values[2]);
+    const VolumeOutcome outcome = edit.addVolumePoint(values[0], values[1], values[2]);
     if (outcome.rejected())
         return outcome.rejection;
     noticeDue = outcome.noticeDue;
@@ -85,7 +85,7 @@ std::optional<std::string> addWeighing(CellCalibration& cell, const InputLine& l
 
 // One line of P.csv: known viscosity, pressure, efflux time, newtonian, standard name. The
 // name is the rest of the line, commas included.
-std::optional<std::string> addStandardRun(CellCalibration& cell, const InputLine& line,
+std::optional<std::string> addStandardRun(CalibrationEdit& edit, const InputLine& line,
                                           AbLabels& labels, bool& noticeDue) {
     if (line.fields.size() < 5)
         return "A standard run needs five fields: known viscosity,pressure,efflux time,"
@@ -104,10 +104,11 @@ std::optional<std::string> addStandardRun(CellCalibration& cell, const InputLine
     const std::string standardName =
         cleanAbStandardName(joinFields(line.fields, 4, line.fields.size()));
     const AbOutcome outcome =
-        AddAbPoint(cell, values[0], values[1], values[2], *newtonian, standardName);
+        edit.addAbPoint(values[0], values[1], values[2], *newtonian, standardName);
     if (outcome.rejected())
         return outcome.rejection;
-    labels = outcome.pointCount < kAbFewestPointsForFit ? abLabelsBeforeFit() : abLabelsOf(cell);
+    labels = outcome.pointCount < kAbFewestPointsForFit ? abLabelsBeforeFit()
+                                                        : abLabelsOf(edit.cellData());
     noticeDue = outcome.noticeDue;
     return std::nullopt;
 }
@@ -138,67 +139,78 @@ LinesApplied applyLines(const std::vector<InputLine>& lines, AddOne addOne) {
 int calibrateVolumeCommand(const Words& words) {
     const std::string name = "calibrate volume";
     int status = kDone;
-    const auto command = readListCommand(name, words, "--weighings", status);
-    if (!command)
+    const auto listCommand = readListCommand(name, words, "--weighings", status);
+    if (!listCommand)
         return status;
-    CalibrationData calibration;
-    if (!loadCalibrationIfGiven(command->calibrationPath, calibration))
+    CommandSession command(*listCommand->clock);
+    if (!command.loadCalibrationIfGiven(listCommand->files.calibrationPath))
         return kFileFailed;
-    const auto lines = readInputTable(command->tablePath);
+    const auto lines = readInputTable(listCommand->tablePath);
     if (!lines)
         return kFileFailed;
 
-    CellCalibration& cell = calibration.cells[static_cast<size_t>(command->cellIndex)];
     bool noticeDue = false;
-    const LinesApplied applied = applyLines(
-        *lines, [&](const InputLine& line) { return addWeighing(cell, line, noticeDue); });
-    if (applied.anyAdded && noticeDue)
-        writeLine(stderr, std::string(kVolumeNotice));
-    // What OK of the dialog does when something changed.
-    if (applied.anyAdded)
-        recomputeAfterVolumeChange(calibration);
-    if (!saveCalibration(command->outPath, calibration))
-        return kFileFailed;
+    status = editCalibration(command, listCommand->files.outPath, CalibrationDialog::CellVolumes,
+                             [&](CalibrationEdit& edit) {
+                                 edit.selectCell(listCommand->cellIndex);
+                                 const LinesApplied applied =
+                                     applyLines(*lines, [&](const InputLine& line) {
+                                         return addWeighing(edit, line, noticeDue);
+                                     });
+                                 if (applied.anyAdded && noticeDue)
+                                     writeLine(stderr, std::string(kVolumeNotice));
+                                 return !applied.anyRejected;
+                             });
+    if (status == kFileFailed)
+        return status;
 
+    const CellCalibration& cell = command.session().calibration().cells[listCommand->cellIndex];
     for (const VolumePoint& point : cell.volumePoints)
         writeRow(stdout, volumePointRow(point));
     writeRow(stdout,
              std::array<std::string, 2>{"Average Volume (ml):", cformat("%2.4f", cell.cellVolume)});
     writeRow(stdout, std::array<std::string, 2>{"Average Target Efflux Time (T0) (sec):",
                                                 cformat("%2.2f", cell.targetEffluxTime)});
-    return applied.anyRejected ? kRefused : kDone;
+    return status;
 }
 
 int calibrateAbCommand(const Words& words) {
     const std::string name = "calibrate ab";
     int status = kDone;
-    const auto command = readListCommand(name, words, "--points", status);
-    if (!command)
+    const auto listCommand = readListCommand(name, words, "--points", status);
+    if (!listCommand)
         return status;
-    CalibrationData calibration;
-    if (!loadCalibrationIfGiven(command->calibrationPath, calibration))
+    CommandSession command(*listCommand->clock);
+    if (!command.loadCalibrationIfGiven(listCommand->files.calibrationPath))
         return kFileFailed;
-    const auto lines = readInputTable(command->tablePath);
+    const auto lines = readInputTable(listCommand->tablePath);
     if (!lines)
         return kFileFailed;
 
-    CellCalibration& cell = calibration.cells[static_cast<size_t>(command->cellIndex)];
-    AbLabels labels = abLabelsOf(cell); // as the dialog opens
+    AbLabels labels;
     bool noticeDue = false;
-    const LinesApplied applied = applyLines(*lines, [&](const InputLine& line) {
-        return addStandardRun(cell, line, labels, noticeDue);
-    });
-    if (applied.anyAdded && noticeDue)
-        writeLine(stderr, std::string(kAbRegressionNotice));
-    if (!saveCalibration(command->outPath, calibration))
-        return kFileFailed;
+    status = editCalibration(command, listCommand->files.outPath, CalibrationDialog::AbCalculation,
+                             [&](CalibrationEdit& edit) {
+                                 edit.selectCell(listCommand->cellIndex);
+                                 labels = abLabelsOf(edit.cellData()); // as the dialog opens
+                                 const LinesApplied applied =
+                                     applyLines(*lines, [&](const InputLine& line) {
+                                         return addStandardRun(edit, line, labels, noticeDue);
+                                     });
+                                 if (applied.anyAdded && noticeDue)
+                                     writeLine(stderr, std::string(kAbRegressionNotice));
+                                 return !applied.anyRejected;
+                             });
+    if (status == kFileFailed)
+        return status;
 
+    const CellCalibration& cell = command.session().calibration().cells[listCommand->cellIndex];
     for (const AbPoint& point : cell.abPoints)
         writeRow(stdout, abPointRow(point));
     writeRow(stdout, std::array<std::string, 2>{"A:", labels.a});
     writeRow(stdout, std::array<std::string, 2>{"B:", labels.b});
     writeRow(stdout, std::array<std::string, 2>{"RMS % Diff:", labels.rms});
-    return applied.anyRejected ? kRefused : kDone;
+    return status;
 }
 
 } // namespace rheo::cli

@@ -1,14 +1,16 @@
 // calibrate settings, cell and standard: the General Settings, Cell Data and Standard
 // Viscosities rules applied to a calibration file.
 
+#include "cli/command_session.hpp"
 #include "cli/command_support.hpp"
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
-#include "cli/file_access.hpp"
 #include "cli/output.hpp"
 #include "core/calibration/cell_data.hpp"
 #include "core/calibration/standards.hpp"
 #include "core/model/field_rules.hpp"
+
+#include <functional>
 
 namespace rheo::cli {
 namespace {
@@ -20,28 +22,24 @@ bool fitsOnOneLine(const std::string& text) {
     return text.find('\n') == std::string::npos && text.find('\r') == std::string::npos;
 }
 
-// A whole-number setting checked by its field's range; refused values are named by the
-// field's message and leave the setting as it was.
-bool applyWholeNumber(std::optional<int> value, NumberField field, std::int32_t& setting) {
-    if (!value)
-        return true;
-    if (const auto message = fieldRefusal(field, *value)) {
-        writeLine(stderr, *message);
-        return false;
-    }
-    setting = *value;
-    return true;
-}
-
-bool applyText(const std::optional<std::string>& value, const char* what, std::string& setting) {
+// A text setting; nothing to do when the option was not given.
+bool applyText(const std::optional<std::string>& value, const char* what,
+               const std::function<void(const std::string&)>& set) {
     if (!value)
         return true;
     if (!fitsOnOneLine(*value)) {
         writeLine(stderr, std::string("The ") + what + " must fit on one line.");
         return false;
     }
-    setting = *value;
+    set(*value);
     return true;
+}
+
+// A refused edit names its field's message; true when the edit was accepted.
+bool reported(const std::optional<std::string>& refusal) {
+    if (refusal)
+        writeLine(stderr, *refusal);
+    return !refusal;
 }
 
 } // namespace
@@ -56,8 +54,7 @@ int calibrateSettingsCommand(const Words& words) {
     if (!line)
         return status;
     OptionReader options(line->arguments);
-    const auto calibrationPath = options.text("--calibration");
-    const std::string outPath = options.requiredText("--out");
+    CalibrationFiles files{options.text("--calibration"), options.requiredText("--out")};
     const auto company = options.text("--company");
     const auto serial = options.text("--serial");
     const auto temperature = options.wholeNumber("--temperature");
@@ -66,19 +63,21 @@ int calibrateSettingsCommand(const Words& words) {
     if (!options.ok())
         return badCommandLine(name, options.error());
 
-    CalibrationData calibration;
-    if (!loadCalibrationIfGiven(calibrationPath, calibration))
-        return kFileFailed;
-    // In the order of the dialog's fields.
-    bool allApplied = applyText(company, "company name", calibration.companyName);
-    allApplied &= applyText(serial, "serial number", calibration.serialNumber);
-    allApplied &= applyWholeNumber(temperature, NumberField::OperatingTemperature,
-                                   calibration.operatingTemperature);
-    allApplied &= applyWholeNumber(timer, NumberField::EquilibriumTimerMinutes,
-                                   calibration.equilibriumTimerMinutes);
-    if (!saveCalibration(outPath, calibration))
-        return kFileFailed;
-    return allApplied ? kDone : kRefused;
+    CommandSession command(*line->clock);
+    return editCalibrationFile(
+        command, files, CalibrationDialog::GeneralSettings, [&](CalibrationEdit& edit) {
+            // In the order of the dialog's fields.
+            bool allApplied = applyText(company, "company name", [&](const std::string& text) {
+                edit.setCompanyName(text);
+            });
+            allApplied &= applyText(serial, "serial number",
+                                    [&](const std::string& text) { edit.setSerialNumber(text); });
+            if (temperature)
+                allApplied &= reported(edit.setOperatingTemperature(*temperature));
+            if (timer)
+                allApplied &= reported(edit.setEquilibriumTimerMinutes(*timer));
+            return allApplied;
+        });
 }
 
 int calibrateCellCommand(const Words& words) {
@@ -97,8 +96,7 @@ int calibrateCellCommand(const Words& words) {
     if (!line)
         return status;
     OptionReader options(line->arguments);
-    const auto calibrationPath = options.text("--calibration");
-    const std::string outPath = options.requiredText("--out");
+    CalibrationFiles files{options.text("--calibration"), options.requiredText("--out")};
     const int cellIndex = options.requiredCellIndex("--cell");
     // In the order in which the dialog applies its fields.
     const std::pair<NumberField, std::optional<double>> edits[] = {
@@ -112,29 +110,19 @@ int calibrateCellCommand(const Words& words) {
     if (!options.ok())
         return badCommandLine(name, options.error());
 
-    CalibrationData calibration;
-    if (!loadCalibrationIfGiven(calibrationPath, calibration))
-        return kFileFailed;
-    CellCalibration& cell = calibration.cells[static_cast<size_t>(cellIndex)];
-    bool allApplied = true;
-    bool changed = false;
-    for (const auto& [field, value] : edits) {
-        if (!value)
-            continue;
-        const CellDataEdit edit =
-            editCellDataField(cell, field, shownCellDataValue(cell, field), *value);
-        if (edit.refusal) {
-            writeLine(stderr, *edit.refusal);
-            allApplied = false;
-        }
-        changed |= edit.written;
-    }
-    // What OK of the dialog does when something changed.
-    if (changed)
-        recomputeAfterCellDataChange(calibration);
-    if (!saveCalibration(outPath, calibration))
-        return kFileFailed;
-    return allApplied ? kDone : kRefused;
+    CommandSession command(*line->clock);
+    return editCalibrationFile(
+        command, files, CalibrationDialog::CellData, [&](CalibrationEdit& edit) {
+            edit.selectCell(cellIndex);
+            bool allApplied = true;
+            for (const auto& [field, value] : edits) {
+                if (value) {
+                    const double shown = shownCellDataValue(edit.cellData(), field);
+                    allApplied &= reported(edit.editCellData(field, shown, *value).refusal);
+                }
+            }
+            return allApplied;
+        });
 }
 
 int calibrateStandardCommand(const Words& words) {
@@ -146,8 +134,7 @@ int calibrateStandardCommand(const Words& words) {
     if (!line)
         return status;
     OptionReader options(line->arguments);
-    const auto calibrationPath = options.text("--calibration");
-    const std::string outPath = options.requiredText("--out");
+    CalibrationFiles files{options.text("--calibration"), options.requiredText("--out")};
     const auto deleteName = options.text("--delete");
     std::optional<std::string> addName;
     double viscosity = 0.0;
@@ -162,26 +149,22 @@ int calibrateStandardCommand(const Words& words) {
     if (!options.ok())
         return badCommandLine(name, options.error());
 
-    CalibrationData calibration;
-    if (!loadCalibrationIfGiven(calibrationPath, calibration))
-        return kFileFailed;
-    bool applied = true;
-    if (deleteName) {
-        // Names are stored cleaned, so the name is looked up the way it was stored.
-        const std::string stored = cleanStandardName(*deleteName);
-        if (!deleteStandardByName(calibration, stored)) {
-            writeLine(stderr, "There is no standard named \"" + stored + "\".");
-            applied = false;
-        }
-    } else if (const auto message = fieldRefusal(NumberField::StandardViscosity, viscosity)) {
-        writeLine(stderr, *message);
-        applied = false;
-    } else {
-        addStandard(calibration, *addName, viscosity);
-    }
-    if (!saveCalibration(outPath, calibration))
-        return kFileFailed;
-    return applied ? kDone : kRefused;
+    CommandSession command(*line->clock);
+    return editCalibrationFile(
+        command, files, CalibrationDialog::StandardViscosities, [&](CalibrationEdit& edit) {
+            if (deleteName) {
+                // Names are stored cleaned, so the name is looked up the way it was stored.
+                const std::string stored = cleanStandardName(*deleteName);
+                if (edit.deleteStandardNamed(stored))
+                    return true;
+                writeLine(stderr, "There is no standard named \"" + stored + "\".");
+                return false;
+            }
+            if (!reported(fieldRefusal(NumberField::StandardViscosity, viscosity)))
+                return false;
+            edit.addStandard(*addName, viscosity);
+            return true;
+        });
 }
 
 } // namespace rheo::cli

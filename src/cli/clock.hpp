@@ -3,6 +3,7 @@
 // and the date of a report header are passed in from here, or from "--at".
 
 #include "core/model/model.hpp"
+#include "core/seams/clock.hpp"
 
 #include <optional>
 #include <string_view>
@@ -14,5 +15,11 @@ std::optional<LocalDateTime> parseAtTime(std::string_view text);
 
 // The local date and time now, seconds included.
 LocalDateTime readLocalClock();
+
+// The machine's local clock, read each time the program asks for the time.
+class LocalClock : public Clock {
+public:
+    LocalDateTime now() const override { return readLocalClock(); }
+};
 
 } // namespace rheo::cli

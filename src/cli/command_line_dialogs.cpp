@@ -14,7 +14,7 @@ std::optional<std::string> CommandLineDialogs::chooseFileToSave(const FileDialog
 }
 
 void CommandLineDialogs::inform(const std::string& message) {
-    writeLine(messages_, message);
+    writeLine(messages_, prefix_ + message);
 }
 
 // A question would wait for an answer that a script cannot give: No is the safe default.

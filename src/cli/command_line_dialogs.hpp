@@ -16,6 +16,9 @@ public:
 
     // The path the next file dialog returns.
     void usePath(std::string path) { path_ = std::move(path); }
+    // Written before every message from now on: "line 3: " while a line of an input file
+    // is applied.
+    void setMessagePrefix(std::string prefix) { prefix_ = std::move(prefix); }
 
     std::optional<std::string> chooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) override;
@@ -25,6 +28,7 @@ public:
 private:
     std::FILE* messages_;
     std::string path_;
+    std::string prefix_;
 };
 
 } // namespace rheo::cli

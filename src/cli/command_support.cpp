@@ -32,9 +32,9 @@ std::optional<CommandLine> readCommandLine(const std::string& command,
                                                    *at + "\"");
             return std::nullopt;
         }
-        line.now = *parsed;
+        line.clock = std::make_shared<FixedClock>(*parsed);
     } else {
-        line.now = readLocalClock();
+        line.clock = std::make_shared<LocalClock>();
     }
     return line;
 }

@@ -6,7 +6,9 @@
 #include "cli/arguments.hpp"
 #include "cli/command_line_dialogs.hpp"
 #include "core/model/model.hpp"
+#include "core/seams/clock.hpp"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,10 +19,11 @@ namespace rheo::cli {
 // returns the exit status of a bad command line.
 int badCommandLine(const std::string& command, const std::string& complaint);
 
-// The command line of a subcommand, with the time it runs at (--at or the local clock).
+// The command line of a subcommand, with the clock it runs by: the time of --at, or the
+// local clock.
 struct CommandLine {
     Arguments arguments;
-    LocalDateTime now;
+    std::shared_ptr<const Clock> clock;
 };
 
 // Reads the words after the subcommand's name. On a bad command line the complaint and

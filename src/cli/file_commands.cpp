@@ -1,10 +1,10 @@
 // standards, merge and convert: the standards table, joining results files, and bringing a
 // calibration set forward to the current format.
 
+#include "cli/command_session.hpp"
 #include "cli/command_support.hpp"
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
-#include "cli/file_access.hpp"
 #include "cli/output.hpp"
 #include "core/calibration/standards.hpp"
 
@@ -22,10 +22,11 @@ int standardsCommand(const Words& words) {
     if (!options.ok())
         return badCommandLine(name, options.error());
 
-    CalibrationData calibration;
-    if (!loadCalibration(calibrationPath, calibration))
+    CommandSession command(*line->clock);
+    if (!command.loadCalibration(calibrationPath))
         return kFileFailed;
-    for (const TargetPressureRow& row : BuildTargetPressureRows(calibration))
+    command.session().BuildTargetPressureRows();
+    for (const TargetPressureRow& row : command.session().targetPressureRows())
         writeRow(stdout, row.texts);
     return kDone;
 }
@@ -46,12 +47,12 @@ int mergeCommand(const Words& words) {
 
     // Each load puts its rows in front of those already held: loading from the last file
     // to the first leaves the rows of the first file first.
-    std::vector<TestResult> results;
+    CommandSession command(*line->clock);
     for (auto input = inputs.rbegin(); input != inputs.rend(); ++input) {
-        if (!loadResults(*input, results))
+        if (!command.loadResults(*input))
             return kFileFailed;
     }
-    return saveResults(resultsPath, results) ? kDone : kFileFailed;
+    return command.saveResults(resultsPath) ? kDone : kFileFailed;
 }
 
 int convertCommand(const Words& words) {
@@ -64,10 +65,10 @@ int convertCommand(const Words& words) {
     if (paths.size() != 2)
         return badCommandLine(name, "needs the file to read and the file to write");
 
-    CalibrationData calibration;
-    if (!loadCalibration(paths[0], calibration))
+    CommandSession command(*line->clock);
+    if (!command.loadCalibration(paths[0]))
         return kFileFailed;
-    return saveCalibration(paths[1], calibration) ? kDone : kFileFailed;
+    return command.saveCalibration(paths[1]) ? kDone : kFileFailed;
 }
 
 } // namespace rheo::cli

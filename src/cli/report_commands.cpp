@@ -1,17 +1,14 @@
 // report calibration and report results: the printed reports as a PDF file or as the
 // trace of the recording surface.
 
+#include "cli/command_session.hpp"
 #include "cli/command_support.hpp"
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
-#include "cli/file_access.hpp"
 #include "cli/output.hpp"
 #include "cli/pdf_output.hpp"
-#include "core/calibration/application_state.hpp"
 #include "core/files/safe_file_writer.hpp"
-#include "core/reports/calibration_report.hpp"
 #include "core/reports/recording_surface.hpp"
-#include "core/reports/test_data_report.hpp"
 
 namespace rheo::cli {
 namespace {
@@ -67,12 +64,11 @@ int reportCalibrationCommand(const Words& words) {
     if (!options.ok())
         return badCommandLine(name, options.error());
 
-    ApplicationState app;
-    if (!loadCalibration(calibrationPath, app.calibration))
+    CommandSession command(*line->clock);
+    if (!command.loadCalibration(calibrationPath))
         return kFileFailed;
-    const LocalDateTime printedAt = line->now;
     return writeReport(target, [&](DrawingSurface& surface) {
-        PrintCalibration(surface, app, printedAt, cellIndex);
+        command.session().PrintCalibration(surface, cellIndex);
     });
 }
 
@@ -92,16 +88,13 @@ int reportResultsCommand(const Words& words) {
         return badCommandLine(name, options.error());
 
     // Without a calibration file the header shows the defaults.
-    CalibrationData calibration;
-    if (!loadCalibrationIfGiven(calibrationPath, calibration))
+    CommandSession command(*line->clock);
+    if (!command.loadCalibrationIfGiven(calibrationPath))
         return kFileFailed;
-    std::vector<TestResult> results;
-    if (!loadResults(resultsPath, results))
+    if (!command.loadResults(resultsPath))
         return kFileFailed;
-    const LocalDateTime printedAt = line->now;
-    return writeReport(target, [&](DrawingSurface& surface) {
-        PrintTestData(surface, results, calibration, printedAt);
-    });
+    return writeReport(target,
+                       [&](DrawingSurface& surface) { command.session().PrintTestData(surface); });
 }
 
 } // namespace rheo::cli

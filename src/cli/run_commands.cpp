@@ -1,14 +1,12 @@
 // run and recommend: one sample run, and the recommendation for an estimated viscosity.
 
+#include "cli/command_session.hpp"
 #include "cli/command_support.hpp"
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
-#include "cli/file_access.hpp"
 #include "cli/output.hpp"
-#include "cli/run_checks.hpp"
 #include "core/model/field_rules.hpp"
-#include "core/runs/recommendation.hpp"
-#include "core/runs/run_calculation.hpp"
+#include "core/runs/run_checks.hpp"
 
 namespace rheo::cli {
 
@@ -37,9 +35,11 @@ int runCommand(const Words& words) {
     if (!options.ok())
         return badCommandLine(name, options.error());
 
-    CalibrationData calibration;
-    if (!loadCalibration(calibrationPath, calibration))
+    CommandSession command(*line->clock);
+    if (!command.loadCalibration(calibrationPath))
         return kFileFailed;
+    Session& session = command.session();
+    session.selectCell(cellIndex);
 
     // The form's own field checks come first.
     const std::vector<std::string> refusals = runFieldRefusals(input);
@@ -48,13 +48,12 @@ int runCommand(const Words& words) {
     if (!refusals.empty())
         return kRefused;
 
-    const RunOutcome outcome =
-        ComputeRun(calibration.cells[static_cast<size_t>(cellIndex)], cellIndex, input, line->now);
+    // A refused run has shown its message.
+    const RunOutcome outcome = session.runSample(input);
     if (const auto* accepted = std::get_if<RunAccepted>(&outcome)) {
         writeRow(stdout, FormatResultRow(accepted->result));
         return kDone;
     }
-    writeLine(stderr, refusalMessage(outcome));
     return kRefused;
 }
 
@@ -73,15 +72,15 @@ int recommendCommand(const Words& words) {
     if (!options.ok())
         return badCommandLine(name, options.error());
 
-    CalibrationData calibration;
-    if (!loadCalibration(calibrationPath, calibration))
+    CommandSession command(*line->clock);
+    if (!command.loadCalibration(calibrationPath))
         return kFileFailed;
     if (const auto message = fieldRefusal(NumberField::EstimatedViscosity, viscosity)) {
         writeLine(stderr, *message);
         return kRefused;
     }
-    const RecommendationText texts =
-        RecommendationTexts(calibration.cells[static_cast<size_t>(cellIndex)], viscosity);
+    command.session().selectCell(cellIndex);
+    const RecommendationText texts = command.session().recommendation(viscosity);
     writeLine(stdout, texts.recommendedPressure);
     writeLine(stdout, texts.targetEffluxTime);
     return kDone;

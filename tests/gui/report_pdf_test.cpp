@@ -1,6 +1,7 @@
-#include "core/reports/calibration_report.hpp"
 #include "core/reports/test_data_report.hpp"
+#include "core/session/session.hpp"
 #include "gui/platform/report_output.hpp"
+#include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -31,14 +32,17 @@ std::string commandOutput(const std::string& command) {
 // 60 weighings of cell 1: page 2 holds 51, page 3 the other 9 under repeated headings and
 // cells 2 to 4, page 4 cell 5's run section.
 bool writeCalibrationPdf(const std::string& pdf, std::string& error) {
-    ApplicationState app;
-    app.calibration.companyName = "ACME Oils";
-    app.calibration.serialNumber = "SN-1";
-    app.calibration.standards = {{"Ref", 8.5}, {"Light", 2.0}};
-    app.calibration.cells[0].volumePoints.assign(60, {10.0, 12.3456, 0.8, 18.02, 7.1234});
+    CalibrationData calibration;
+    calibration.companyName = "ACME Oils";
+    calibration.serialNumber = "SN-1";
+    calibration.standards = {{"Ref", 8.5}, {"Light", 2.0}};
+    calibration.cells[0].volumePoints.assign(60, {10.0, 12.3456, 0.8, 18.02, 7.1234});
+    ScriptedDialogs dialogs;
+    const FixedClock clock(kPrinted);
+    Session session(dialogs, clock, calibration);
     const auto draw = [&](DrawingSurface& surface) {
         EXPECT_EQ(surface.printablePageSize(), (PageSize{4800, 6300})); // 600 dpi, 0.25" margins
-        PrintCalibration(surface, app, kPrinted);
+        session.PrintCalibration(surface);
         EXPECT_NEAR(surface.textWidth("Cell #"), 225, 75); // in 14-unit Arial: about 1/3 inch
     };
     return writeReportPdf(pdf, draw, error);

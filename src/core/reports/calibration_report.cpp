@@ -142,8 +142,9 @@ int printCellSections(ReportFrame& frame, const CellCalibration& cell, int k, bo
 
 } // namespace
 
-bool PrintCalibration(DrawingSurface& surface, ApplicationState& app,
-                      const LocalDateTime& printedAt, std::optional<int> cellIndex) {
+bool drawCalibrationReport(DrawingSurface& surface, const CalibrationData& calibration,
+                           const std::vector<TargetPressureRow>& standardRows, int rowHeight,
+                           const LocalDateTime& printedAt, std::optional<int> cellIndex) {
     if (cellIndex && (*cellIndex < 0 || *cellIndex >= kCellCount))
         return false;
     std::vector<int> cells;
@@ -153,30 +154,27 @@ bool PrintCalibration(DrawingSurface& surface, ApplicationState& app,
         cells = {0, 1, 2, 3, 4};
     const bool oneCell = cellIndex.has_value();
 
-    ReportFrame frame(surface, reportHeaderData(app.calibration), printedAt, kBodyFontUnits,
-                      app.reportLayoutValue);
+    ReportFrame frame(surface, reportHeaderData(calibration), printedAt, kBodyFontUnits, rowHeight);
     frame.begin();
 
     drawTableHeading(frame, cellDataHeading(), 0);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        drawTableRow(frame, cellDataHeading().columns,
-                     cellDataTexts(app.calibration.cells[cells[i]]), 2 + static_cast<int>(i));
+        drawTableRow(frame, cellDataHeading().columns, cellDataTexts(calibration.cells[cells[i]]),
+                     2 + static_cast<int>(i));
     }
 
     const int constantsRow = oneCell ? 4 : 8;
     drawTableHeading(frame, constantsHeading(), constantsRow);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        drawTableRow(frame, constantsHeading().columns,
-                     constantsTexts(app.calibration.cells[cells[i]]),
+        drawTableRow(frame, constantsHeading().columns, constantsTexts(calibration.cells[cells[i]]),
                      constantsRow + 2 + static_cast<int>(i));
     }
 
-    app.targetPressureRows = BuildTargetPressureRows(app.calibration);
     int k = 8;
     if (!oneCell) {
         SectionRows standards(frame, standardsHeading());
         standards.start(16);
-        for (const TargetPressureRow& row : app.targetPressureRows) {
+        for (const TargetPressureRow& row : standardRows) {
             drawTableRow(frame, standardsHeading().columns, {row.texts.begin(), row.texts.end()},
                          standards.next());
         }
@@ -184,7 +182,7 @@ bool PrintCalibration(DrawingSurface& surface, ApplicationState& app,
     }
 
     for (const int index : cells)
-        k = printCellSections(frame, app.calibration.cells[index], k, oneCell);
+        k = printCellSections(frame, calibration.cells[index], k, oneCell);
 
     frame.end();
     return true;

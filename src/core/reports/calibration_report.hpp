@@ -3,10 +3,12 @@
 // target pressures, and each cell's weighings and standard-oil runs. For all cells, or
 // for one cell without the standards table.
 
-#include "core/calibration/application_state.hpp"
+#include "core/calibration/standards.hpp"
+#include "core/model/model.hpp"
 #include "core/seams/drawing_surface.hpp"
 
 #include <optional>
+#include <vector>
 
 namespace rheo {
 
@@ -14,10 +16,13 @@ namespace rheo {
 inline constexpr int kCalibrationSectionRowLimit = 47;
 
 // Draws the report onto the surface, from the start of the job to its end: all cells
-// without `cellIndex`, else the one cell of index 0 to 4. Sorts the standards and rebuilds
-// `app.targetPressureRows` in both variants; changes nothing else. Returns false, drawing
-// nothing, for a cell index outside 0 to 4.
-bool PrintCalibration(DrawingSurface& surface, ApplicationState& app,
-                      const LocalDateTime& printedAt, std::optional<int> cellIndex = std::nullopt);
+// without `cellIndex`, else the one cell of index 0 to 4. The standards table prints
+// `standardRows` (built by BuildTargetPressureRows) as they are; `rowHeight` is the
+// report's row height in 1/100 inch. Returns false, drawing nothing, for a cell index
+// outside 0 to 4.
+bool drawCalibrationReport(DrawingSurface& surface, const CalibrationData& calibration,
+                           const std::vector<TargetPressureRow>& standardRows, int rowHeight,
+                           const LocalDateTime& printedAt,
+                           std::optional<int> cellIndex = std::nullopt);
 
 } // namespace rheo

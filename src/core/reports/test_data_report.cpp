@@ -27,8 +27,8 @@ TableHeading testDataHeading() {
 
 } // namespace
 
-void PrintTestData(DrawingSurface& surface, const std::vector<TestResult>& results,
-                   const CalibrationData& calibration, const LocalDateTime& printedAt) {
+void drawTestDataReport(DrawingSurface& surface, const std::vector<TestResult>& results,
+                        const CalibrationData& calibration, const LocalDateTime& printedAt) {
     ReportFrame frame(surface, reportHeaderData(calibration), printedAt, kBodyFontUnits,
                       kRowHeight);
     frame.begin();

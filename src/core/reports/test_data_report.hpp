@@ -13,7 +13,7 @@ inline constexpr int kTestDataRowsPerPage = 51;
 
 // Draws the whole report onto the surface, from the start of the job to its end. The
 // header data come from `calibration`; `printedAt` is the date shown on every page.
-void PrintTestData(DrawingSurface& surface, const std::vector<TestResult>& results,
-                   const CalibrationData& calibration, const LocalDateTime& printedAt);
+void drawTestDataReport(DrawingSurface& surface, const std::vector<TestResult>& results,
+                        const CalibrationData& calibration, const LocalDateTime& printedAt);
 
 } // namespace rheo

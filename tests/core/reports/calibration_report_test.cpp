@@ -1,7 +1,8 @@
-#include "core/reports/calibration_report.hpp"
 #include "core/reports/test_data_report.hpp"
+#include "core/session/session.hpp"
 
 #include "report_queries.hpp"
+#include "support/scripted_dialogs.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,22 +11,32 @@ namespace {
 
 // The worked cell at `cell` with its weighings and runs: radius 0.075 mm, length 15 mm,
 // A 0.0025, B 9, RMS 0.5 %, volume 7.1234 ml, T0 18 s, shear rates 1.2, 1 and 1.6 x 1e6/s.
-ApplicationState withPoints(int standards, int weighings, int runs, int cell = 0) {
-    ApplicationState app;
-    CellCalibration& worked = app.calibration.cells[cell];
+CalibrationData withPoints(int standards, int weighings, int runs, int cell = 0) {
+    CalibrationData calibration;
+    CellCalibration& worked = calibration.cells[cell];
     worked = {cell + 1, 0.075, 15.0, 0.0025, 9.0, 0.5, 7.1234, 18.0, {}, {}, 1.2e6, 1.0e6, 1.6e6};
     worked.volumePoints.assign(weighings, {10.0, 12.3456, 0.8, 18.02, 7.1234});
     for (int i = 0; i < runs; ++i)
         worked.abPoints.push_back(
             {8.5, 18.0, 200.0, 8.512, 0.14, 266.3, true, cformat("Std%d", i)});
     for (int i = 0; i < standards; ++i)
-        app.calibration.standards.push_back({cformat("Oil%d", i), 2.0 + i});
-    return app;
+        calibration.standards.push_back({cformat("Oil%d", i), 2.0 + i});
+    return calibration;
 }
 
-RecordingSurface print(ApplicationState& app, std::optional<int> cell = std::nullopt) {
+// The running program holding a calibration, printing at kPrinted.
+struct Printing {
+    explicit Printing(CalibrationData calibration)
+        : session(dialogs, clock, std::move(calibration)) {}
+
+    ScriptedDialogs dialogs;
+    FixedClock clock{kPrinted};
+    Session session;
+};
+
+RecordingSurface print(Session& session, std::optional<int> cell = std::nullopt) {
     RecordingSurface surface;
-    EXPECT_TRUE(PrintCalibration(surface, app, kPrinted, cell));
+    EXPECT_TRUE(session.PrintCalibration(surface, cell));
     return surface;
 }
 
@@ -50,8 +61,8 @@ std::string layout(const RecordingSurface& surface) {
 // body font, under bands at rows 0 and 8, the standards band from x = 20 at row 16 and a
 // 2.9-row band over cell 1's volume section at row 19 (y 448).
 TEST(CalibrationReport, CellTablesListEveryCell) {
-    ApplicationState app = withPoints(0, 0, 0);
-    const auto surface = print(app);
+    Printing app(withPoints(0, 0, 0));
+    const auto surface = print(app.session);
     EXPECT_EQ(rows(surface, 1, 0, 2) + rows(surface, 1, 6, 10) + rows(surface, 1, 14, 14),
               "0:Cell #|Working Shear Rate|Min Shear Rate|Max Shear Rate|Capillary Radius|"
               "Capillary Length\n"
@@ -73,9 +84,10 @@ TEST(CalibrationReport, CellTablesListEveryCell) {
 // value starting where its centred label ends ("Cal Constant A: " is 739 px = 123.17
 // units wide: 108 and 231 units).
 TEST(CalibrationReport, StandardsAndCellSectionsPrintTheirRows) {
-    ApplicationState app = withPoints(0, 1, 1);
-    app.calibration.standards = {{"Heavy", 12.0}, {"Ref", 8.5}, {"Light", 2.0}};
-    const auto surface = print(app);
+    CalibrationData calibration = withPoints(0, 1, 1);
+    calibration.standards = {{"Heavy", 12.0}, {"Ref", 8.5}, {"Light", 2.0}};
+    Printing app(calibration);
+    const auto surface = print(app.session);
     EXPECT_EQ(rows(surface, 1, 16, 31),
               "16:Standard Name|Viscosity|Cell 1|Cell 2|Cell 3|Cell 4|Cell 5\n"
               "17:mPa*s|psi|psi|psi|psi|psi\n"
@@ -91,8 +103,8 @@ TEST(CalibrationReport, StandardsAndCellSectionsPrintTheirRows) {
               "29:mPa*s|sec|psi|mPa*s\n"
               "30:Std0|8.500|18.00|200.0|8.512|0.14|266.3\n"
               "31:Cal Constant A: |0.002500|Cal Constant B: |9.000000|RMS % Diff: |0.50\n");
-    EXPECT_EQ(app.calibration.standards[0].name, "Light");
-    EXPECT_EQ(app.targetPressureRows.size(), 3u);
+    EXPECT_EQ(app.session.calibration().standards[0].name, "Light");
+    EXPECT_EQ(app.session.targetPressureRows().size(), 3u);
     EXPECT_EQ(findText(surface, "Cal Constant A: ").x, 648);
     EXPECT_EQ(findText(surface, "0.002500", 1).x, 1386);
 }
@@ -115,8 +127,8 @@ TEST(CalibrationReport, SectionsStartWhereTheRowsAndTheRowLimitPutThem) {
         {0, 60, 0, " S:16 | V1:0 | V1:0 A1:13 V2:18 A2:22 V3:27 A3:31 V4:36 A4:40 V5:45 | A5:0"},
         {40, 0, 0, " S:16 | S:0 V1:7 A1:11 V2:16 A2:20 V3:25 A3:29 V4:34 A4:38 V5:43 A5:47"}};
     for (const Case& c : cases) {
-        ApplicationState app = withPoints(c.standards, c.weighings, c.runs);
-        EXPECT_EQ(layout(print(app)), c.layout)
+        Printing app(withPoints(c.standards, c.weighings, c.runs));
+        EXPECT_EQ(layout(print(app.session)), c.layout)
             << c.standards << " standards, " << c.weighings << " weighings, " << c.runs << " runs";
     }
 }
@@ -127,18 +139,19 @@ TEST(CalibrationReport, SectionsStartWhereTheRowsAndTheRowLimitPutThem) {
 // it would end past the bottom: on this page rows up to 30 fit, as
 // (125 + 17 x 30) x 6 + 84 = 3894 <= 3900, and the 13 runs take rows 17 to 29.
 TEST(CalibrationReport, OneCellReportPrintsOnlyThatCell) {
-    ApplicationState app = withPoints(0, 2, 13, 2);
-    app.calibration.cells[0].volumePoints.resize(1);
-    app.calibration.standards = {{"X", 5.0}, {"Y", 2.0}};
+    CalibrationData calibration = withPoints(0, 2, 13, 2);
+    calibration.cells[0].volumePoints.resize(1);
+    calibration.standards = {{"X", 5.0}, {"Y", 2.0}};
+    Printing app(calibration);
     ShortPageSurface surface(3900);
-    ASSERT_TRUE(PrintCalibration(surface, app, kPrinted, 2));
+    ASSERT_TRUE(app.session.PrintCalibration(surface, 2));
     EXPECT_EQ(rows(surface, 1, 2, 6),
               "2:3|1.200|1.000|1.600|0.0750|15.0000\n"
               "4:Cell #|Cal Constant A|Cal Constant B|RMS % Diff|Volume|Target Efflux Time\n"
               "5:ml|sec\n"
               "6:3|0.002500|9.000000|0.50|7.1234|18.00\n");
     EXPECT_EQ(bands(surface, 2), "96 750 4680 938\n96 1158 4680 1346\n");
-    EXPECT_EQ(app.calibration.standards[0].name, "Y");
+    EXPECT_EQ(app.session.calibration().standards[0].name, "Y");
     EXPECT_EQ(layout(surface), " V3:8 A3:14 | A3:0");
     EXPECT_EQ(pageAndRow(surface, "Cal Constant A: "), std::make_pair(2, 5));
 }
@@ -147,18 +160,19 @@ TEST(CalibrationReport, OneCellReportPrintsOnlyThatCell) {
 // resolution of zero gives no infinite or NaN position; a page of no height takes one row
 // a page instead of looping.
 TEST(CalibrationReport, BadIndexOrPageGeometryNeverCrashesNorLoops) {
-    ApplicationState app = withPoints(0, 1, 1);
-    app.calibration.standards = {{"X", 5.0}, {"Y", 2.0}};
+    CalibrationData calibration = withPoints(0, 1, 1);
+    calibration.standards = {{"X", 5.0}, {"Y", 2.0}};
+    Printing app(calibration);
     for (const int index : {-1, 5}) {
         RecordingSurface surface;
-        EXPECT_FALSE(PrintCalibration(surface, app, kPrinted, index));
+        EXPECT_FALSE(app.session.PrintCalibration(surface, index));
         EXPECT_TRUE(surface.calls().empty());
     }
-    EXPECT_EQ(app.calibration.standards[0].name, "X");
+    EXPECT_EQ(app.session.calibration().standards[0].name, "X");
     RecordingSurface zeroDpi(0, 0);
-    EXPECT_TRUE(PrintCalibration(zeroDpi, app, kPrinted));
+    EXPECT_TRUE(app.session.PrintCalibration(zeroDpi));
     ShortPageSurface noHeight(0);
-    PrintTestData(noHeight, std::vector<TestResult>(3), CalibrationData{}, kPrinted);
+    drawTestDataReport(noHeight, std::vector<TestResult>(3), CalibrationData{}, kPrinted);
     EXPECT_EQ(noHeight.pageCount(), 3);
 }
 

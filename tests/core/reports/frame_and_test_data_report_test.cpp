@@ -18,7 +18,7 @@ TEST(ReportFrame, EmptyTestDataReportTraceIsExact) {
     calibration.companyName = "ACME Oils";
     calibration.serialNumber = "SN-1";
     RecordingSurface surface(600, 300);
-    PrintTestData(surface, {}, calibration, kPrinted);
+    drawTestDataReport(surface, {}, calibration, kPrinted);
     EXPECT_EQ(surface.trace(),
               "page 1\n"
               "font Times New Roman 75\n"
@@ -103,7 +103,7 @@ TEST(TestDataReport, RowsShowTheResultTextsCentredOnTheirColumns) {
         "A-very-long-sample-identifier-0001", 2, 8.5, 1.006, 266.3, false, 200.0, 5.2,
         makeLocalDateTime(2014, 7, 1, 9, 5)};
     RecordingSurface surface;
-    PrintTestData(surface, {run}, CalibrationData{}, kPrinted);
+    drawTestDataReport(surface, {run}, CalibrationData{}, kPrinted);
     EXPECT_EQ(rows(surface, 1, 2, 2),
               "2:" + run.sampleId + "|2|8.500|1.006|266.3|No|200.0|5.20|07/01/2014 09:05\n");
     EXPECT_EQ(findText(surface, run.sampleId).x, -306);
@@ -115,9 +115,9 @@ TEST(TestDataReport, RowsShowTheResultTextsCentredOnTheirColumns) {
 // (125 + 17 x 30) x 6 + 78 = 3888 <= 3900.
 TEST(TestDataReport, RowsContinueOnANewPageAfterFiftyOneOrAtThePageBottom) {
     RecordingSurface full;
-    PrintTestData(full, numbered(52), CalibrationData{}, kPrinted);
+    drawTestDataReport(full, numbered(52), CalibrationData{}, kPrinted);
     ShortPageSurface shortPage(3900);
-    PrintTestData(shortPage, numbered(60), CalibrationData{}, kPrinted);
+    drawTestDataReport(shortPage, numbered(60), CalibrationData{}, kPrinted);
     EXPECT_EQ(full.pageCount(), 2);
     EXPECT_EQ(pageAndRow(full, "S50"), std::make_pair(1, 52));
     EXPECT_EQ(pageAndRow(full, "S51"), std::make_pair(2, 2));

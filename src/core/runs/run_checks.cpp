@@ -1,8 +1,10 @@
-#include "cli/run_checks.hpp"
+#include "core/runs/run_checks.hpp"
 
 #include "core/model/field_rules.hpp"
 
-namespace rheo::cli {
+#include <utility>
+
+namespace rheo {
 
 std::vector<std::string> runFieldRefusals(const RunInput& input) {
     std::vector<std::string> refusals;
@@ -14,4 +16,4 @@ std::vector<std::string> runFieldRefusals(const RunInput& input) {
     return refusals;
 }
 
-} // namespace rheo::cli
+} // namespace rheo

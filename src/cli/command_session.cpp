@@ -1,0 +1,52 @@
+#include "cli/command_session.hpp"
+
+#include "cli/exit_codes.hpp"
+
+namespace rheo::cli {
+
+bool CommandSession::loadCalibration(const std::string& path) {
+    dialogs_.usePath(path);
+    return session_.loadCalibration();
+}
+
+bool CommandSession::loadCalibrationIfGiven(const std::optional<std::string>& path) {
+    return !path || loadCalibration(*path);
+}
+
+bool CommandSession::saveCalibration(const std::string& path) {
+    dialogs_.usePath(path);
+    return session_.saveCalibration();
+}
+
+bool CommandSession::loadResults(const std::string& path) {
+    dialogs_.usePath(path);
+    return session_.loadResults().has_value();
+}
+
+bool CommandSession::saveResults(const std::string& path) {
+    dialogs_.usePath(path);
+    return session_.saveResults();
+}
+
+int editCalibration(CommandSession& command, const std::string& outPath, CalibrationDialog dialog,
+                    const std::function<bool(CalibrationEdit&)>& apply) {
+    bool allApplied = false;
+    {
+        CalibrationEdit edit(command.session(), dialog);
+        allApplied = apply(edit);
+        edit.commit();
+    }
+    if (!command.saveCalibration(outPath))
+        return kFileFailed;
+    return allApplied ? kDone : kRefused;
+}
+
+int editCalibrationFile(CommandSession& command, const CalibrationFiles& files,
+                        CalibrationDialog dialog,
+                        const std::function<bool(CalibrationEdit&)>& apply) {
+    if (!command.loadCalibrationIfGiven(files.calibrationPath))
+        return kFileFailed;
+    return editCalibration(command, files.outPath, dialog, apply);
+}
+
+} // namespace rheo::cli

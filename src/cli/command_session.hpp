@@ -1,0 +1,60 @@
+#pragma once
+// The running program for one rheo-cli command: the core's session, with its messages on
+// standard error, the paths named on the command line standing in for the file dialogs'
+// choices, and the command's clock ("--at" or the local clock). The file operations go
+// through the session's own commands, so every check and message after the file dialog
+// is the program's own.
+
+#include "cli/command_line_dialogs.hpp"
+#include "core/session/calibration_edit.hpp"
+#include "core/session/session.hpp"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace rheo::cli {
+
+class CommandSession {
+public:
+    explicit CommandSession(const Clock& clock) : session_(dialogs_, clock) {}
+
+    Session& session() { return session_; }
+    CommandLineDialogs& dialogs() { return dialogs_; }
+
+    // As the menu command "Load calibration data from a file": true when the file was read.
+    bool loadCalibration(const std::string& path);
+    // The named file, or the defaults of a fresh calibration when none is named.
+    bool loadCalibrationIfGiven(const std::optional<std::string>& path);
+    // As "Save calibration data to a file": true when every byte was written.
+    bool saveCalibration(const std::string& path);
+    // As "Load test data from a file": the rows read go in front of those held.
+    bool loadResults(const std::string& path);
+    // As "Save test data to a file": true when every byte was written.
+    bool saveResults(const std::string& path);
+
+private:
+    CommandLineDialogs dialogs_;
+    Session session_;
+};
+
+// The files of a calibrate subcommand: the calibration it starts from (the defaults of a
+// fresh calibration when none is named) and the file it writes.
+struct CalibrationFiles {
+    std::optional<std::string> calibrationPath;
+    std::string outPath;
+};
+
+// Opens `dialog` on the calibration the session holds, lets `apply` make the edits (it
+// returns false when any edit was refused), presses OK and writes `outPath`. The exit
+// status: a file that cannot be written, else refused when an edit was, else done.
+int editCalibration(CommandSession& command, const std::string& outPath, CalibrationDialog dialog,
+                    const std::function<bool(CalibrationEdit&)>& apply);
+
+// The same after reading the calibration the files name (a file that cannot be read ends
+// the command before any edit).
+int editCalibrationFile(CommandSession& command, const CalibrationFiles& files,
+                        CalibrationDialog dialog,
+                        const std::function<bool(CalibrationEdit&)>& apply);
+
+} // namespace rheo::cli
