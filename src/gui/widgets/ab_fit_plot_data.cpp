@@ -24,6 +24,8 @@ double powerOfTen(int exponent) {
 
 // The power of ten of a positive value, safe against log10 landing just below a whole number.
 int decadeOf(double value) {
+    if (!(value > 0) || !std::isfinite(value))
+        return 0;
     int exponent = static_cast<int>(std::floor(std::log10(value)));
     if (powerOfTen(exponent + 1) <= value * (1 + 1e-12))
         ++exponent;
@@ -39,6 +41,16 @@ std::string tickLabel(double value, int stepExponent, bool scientific, int decad
                    decade);
 }
 
+// Beyond any run the instrument can make: just the two ends.
+PlotAxis twoEnds(double low, double high) {
+    PlotAxis ends;
+    ends.minimum = std::isfinite(low) ? low : -1.0;
+    ends.maximum = std::isfinite(high) && high > ends.minimum ? high : ends.minimum + 1.0;
+    ends.ticks = {ends.minimum, ends.maximum};
+    ends.tickLabels = {cformat("%g", ends.minimum), cformat("%g", ends.maximum)};
+    return ends;
+}
+
 struct Step {
     double size;
     int exponent; // size = multiple * 10^exponent
@@ -51,53 +63,43 @@ PlotAxis niceAxis(double low, double high, int mostTicks) {
     mostTicks = std::max(mostTicks, 3);
     if (high < low)
         std::swap(low, high);
-    if (!std::isfinite(low) || !std::isfinite(high) || !std::isfinite(high - low)) {
-        // Beyond any run the instrument can make: just the two ends.
-        PlotAxis ends;
-        ends.minimum = std::isfinite(low) ? low : -1.0;
-        ends.maximum = std::isfinite(high) && high > ends.minimum ? high : ends.minimum + 1.0;
-        ends.ticks = {ends.minimum, ends.maximum};
-        ends.tickLabels = {cformat("%g", ends.minimum), cformat("%g", ends.maximum)};
-        return ends;
-    }
     const double largest = std::max(std::abs(low), std::abs(high));
-    if (high - low <= largest * 1e-12) {
-        // One value: a range of 10 % around it, or around 0 one unit either way.
-        const double pad = largest > 0 ? largest * 0.05 : 1.0;
-        low -= pad;
-        high += pad;
-    } else {
-        const double pad = (high - low) * kMargin;
-        low -= pad;
-        high += pad;
+    // One value gets a range of 10 % around it, or around 0 one unit either way.
+    const double pad = high - low <= largest * 1e-12 ? (largest > 0 ? largest * 0.05 : 1.0)
+                                                     : (high - low) * kMargin;
+    if (!std::isfinite(low - pad) || !std::isfinite(high + pad) ||
+        !std::isfinite((high + pad) - (low - pad)))
+        return twoEnds(low, high);
+    low -= pad;
+    high += pad;
+    if (!(high > low)) { // values so close to 0 that the margin vanished
+        low -= 1;
+        high += 1;
     }
 
-    // The smallest 1-2-5 step that covers the range with at most `mostTicks` ticks.
+    // The smallest 1-2-5 step that covers the range with at most `mostTicks` ticks. Counted
+    // in doubles: a step that underflows to 0 gives an infinite count and is passed over.
     const double raw = (high - low) / (mostTicks - 1);
     const int multiples[] = {1, 2, 5};
-    long long first = 0;
-    long long last = 0;
+    double first = 0;
+    double last = 0;
     Step step{0, 0};
-    for (int exponent = decadeOf(raw) - 1;; ++exponent) {
-        bool found = false;
+    for (int exponent = decadeOf(raw) - 1; step.size == 0; ++exponent) {
         for (int multiple : multiples) {
             const double size = multiple * powerOfTen(exponent);
-            first = static_cast<long long>(std::floor(low / size));
-            last = static_cast<long long>(std::ceil(high / size));
+            first = std::floor(low / size);
+            last = std::ceil(high / size);
             if (last - first + 1 <= mostTicks) {
                 step = {size, exponent};
-                found = true;
                 break;
             }
         }
-        if (found)
-            break;
     }
 
     PlotAxis axis;
-    for (long long k = first; k <= last; ++k) {
+    for (double k = first; k <= last; ++k) {
         // A whole multiple each, so no error accumulates along the axis.
-        axis.ticks.push_back(static_cast<double>(k) * step.size);
+        axis.ticks.push_back(k * step.size + 0.0); // + 0.0: never a tick of -0
     }
     axis.minimum = axis.ticks.front();
     axis.maximum = axis.ticks.back();

@@ -180,6 +180,12 @@ TEST(NiceAxisLimits, RangesBeyondAnyRunStillGiveTwoEnds) {
     EXPECT_EQ(axis.ticks.size(), 2u);
     EXPECT_LT(axis.minimum, axis.maximum);
     EXPECT_EQ(niceAxis(0, INFINITY, 5).ticks.size(), 2u);
+    EXPECT_EQ(niceAxis(NAN, 1, 5).ticks.size(), 2u);
+    // Values so small that steps underflow on the way.
+    for (const PlotAxis& tiny : {niceAxis(1e-320, 2e-320, 5), niceAxis(4e-324, 4e-324, 5)}) {
+        EXPECT_GE(tiny.ticks.size(), 2u);
+        EXPECT_LT(tiny.minimum, tiny.maximum);
+    }
 }
 
 TEST(AbFitPlotWidget, FollowsTheCellAndDrawsAtAnySize) {
