@@ -198,7 +198,8 @@ void paintLargePicture(QPainter& painter, const CellPictureLayout& layout, int s
     const double unit = boxUnit(layout);
     const std::vector<QPointF> centres = cellCentres(layout);
     // The face reaches just short of the picture's top above cells 1 and 5.
-    const double rim = unit * 0.525;
+    const double topCentre = std::min(centres[0].y(), centres[4].y());
+    const double rim = std::min(unit * 0.525, topCentre - layout.pictureRect().top() - 1);
     const double depth = unit * 0.3;
 
     // The block as a solid: its face swept down by its height gives the visible side.
