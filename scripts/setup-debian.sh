@@ -15,6 +15,7 @@ libgtest-dev
 libgmock-dev
 libbenchmark-dev
 qt6-base-dev
+libasound2-dev
 libqt6printsupport6
 qt6-qpa-plugins
 libgl-dev

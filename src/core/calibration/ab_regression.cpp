@@ -70,6 +70,12 @@ void recomputePoint(const CellCalibration& cell, AbPoint& point) {
 
 } // namespace
 
+RegressionPoint regressionPoint(const AbPoint& point) {
+    // P*T once, so that x and y share the same rounding.
+    const double pt = point.pressure * point.effluxTime;
+    return {1 / (pt * point.effluxTime), point.knownViscosity / pt};
+}
+
 void RecomputeAb(CellCalibration& cell) {
     std::vector<AbPoint>& points = cell.abPoints;
     if (points.size() < kAbFewestPointsForFit) {
@@ -78,9 +84,7 @@ void RecomputeAb(CellCalibration& cell) {
     }
     double sx = 0, sy = 0, sxx = 0, sxy = 0;
     for (const AbPoint& point : points) {
-        const double pt = point.pressure * point.effluxTime;
-        const double x = 1 / (pt * point.effluxTime);
-        const double y = point.knownViscosity / pt;
+        const auto [x, y] = regressionPoint(point);
         sx += x;
         sy += y;
         sxx += x * x;

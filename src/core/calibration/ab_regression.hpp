@@ -44,6 +44,15 @@ struct AbOutcome {
     bool rejected() const { return rejection.has_value(); }
 };
 
+// A point of the fit: the line y = A - B*x is fitted through these.
+struct RegressionPoint {
+    double x; // 1/(P*T*T), 1/(psi*s^2)
+    double y; // eta_known/(P*T), mPa*s/(psi*s)
+};
+
+// The fit's coordinates of a standard-oil run, with the arithmetic of the fit itself.
+RegressionPoint regressionPoint(const AbPoint& point);
+
 // Checks the run against the cell (range, then radius/volume/T0, then efflux time within
 // +-20 % of T0, both bounds accepted), appends it and refits. Values that are not finite
 // numbers are refused with the range message.
