@@ -18,6 +18,10 @@ qt6-base-dev
 libqt6printsupport6
 qt6-qpa-plugins
 libgl-dev
+fp-utils
+libchm1
+libchm-dev
+librsvg2-bin
 fonts-liberation2
 poppler-utils
 locales
