@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QDir>
-#include <QHeaderView>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
@@ -73,7 +72,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     forward_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     forward_->setToolTip(tr("Forward to the next page (Alt+Right)"));
     forward_->setEnabled(false);
-    home_ = new QAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Home"), this);
+    home_ = new QAction(
+        QIcon::fromTheme(QStringLiteral("go-home"), style()->standardIcon(QStyle::SP_DirHomeIcon)),
+        tr("Home"), this);
     home_->setToolTip(tr("The first page of the help"));
     home_->setEnabled(false);
 
@@ -91,8 +92,6 @@ HelpWindow::HelpWindow(QWidget* parent)
     contents_->setHeaderHidden(true);
     contents_->setAccessibleName(tr("Help contents"));
     contents_->setRootIsDecorated(true);
-    contents_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    contents_->header()->setStretchLastSection(false);
 
     browser_->setObjectName(QStringLiteral("helpPage"));
     browser_->setAccessibleName(tr("Help page"));

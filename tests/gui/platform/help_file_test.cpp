@@ -76,6 +76,7 @@ TEST(Sitemap, NoListGivesNoTopics) {
 }
 
 struct DecodingCase {
+    const char* name;
     const char* bytes;
     const char* utf8;
 };
@@ -89,20 +90,26 @@ TEST_P(PageText, IsWindows1252UnlessItNamesAnotherCharacterSet) {
 INSTANTIATE_TEST_SUITE_P(
     HelpText, PageText,
     ::testing::Values(
-        DecodingCase{"150 \xb0"
+        DecodingCase{"NoDeclaration",
+                     "150 \xb0"
                      "C, \x80 5, \x93quoted\x94",
                      "150 \u00b0C, \u20ac 5, \u201cquoted\u201d"},
         DecodingCase{
+            "DeclaredWindows1252",
             "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">"
             "\xb1"
             "20 %",
             "<meta http-equiv=\"Content-Type\" content=\"text/html; "
             "charset=windows-1252\">\u00b120 %"},
-        DecodingCase{"<meta charset=\"iso-8859-1\">\x96", "<meta charset=\"iso-8859-1\">\u2013"},
-        DecodingCase{"<meta charset=\"UTF-8\">\xc2\xb1 20 \xce\xb7",
+        DecodingCase{"Latin1ReadAsWindows1252", "<meta charset=\"iso-8859-1\">\x96",
+                     "<meta charset=\"iso-8859-1\">\u2013"},
+        DecodingCase{"Utf8", "<meta charset=\"UTF-8\">\xc2\xb1 20 \xce\xb7",
                      "<meta charset=\"UTF-8\">\u00b1 20 \u03b7"},
-        DecodingCase{"<meta charset=\"no-such-set\">\xe9",
-                     "<meta charset=\"no-such-set\">\u00e9"}));
+        DecodingCase{"UnknownSetReadAsWindows1252", "<meta charset=\"no-such-set\">\xe9",
+                     "<meta charset=\"no-such-set\">\u00e9"}),
+    [](const ::testing::TestParamInfo<DecodingCase>& testInfo) {
+        return std::string(testInfo.param.name);
+    });
 
 // The compiled help file: every page's links and pictures lead to something in the file.
 class CompiledHelpFile : public ::testing::Test {

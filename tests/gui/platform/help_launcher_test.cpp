@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFileInfo>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -95,7 +96,12 @@ INSTANTIATE_TEST_SUITE_P(
                                "/RHEO/Calculating_Cell_Volume_with_the_RHEO.htm",
                                "Cell volume and target efflux time"},
                       PageCase{HelpPage::StandardViscosities, "/RHEO/Standard_Viscosities.htm",
-                               "Standard viscosities"}));
+                               "Standard viscosities"}),
+    [](const ::testing::TestParamInfo<PageCase>& testInfo) {
+        return QFileInfo(QString::fromLatin1(testInfo.param.objectPath))
+            .completeBaseName()
+            .toStdString();
+    });
 
 TEST(HelpLauncher, ADirectoryEndingInASeparatorGivesTwoInARowAndStillShowsThePage) {
     TempDir dir;
