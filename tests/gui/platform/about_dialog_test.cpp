@@ -31,16 +31,6 @@ TEST(AboutBox, ShowsTheIconAndTheVersionAndClosesWithOk) {
     EXPECT_EQ(about.result(), QDialog::Accepted);
 }
 
-TEST(AboutBox, EnterClosesItLikeOk) {
-    CAboutDlg about;
-    about.show();
-
-    QTest::keyClick(&about, Qt::Key_Return);
-
-    EXPECT_FALSE(about.isVisible());
-    EXPECT_EQ(about.result(), QDialog::Accepted);
-}
-
 TEST(ApplicationIcon, ComesInEverySizeOfTheIconTheme) {
     const QIcon icon = applicationIcon();
 

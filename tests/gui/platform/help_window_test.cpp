@@ -127,14 +127,6 @@ TEST_F(HelpWindowTest, ATopicClickedInTheContentsIsShownAndThePageShownIsMarked)
     EXPECT_EQ(tree.currentItem(), tree.topLevelItem(1)->child(3));
 }
 
-TEST_F(HelpWindowTest, HomeShowsTheFirstPageOfTheHelp) {
-    window_.showPage("/RHEO/Messages.htm");
-
-    window_.homeAction()->trigger();
-
-    EXPECT_EQ(page(), "/RHEO/Welcome.htm");
-}
-
 TEST_F(HelpWindowTest, LinksLeavingTheHelpFileAreNotFollowedInsideTheWindow) {
     window_.showPage("/RHEO/Cell_Data.htm");
     std::vector<QUrl> handedOn;
