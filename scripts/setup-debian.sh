@@ -19,6 +19,10 @@ libasound2-dev
 libqt6printsupport6
 qt6-qpa-plugins
 libgl-dev
+fp-utils
+libchm1
+libchm-dev
+librsvg2-bin
 fonts-liberation2
 poppler-utils
 locales

@@ -1,0 +1,26 @@
+#pragma once
+// Help > About: the program's icon and version, closed with OK.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace rheo {
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+    QLabel* iconLabel() const { return icon_; }
+    QLabel* versionLabel() const { return version_; }
+    QPushButton* okButton() const { return ok_; }
+
+private:
+    QLabel* icon_;
+    QLabel* version_;
+    QPushButton* ok_;
+};
+
+} // namespace rheo

@@ -1,0 +1,121 @@
+#include "gui/platform/help_browser.hpp"
+
+#include "gui/platform/chm_archive.hpp"
+#include "gui/platform/chm_text.hpp"
+
+#include <QDesktopServices>
+#include <QImage>
+#include <QTextDocument>
+
+#include <utility>
+
+namespace rheo {
+namespace {
+
+// A short page in the help window's own words, in place of what could not be shown.
+QString notice(const QString& heading, const QString& body) {
+    return QStringLiteral("<html><head><title>%1</title></head><body>"
+                          "<h2 style=\"color: #8a1f11;\">%1</h2>%2</body></html>")
+        .arg(heading.toHtmlEscaped(), body);
+}
+
+bool leavesTheHelpFile(const QUrl& link) {
+    static const QStringList external = {QStringLiteral("http"), QStringLiteral("https"),
+                                         QStringLiteral("ftp"), QStringLiteral("mailto"),
+                                         QStringLiteral("file")};
+    return external.contains(link.scheme().toLower());
+}
+
+} // namespace
+
+HelpBrowser::HelpBrowser(QWidget* parent)
+    : QTextBrowser(parent),
+      externalLinkHandler_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+    // Links are followed here, so that none ever leaves the help file inside this window.
+    setOpenLinks(false);
+    connect(this, &QTextBrowser::anchorClicked, this, &HelpBrowser::followLink);
+}
+
+void HelpBrowser::setArchive(const ChmArchive* archive) {
+    archive_ = archive;
+    clearHistory();
+    // The browser does not load an address again that it already shows: the page in view
+    // is read again from a new file, so that what it shows always comes from that file.
+    if (archive_ != nullptr && source().isValid())
+        reload();
+}
+
+QUrl HelpBrowser::pageUrl(const QString& objectPath) {
+    QUrl url;
+    url.setScheme(QString::fromLatin1(kScheme));
+    url.setPath(normalizedObjectPath(objectPath));
+    return url;
+}
+
+QString HelpBrowser::currentPage() const {
+    if (archive_ == nullptr || source().scheme() != QLatin1String(kScheme))
+        return {};
+    return source().path();
+}
+
+void HelpBrowser::showMissingFile(const QString& filePath) {
+    setArchive(nullptr);
+    setHtml(notice(tr("Help file not found"),
+                   tr("<p>The help file <b>%1</b> could not be opened.</p>"
+                      "<p>The help file RHEO.chm belongs in the program's directory, or in the "
+                      "directory named by the environment variable RHEO. Install the program "
+                      "again, or copy RHEO.chm there.</p>")
+                       .arg(filePath.toHtmlEscaped())));
+}
+
+void HelpBrowser::setExternalLinkHandler(std::function<void(const QUrl&)> handler) {
+    externalLinkHandler_ = std::move(handler);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (url.scheme() != QLatin1String(kScheme) || archive_ == nullptr)
+        return {};
+    const std::optional<QByteArray> bytes = archive_->read(url.path());
+    switch (type) {
+    case QTextDocument::HtmlResource:
+        return bytes ? decodeChmText(*bytes) : missingPage(url.path());
+    case QTextDocument::StyleSheetResource:
+        return bytes ? QVariant(decodeChmText(*bytes)) : QVariant();
+    case QTextDocument::ImageResource:
+        return bytes ? QVariant(QImage::fromData(*bytes)) : QVariant();
+    default:
+        return bytes ? QVariant(*bytes) : QVariant();
+    }
+}
+
+void HelpBrowser::followLink(const QUrl& link) {
+    const QString text = link.toString();
+    // A link of the form "RHEO.chm::/RHEO/Page.htm" (or "ms-its:RHEO.chm::/...") names a
+    // page of this file by its full object path.
+    const qsizetype separator = text.indexOf(QStringLiteral("::"));
+    if (separator >= 0) {
+        QUrl page = pageUrl(QUrl(text.mid(separator + 2)).path());
+        page.setFragment(QUrl(text.mid(separator + 2)).fragment());
+        setSource(page);
+        return;
+    }
+    if (leavesTheHelpFile(link)) {
+        if (externalLinkHandler_)
+            externalLinkHandler_(link);
+        return;
+    }
+    const QUrl target = link.isRelative() ? source().resolved(link) : link;
+    if (target.scheme() == QLatin1String(kScheme))
+        setSource(target);
+}
+
+QString HelpBrowser::missingPage(const QString& objectPath) const {
+    return notice(tr("Help page not found"),
+                  tr("<p>The page <b>%1</b> is not in the help file <b>%2</b>.</p>"
+                     "<p>Choose a topic from the contents, or go back to the page you came "
+                     "from.</p>")
+                      .arg(objectPath.toHtmlEscaped(), archive_->filePath().toHtmlEscaped()));
+}
+
+} // namespace rheo

@@ -1,0 +1,76 @@
+#include "gui/platform/help_launcher.hpp"
+
+#include "gui/platform/chm_archive.hpp"
+#include "gui/platform/help_window.hpp"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QWidget>
+#include <QWindow>
+
+#include <utility>
+
+namespace rheo {
+
+HelpLauncher::HelpLauncher(std::string chmLibraryName) : library_(std::move(chmLibraryName)) {}
+
+HelpLauncher::~HelpLauncher() {
+    delete window_;
+}
+
+void HelpLauncher::setOwnerWindow(QWidget* owner) {
+    owner_ = owner;
+    if (window_ != nullptr && window_->parentWidget() != owner)
+        window_->setParent(owner, window_->windowFlags() | Qt::Window);
+}
+
+void HelpLauncher::setInstalledHelpFile(const std::string& path) {
+    installedHelpFile_ = QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+void HelpLauncher::showHelpPage(const std::string& pagePath) {
+    if (!library_.load())
+        return;
+    const QString path = QFile::decodeName(QByteArray::fromStdString(pagePath));
+    const qsizetype separator = path.indexOf(QStringLiteral("::"));
+    QString filePath = separator < 0 ? path : path.left(separator);
+    const QString page = separator < 0 ? QString() : path.mid(separator + 2);
+    if (!QFileInfo(filePath).isFile() && !installedHelpFile_.isEmpty() &&
+        QFileInfo(installedHelpFile_).isFile())
+        filePath = installedHelpFile_;
+
+    HelpWindow* help = window();
+    if (!help->isShowingFile(filePath)) {
+        if (std::unique_ptr<ChmArchive> archive = ChmArchive::open(library_, filePath))
+            help->openFile(std::move(archive));
+        else
+            help->showMissingFile(filePath);
+    }
+    help->showPage(page);
+    present();
+}
+
+HelpWindow* HelpLauncher::window() {
+    if (window_ == nullptr)
+        window_ = new HelpWindow(owner_);
+    return window_;
+}
+
+void HelpLauncher::present() {
+    if (window_->isMinimized())
+        window_->showNormal();
+    else
+        window_->show();
+    window_->raise();
+    window_->activateWindow();
+    // Help asked for from a modal dialog must stay usable while the dialog is open: a window
+    // that stands in front of the modal one is not blocked by it.
+    QWidget* modal = QApplication::activeModalWidget();
+    QWidget* inFrontOf = modal != nullptr && modal != window_ ? modal : owner_.data();
+    if (inFrontOf != nullptr && inFrontOf->windowHandle() != nullptr &&
+        window_->windowHandle() != nullptr)
+        window_->windowHandle()->setTransientParent(inFrontOf->windowHandle());
+}
+
+} // namespace rheo
