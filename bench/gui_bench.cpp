@@ -1,0 +1,154 @@
+// Speed of the results list with a million rows: filling it, selecting everything,
+// deleting scattered rows and scrolling to the end, each with the repaint that follows.
+
+#include "core/model/row_removal.hpp"
+#include "gui/widgets/extended_list_ctrl.hpp"
+#include "gui/widgets/results_list_model.hpp"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kRows = 1000000;
+constexpr std::size_t kRemoved = 1000;
+
+const std::vector<rheo::TestResult>& millionResults() {
+    static const std::vector<rheo::TestResult> results = [] {
+        std::vector<rheo::TestResult> all(kRows);
+        for (std::size_t i = 0; i < kRows; ++i) {
+            auto& r = all[i];
+            r.sampleId = "SAMPLE-" + std::to_string(i);
+            r.cellNumber = static_cast<int>(i % 5) + 1;
+            r.viscosity = 3.5 + static_cast<double>(i % 100) * 0.01;
+            r.shearRate = 1.4;
+            r.reynoldsNumber = 120.5;
+            r.newtonian = i % 3 != 0;
+            r.pressure = 250.0;
+            r.effluxTime = 16.2;
+            r.dateTime = rheo::makeLocalDateTime(2026, 12, 6, 9, 30);
+        }
+        return all;
+    }();
+    return results;
+}
+
+std::vector<std::size_t> scatteredRows(std::size_t count, std::size_t rows) {
+    std::mt19937 random(7);
+    std::vector<std::size_t> positions(count);
+    for (auto& p : positions)
+        p = random() % rows;
+    return positions;
+}
+
+// A shown results list over its own copy of the results.
+struct ShownList {
+    std::vector<rheo::TestResult> results = millionResults();
+    rheo::ResultsListModel model{results};
+    rheo::CExtendedListCtrl list;
+
+    ShownList() {
+        list.setModel(&model);
+        list.setColumns(rheo::ResultsListModel::resultColumns());
+        list.resize(760, 320);
+        list.show();
+        settle();
+    }
+    void settle() {
+        list.repaint();
+        QApplication::processEvents();
+    }
+};
+
+void BM_ShowMillionResults(benchmark::State& state) {
+    const auto& results = millionResults();
+    for (auto _ : state) {
+        rheo::ResultsListModel model(results);
+        rheo::CExtendedListCtrl list;
+        list.setModel(&model);
+        list.setColumns(rheo::ResultsListModel::resultColumns());
+        list.resize(760, 320);
+        list.show();
+        list.repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ShowMillionResults)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_SelectAllOfAMillion(benchmark::State& state) {
+    ShownList shown;
+    for (auto _ : state) {
+        shown.list.selectAll();
+        shown.settle();
+        state.PauseTiming();
+        shown.list.clearSelection();
+        shown.settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SelectAllOfAMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Removes 1,000 scattered rows: the data, the model's notification and the repaint.
+// Argument 0: every row selected; 1: exactly the removed rows selected (deleting the
+// selection).
+void BM_RemoveThousandScatteredRows(benchmark::State& state) {
+    const bool onlyRemovedSelected = state.range(0) == 1;
+    const auto positions = scatteredRows(kRemoved, kRows);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto shown = std::make_unique<ShownList>();
+        if (onlyRemovedSelected)
+            shown->list.selectRows(positions);
+        else
+            shown->list.selectAll();
+        shown->list.scrollToRow(kRows / 2);
+        shown->settle();
+        state.ResumeTiming();
+
+        rheo::removeRows(shown->results, positions);
+        shown->model.notifyRemoved(positions);
+        shown->settle();
+
+        state.PauseTiming();
+        shown.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RemoveThousandScatteredRows)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+void BM_ScrollToTheEndOfAMillion(benchmark::State& state) {
+    ShownList shown;
+    shown.list.selectAll();
+    shown.settle();
+    for (auto _ : state) {
+        shown.list.scrollToEnd();
+        shown.settle();
+        state.PauseTiming();
+        shown.list.scrollToTop();
+        shown.settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ScrollToTheEndOfAMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

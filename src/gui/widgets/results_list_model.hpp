@@ -1,0 +1,32 @@
+#pragma once
+// The nine columns of the results list over the accepted and loaded runs, which the session
+// owns. A row's texts are formatted when the row is drawn.
+
+#include "core/model/model.hpp"
+#include "gui/widgets/row_list_model.hpp"
+
+#include <vector>
+
+namespace rheo {
+
+class ResultsListModel : public RowListModel {
+    Q_OBJECT
+
+public:
+    // `results` must outlive the model; tell the model about every change with a notify
+    // function.
+    explicit ResultsListModel(const std::vector<TestResult>& results, QObject* parent = nullptr);
+    ResultsListModel(std::vector<TestResult>&&, QObject* = nullptr) = delete;
+
+    // The headings of the results list with their width factors.
+    static const std::vector<ListColumn>& resultColumns();
+
+protected:
+    std::size_t sourceRowCount() const override;
+    std::vector<std::string> sourceRowTexts(std::size_t row) const override;
+
+private:
+    const std::vector<TestResult>& m_results;
+};
+
+} // namespace rheo

@@ -1,0 +1,83 @@
+#pragma once
+// The rows of a list as a table model over data owned elsewhere. The model holds no rows of
+// its own: it asks for one row's texts when a row is drawn and keeps only the last one, so
+// a list of a million results costs no memory per row here.
+//
+// The owner changes its data first and then tells the model what happened, with one of the
+// notify functions. Until then the model still shows the rows as they were, so the views
+// follow every change step by step.
+
+#include "gui/widgets/list_column.hpp"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace rheo {
+
+class RowListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    // The headings and width factors, for CExtendedListCtrl::setColumns.
+    const std::vector<ListColumn>& columns() const { return m_columns; }
+
+    // Without the table model's checks through virtual calls: the views ask for every row's
+    // index when they lay out a million rows.
+    QModelIndex index(int row, int column,
+                      const QModelIndex& parent = QModelIndex()) const override;
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // `count` rows were added at the end.
+    void notifyAppended(std::size_t count);
+    // `count` rows were added in front of the first one (a loaded file goes in front).
+    void notifyInsertedAtFront(std::size_t count);
+    // The rows at `positions` (numbers before the removal, any order; duplicates and numbers
+    // past the end are ignored) were removed, as removeRows() does it.
+    void notifyRemoved(std::vector<std::size_t> positions);
+    // Anything else: the rows are read again from the start.
+    void notifyReset();
+
+signals:
+    // A removal of very many scattered rows is announced as one reset, which is cheaper for
+    // the views than thousands of single removals. These two bracket that reset so that a
+    // view can carry its selection and current row over (`removed`: ascending, distinct).
+    void aboutToResetForRemoval(const std::vector<std::size_t>& removed);
+    void resetForRemoval();
+
+protected:
+    explicit RowListModel(std::vector<ListColumn> columns, QObject* parent = nullptr);
+
+    // The rows behind the model as they are now.
+    virtual std::size_t sourceRowCount() const = 0;
+    // The texts of one row, one per column, in the program's Windows-1252 bytes.
+    virtual std::vector<std::string> sourceRowTexts(std::size_t row) const = 0;
+
+private:
+    std::optional<std::size_t> sourceRow(int row) const;
+    const QStringList& textsOf(std::size_t sourceRow) const;
+    void forgetCachedRow() const;
+
+    std::vector<ListColumn> m_columns;
+    QStringList m_headings;
+    int m_rowCount = 0; // the rows the views know about
+
+    // While a change is being announced the data behind is already changed: the rows at
+    // the front that the views do not know yet, and the removed rows they still show.
+    std::size_t m_unannouncedFront = 0;
+    std::vector<std::size_t> m_unannouncedRemoved;
+
+    mutable std::optional<std::size_t> m_cachedRow;
+    mutable QStringList m_cachedTexts;
+};
+
+} // namespace rheo

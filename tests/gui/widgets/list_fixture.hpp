@@ -1,0 +1,48 @@
+#pragma once
+// A list control shown in a window beside a field that can take the focus away, over rows
+// of texts held by the test.
+
+#include "gui/widgets/extended_list_ctrl.hpp"
+#include "gui/widgets/row_texts_model.hpp"
+
+#include <QFont>
+#include <QLineEdit>
+#include <QWidget>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// Readable texts in the test failures.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace rheo::testing {
+
+// Liberation Sans at a fixed pixel size: the same text widths on every machine.
+QFont fixedListFont();
+
+// `count` rows "row 0", "row 1", ... in a single column.
+std::vector<std::vector<std::string>> numberedRows(std::size_t count);
+
+class ShownList {
+public:
+    ShownList(std::vector<ListColumn> columns, std::vector<std::vector<std::string>> rows);
+
+    // Gives the list the keyboard focus; false when the window could not be activated.
+    bool focusList();
+    void focusOther();
+
+    // The middle of a row's first cell, in the list's viewport.
+    QPoint rowCentre(int row) const;
+    QRect cellRect(int row, int column) const;
+
+    std::vector<std::vector<std::string>> rows;
+    RowTextsModel model;
+    QWidget window;
+    CExtendedListCtrl* list;
+    QLineEdit* other;
+};
+
+} // namespace rheo::testing
