@@ -1,5 +1,7 @@
 #include "gui/app/about_dialog.hpp"
 
+#include "core/model/version.hpp"
+
 #include "gui/app/application_icon.hpp"
 
 #include <QHBoxLayout>
@@ -15,7 +17,7 @@ constexpr int kIconSize = 48; // device-independent pixels; sharp at any scale
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent)
-    : QDialog(parent), icon_(new QLabel), version_(new QLabel(QStringLiteral("RHEO Version 2.02"))),
+    : QDialog(parent), icon_(new QLabel), version_(new QLabel(QString::fromLatin1(kVersionText))),
       ok_(new QPushButton(QStringLiteral("OK"))) {
     setWindowTitle(QStringLiteral("About RHEO"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

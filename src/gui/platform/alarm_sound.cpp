@@ -1,5 +1,7 @@
 #include "gui/platform/alarm_sound.hpp"
 
+#include "core/runs/equilibrium_timer.hpp"
+
 #include "gui/platform/alsa_output.hpp"
 
 #include <QApplication>
@@ -16,7 +18,7 @@ SystemAlarmSound::SystemAlarmSound(std::unique_ptr<SampleOutput> output,
     : exclamation_(std::move(exclamation)), player_(std::move(output)) {}
 
 void SystemAlarmSound::beepThenExclamation() {
-    const bool toneStarted = player_.play(kToneHz, kToneMs, [this] {
+    const bool toneStarted = player_.play(kAlarmBeepHz, kAlarmBeepMs, [this] {
         QMetaObject::invokeMethod(
             &receiver_,
             [this] {

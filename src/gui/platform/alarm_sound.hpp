@@ -21,9 +21,6 @@ public:
 
 class SystemAlarmSound : public AlarmSound {
 public:
-    static constexpr int kToneHz = 1000;
-    static constexpr int kToneMs = 250;
-
     // The sound card through ALSA and QApplication::beep().
     SystemAlarmSound();
     // `exclamation` runs on the thread that made this object.

@@ -73,4 +73,8 @@ void HelpLauncher::present() {
         window_->windowHandle()->setTransientParent(inFrontOf->windowHandle());
 }
 
+HelpWindow* HelpLauncher::helpWindow() const {
+    return window_;
+}
+
 } // namespace rheo

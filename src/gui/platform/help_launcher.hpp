@@ -38,7 +38,7 @@ public:
 
     const ChmLibrary& library() const { return library_; }
     // The help window, once a request has made it.
-    HelpWindow* helpWindow() const { return window_; }
+    HelpWindow* helpWindow() const;
 
 private:
     HelpWindow* window();

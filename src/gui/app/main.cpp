@@ -1,0 +1,86 @@
+// rheo: the calculator's window. Options of its own beyond Qt's:
+//   --version     prints the program's version and ends
+//   --paint-once  starts the window, paints it once and ends (smoke tests and benchmarks)
+
+#include "core/model/version.hpp"
+#include "gui/app/rheo_app.hpp"
+#include "gui/platform/alarm_sound.hpp"
+#include "gui/platform/help_launcher.hpp"
+#include "gui/platform/qt_user_dialogs.hpp"
+#include "gui/platform/report_destination.hpp"
+#include "gui/platform/system_clock.hpp"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <string>
+
+namespace {
+
+// Ends the program once the main window has been painted for the first time.
+class QuitAfterFirstPaint : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+};
+
+bool hasOption(int argc, char** argv, const char* option) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], option) == 0)
+            return true;
+    return false;
+}
+
+std::optional<std::string> environmentVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (hasOption(argc, argv, "--version")) {
+        std::printf("%s\n", rheo::kVersionText);
+        return 0;
+    }
+    const bool paintOnce = hasOption(argc, argv, "--paint-once");
+
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("RHEO"));
+    QApplication::setApplicationName(QStringLiteral("RHEO"));
+
+    rheo::QtUserDialogs dialogs;
+    rheo::SystemClock clock;
+    rheo::HelpLauncher help;
+    rheo::QtReportDestination reports;
+    rheo::SystemAlarmSound alarm;
+    rheo::CRHEOApp app(dialogs, clock, help, reports, alarm);
+
+    // The working directory; an unknown one gives an empty prefix.
+    const QString here = QDir::currentPath();
+    const std::optional<std::string> workingDirectory =
+        here.isEmpty() ? std::nullopt : std::optional(QFile::encodeName(here).toStdString());
+    if (!app.InitInstance(environmentVariable("RHEO"), workingDirectory))
+        return 1;
+    dialogs.setParent(app.mainFrame());
+    help.setOwnerWindow(app.mainFrame());
+
+    QuitAfterFirstPaint quitter;
+    if (paintOnce)
+        app.mainFrame()->centralWidget()->installEventFilter(&quitter);
+    return QApplication::exec();
+}

@@ -1,0 +1,217 @@
+#include "gui/app/main_frame.hpp"
+
+#include "core/files/safe_file_writer.hpp"
+#include "gui/app/about_dialog.hpp"
+#include "gui/app/application_icon.hpp"
+#include "gui/platform/help_launcher.hpp"
+#include "gui/platform/help_pages.hpp"
+#include "gui/platform/qt_text.hpp"
+#include "gui/runs/rheo_view.hpp"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace rheo {
+namespace {
+
+const QString kTitle = QStringLiteral("Vantor Viscosity Calculator");
+
+// The old program's main window opened at this size before it was maximized.
+constexpr int kNormalWidth = 788;
+constexpr int kNormalHeight = 577;
+
+QAction* addCommand(QMenu* menu, const QString& text, const QString& prompt,
+                    const std::function<void()>& run) {
+    QAction* action = menu->addAction(text);
+    action->setStatusTip(prompt);
+    QObject::connect(action, &QAction::triggered, menu, run);
+    return action;
+}
+
+FileDialogRequest pdfDialog(const std::string& title, const std::string& defaultName) {
+    return {title, defaultName, ".pdf", "PDF Document (*.pdf)|*.pdf", true};
+}
+
+// "all cells" or "cell 3", as the calibration prompts name the report.
+QString cellsNamed(std::optional<int> cellIndex) {
+    return cellIndex ? QStringLiteral("cell %1").arg(*cellIndex + 1) : QStringLiteral("all cells");
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(WindowServices services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)) {
+    setWindowTitle(kTitle);
+    setWindowIcon(applicationIcon());
+    buildFileMenu();
+    buildCalibrationMenu();
+    buildHelpMenu();
+
+    // One pane: "Ready", hidden while a command's prompt or the form's hint is shown.
+    ready_ = new QLabel(QStringLiteral("Ready"), this);
+    statusBar()->addWidget(ready_, 1);
+    statusBar()->setSizeGripEnabled(true);
+
+    view_ = new CRHEOView(services_.session, services_.help, services_.alarm, this);
+    setCentralWidget(view_);
+    connect(view_, &CRHEOView::statusTextChanged, this,
+            [this](const QString& text) { statusBar()->showMessage(text); });
+
+    resize(kNormalWidth, kNormalHeight);
+    move(0, 0);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::buildFileMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+
+    QMenu* testData = file->addMenu(QStringLiteral("&Test Data"));
+    addCommand(testData, QStringLiteral("&Load ..."), QStringLiteral("Load test data from a file"),
+               [this] { view_->loadTestData(); });
+    addCommand(testData, QStringLiteral("&Save ..."), QStringLiteral("Save test data to a file"),
+               [this] { services_.session.saveResults(); });
+    addCommand(testData, QStringLiteral("&Print ..."),
+               QStringLiteral("Print test data to any windows printer"),
+               [this] { printTestData(ReportWay::Print); });
+    addCommand(testData, QStringLiteral("Print Pre&view ..."),
+               QStringLiteral("Show the test data report as it will be printed"),
+               [this] { printTestData(ReportWay::Preview); });
+    addCommand(testData, QStringLiteral("&Export PDF ..."),
+               QStringLiteral("Save the test data report as a PDF file"),
+               [this] { printTestData(ReportWay::ExportPdf); });
+
+    QMenu* calibration = file->addMenu(QStringLiteral("&Calibration Data"));
+    addCommand(calibration, QStringLiteral("&Load ..."),
+               QStringLiteral("Load calibration data from a file"), [this] { loadCalibration(); });
+    addCommand(calibration, QStringLiteral("&Save ..."),
+               QStringLiteral("Save calibration data to a file"),
+               [this] { services_.session.saveCalibration(); });
+    addCalibrationReportMenu(calibration, QStringLiteral("&Print"), ReportWay::Print);
+    addCalibrationReportMenu(calibration, QStringLiteral("Print Pre&view"), ReportWay::Preview);
+    addCalibrationReportMenu(calibration, QStringLiteral("&Export PDF"), ReportWay::ExportPdf);
+
+    file->addSeparator();
+    addCommand(file, QStringLiteral("E&xit"), QStringLiteral("Exit the RHEO application"),
+               [this] { close(); });
+}
+
+void CMainFrame::addCalibrationReportMenu(QMenu* parent, const QString& title, ReportWay way) {
+    QMenu* menu = parent->addMenu(title);
+    const auto prompt = [way](std::optional<int> cellIndex) {
+        switch (way) {
+        case ReportWay::Print:
+            return QStringLiteral("Print calibration data for %1").arg(cellsNamed(cellIndex));
+        case ReportWay::Preview:
+            return QStringLiteral("Show the calibration report for %1 as it will be printed")
+                .arg(cellsNamed(cellIndex));
+        case ReportWay::ExportPdf:
+            break;
+        }
+        return QStringLiteral("Save the calibration report for %1 as a PDF file")
+            .arg(cellsNamed(cellIndex));
+    };
+    addCommand(menu, QStringLiteral("&All"), prompt(std::nullopt),
+               [this, way] { printCalibration(way, std::nullopt); });
+    for (int index = 0; index < kCellCount; ++index) {
+        addCommand(menu, QStringLiteral("Cell &%1").arg(index + 1), prompt(index),
+                   [this, way, index] { printCalibration(way, index); });
+    }
+}
+
+void CMainFrame::buildCalibrationMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Calibration"));
+    const struct {
+        const char* text;
+        const char* prompt;
+        CalibrationDialog dialog;
+    } commands[] = {
+        {"&General Settings ...", "General Settings", CalibrationDialog::GeneralSettings},
+        {"Cell &Data ...", "Edit data for the cells", CalibrationDialog::CellData},
+        {"Cell &Volumes ...", "Calculate volume for the cells", CalibrationDialog::CellVolumes},
+        {"&A B Calculation ...", "Calculate the A and B constants for the cells",
+         CalibrationDialog::AbCalculation},
+        {"&Standard Viscosities ...", "Edit the standard vicosities used for estimating pressures",
+         CalibrationDialog::StandardViscosities},
+    };
+    for (const auto& command : commands) {
+        const CalibrationDialog dialog = command.dialog;
+        addCommand(menu, QString::fromUtf8(command.text), QString::fromUtf8(command.prompt),
+                   [this, dialog] { services_.openCalibrationDialog(dialog); });
+    }
+}
+
+void CMainFrame::buildHelpMenu() {
+    QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
+    addCommand(menu, QStringLiteral("&About RHEO Calculator"),
+               QStringLiteral("Display program information, version number and copyright"),
+               [this] { showAbout(); });
+    addCommand(menu, QStringLiteral("&Contents"), QStringLiteral("Detailed help"), [this] {
+        services_.help.showHelpPage(
+            helpPagePath(services_.session.appDirectory(), HelpPage::Welcome));
+    });
+}
+
+void CMainFrame::loadCalibration() {
+    services_.session.loadCalibration();
+    // Also after a cancel or a refused file: the form shows the calibration in memory.
+    view_->refreshCalibrationTexts();
+}
+
+void CMainFrame::printTestData(ReportWay way) {
+    Session& session = services_.session;
+    sendReport(
+        way, [&session](DrawingSurface& surface) { session.PrintTestData(surface); },
+        pdfDialog("Export Test Data as PDF", "RHEO_Results.pdf"));
+}
+
+void CMainFrame::printCalibration(ReportWay way, std::optional<int> cellIndex) {
+    Session& session = services_.session;
+    const std::string name = cellIndex
+                                 ? "RHEO_Calibration_Cell" + std::to_string(*cellIndex + 1) + ".pdf"
+                                 : std::string("RHEO_Calibration.pdf");
+    sendReport(
+        way,
+        [&session, cellIndex](DrawingSurface& surface) {
+            session.PrintCalibration(surface, cellIndex);
+        },
+        pdfDialog("Export Calibration Data as PDF", name));
+}
+
+void CMainFrame::sendReport(ReportWay way, const ReportDrawing& draw,
+                            const FileDialogRequest& pdfRequest) {
+    UserDialogs& dialogs = services_.session.dialogs();
+    std::string error;
+    switch (way) {
+    case ReportWay::Print:
+        if (!services_.reports.print(draw, error, this) && !error.empty())
+            dialogs.inform(error);
+        return;
+    case ReportWay::Preview:
+        services_.reports.preview(draw, this);
+        return;
+    case ReportWay::ExportPdf:
+        if (const auto path = dialogs.chooseFileToSave(pdfRequest)) {
+            if (!services_.reports.exportPdf(*path, draw, error))
+                dialogs.inform(error);
+        }
+        return;
+    }
+}
+
+void CMainFrame::showAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    // The close box and File > Exit: the save questions, then "Are you sure ...".
+    if (services_.session.confirmExit())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace rheo

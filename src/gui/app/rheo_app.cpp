@@ -1,0 +1,32 @@
+#include "gui/app/rheo_app.hpp"
+
+#include "gui/dialogs/calibration_dialogs.hpp"
+#include "gui/runs/rheo_view.hpp"
+
+namespace rheo {
+
+CRHEOApp::CRHEOApp(UserDialogs& dialogs, const Clock& clock, HelpLauncher& help,
+                   ReportDestination& reports, AlarmSound& alarm)
+    : help_(help), reports_(reports), alarm_(alarm), session_(dialogs, clock) {}
+
+CRHEOApp::~CRHEOApp() = default;
+
+bool CRHEOApp::InitInstance(const std::optional<std::string>& rheoVariable,
+                            const std::optional<std::string>& workingDirectory) {
+    // A missing calibration file has shown its message; the program starts all the same
+    // with every cell uncalibrated.
+    session_.startUp(appDirectoryFor(rheoVariable, workingDirectory));
+    frame_ = std::make_unique<CMainFrame>(
+        WindowServices{session_, help_, reports_, alarm_,
+                       [this](CalibrationDialog dialog) { openCalibrationDialog(dialog); }});
+    frame_->showMaximized();
+    return true;
+}
+
+void CRHEOApp::openCalibrationDialog(CalibrationDialog dialog) {
+    CRHEOView& view = frame_->view();
+    runCalibrationDialog(dialog, session_, help_, frame_.get(),
+                         [&view] { view.refreshCalibrationTexts(); });
+}
+
+} // namespace rheo

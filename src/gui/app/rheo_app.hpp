@@ -1,0 +1,44 @@
+#pragma once
+// The application object: it owns the running program (the core's session) and the main
+// window, and starts them in the order the program always has: the working cell, the
+// program's directory, the automatic load of its calibration file, then the window.
+// Everything it works with is passed in, so that tests replace the message boxes, the
+// clock, help, printing and sound.
+
+#include "core/session/session.hpp"
+#include "gui/app/main_frame.hpp"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace rheo {
+
+class CRHEOApp {
+public:
+    CRHEOApp(UserDialogs& dialogs, const Clock& clock, HelpLauncher& help,
+             ReportDestination& reports, AlarmSound& alarm);
+    ~CRHEOApp();
+    CRHEOApp(const CRHEOApp&) = delete;
+    CRHEOApp& operator=(const CRHEOApp&) = delete;
+
+    // Start-up. `rheoVariable` is the environment variable "RHEO" (its value is the
+    // directory prefix of RHEO.DAT and RHEO.chm, used unchanged), `workingDirectory` the
+    // directory the program was started in. Shows the main window maximized.
+    bool InitInstance(const std::optional<std::string>& rheoVariable,
+                      const std::optional<std::string>& workingDirectory);
+
+    Session& session() { return session_; }
+    CMainFrame* mainFrame() { return frame_.get(); }
+
+private:
+    void openCalibrationDialog(CalibrationDialog dialog);
+
+    HelpLauncher& help_;
+    ReportDestination& reports_;
+    AlarmSound& alarm_;
+    Session session_;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+} // namespace rheo
