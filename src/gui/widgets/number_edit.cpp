@@ -1,0 +1,77 @@
+#include "gui/widgets/number_edit.hpp"
+
+#include "core/text/c_format.hpp"
+#include "gui/platform/qt_text.hpp"
+
+#include <QFocusEvent>
+
+namespace rheo {
+
+std::string numberFieldText(double value) {
+    return cformat("%.15g", value);
+}
+
+NumberEdit::NumberEdit(QWidget* parent, bool wholeNumber)
+    : QLineEdit(parent), wholeNumber_(wholeNumber) {}
+
+void NumberEdit::showValue(double value) {
+    value_ = value;
+    setText(toQt(numberFieldText(value)));
+}
+
+std::optional<double> NumberEdit::typedValue() const {
+    const std::string typed = fromQt(text());
+    if (wholeNumber_) {
+        int whole = 0;
+        if (!parseWholeNumber(typed, whole))
+            return std::nullopt;
+        return whole;
+    }
+    double number = 0.0;
+    if (!parseDecimal(typed, number))
+        return std::nullopt;
+    return number;
+}
+
+void NumberEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        emit focusLeft();
+}
+
+namespace {
+
+std::optional<double> take(NumberEdit& field, const std::optional<NumberField>& rule,
+                           UserDialogs& dialogs) {
+    const double previous = field.value();
+    const std::optional<double> typed = field.typedValue();
+    if (!typed) {
+        field.showValue(previous);
+        dialogs.inform(field.wholeNumber() ? kNotAWholeNumberMessage : kNotANumberMessage);
+        return std::nullopt;
+    }
+    if (rule) {
+        if (const auto refusal = fieldRefusal(*rule, *typed)) {
+            field.showValue(previous);
+            field.setFocus(Qt::OtherFocusReason);
+            dialogs.inform(*refusal);
+            // The message box took the focus; it comes back to the field.
+            field.setFocus(Qt::OtherFocusReason);
+            return std::nullopt;
+        }
+    }
+    field.holdValue(*typed);
+    return *typed;
+}
+
+} // namespace
+
+std::optional<double> takeNumberEdit(NumberEdit& field, NumberField rule, UserDialogs& dialogs) {
+    return take(field, rule, dialogs);
+}
+
+std::optional<double> takeNumberEdit(NumberEdit& field, UserDialogs& dialogs) {
+    return take(field, std::nullopt, dialogs);
+}
+
+} // namespace rheo

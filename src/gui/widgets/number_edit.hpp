@@ -1,0 +1,63 @@
+#pragma once
+// A one-line field that holds a number, as the program's fields always have: it shows its
+// value in the shortest form with up to 15 significant digits (18.0 shows as 18), and its
+// owner takes it when the keyboard focus leaves it.
+
+#include "core/model/field_rules.hpp"
+#include "core/seams/user_dialogs.hpp"
+
+#include <QLineEdit>
+
+#include <optional>
+#include <string>
+
+namespace rheo {
+
+// The field's text for a value: "%.15g" in the C locale.
+std::string numberFieldText(double value);
+
+// Told when the text of a field is no number; the field keeps its value.
+inline constexpr const char* kNotANumberMessage = "Please enter a number.";
+inline constexpr const char* kNotAWholeNumberMessage = "Please enter an integer.";
+
+class NumberEdit : public QLineEdit {
+    Q_OBJECT
+
+public:
+    // A field of whole numbers reads only whole numbers.
+    explicit NumberEdit(QWidget* parent = nullptr, bool wholeNumber = false);
+
+    // Holds `value` and shows it.
+    void showValue(double value);
+    // Holds `value`, leaving the text as typed (an accepted "18.0" stays "18.0").
+    void holdValue(double value) { value_ = value; }
+    // The value held: the last one shown or accepted.
+    double value() const { return value_; }
+    bool wholeNumber() const { return wholeNumber_; }
+    // The number the text holds now ("." as decimal point whatever the locale, blanks
+    // around it ignored); nothing when it holds none.
+    std::optional<double> typedValue() const;
+
+signals:
+    // The keyboard focus left the field (a pop-up menu taking it does not count).
+    void focusLeft();
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    double value_ = 0.0;
+    bool wholeNumber_;
+};
+
+// Takes a field as the program does when the field is left: text that is no number is
+// told and the field shows its value again; a value the field's rule refuses is told with
+// the rule's message, the value held before is shown again and the focus goes back to the
+// field. Returns the accepted value (then held by the field), or nothing after a refusal.
+std::optional<double> takeNumberEdit(NumberEdit& field, NumberField rule, UserDialogs& dialogs);
+
+// The same for a field whose every number is accepted: only text that is no number is
+// refused.
+std::optional<double> takeNumberEdit(NumberEdit& field, UserDialogs& dialogs);
+
+} // namespace rheo
