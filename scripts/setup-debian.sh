@@ -28,6 +28,8 @@ poppler-utils
 locales
 xvfb
 xauth
+x11-utils
+imagemagick
 "
 
 if [ "$(id -u)" = 0 ]; then SUDO=""; else SUDO="sudo"; fi
