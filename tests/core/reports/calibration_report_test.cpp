@@ -169,8 +169,19 @@ TEST(CalibrationReport, BadIndexOrPageGeometryNeverCrashesNorLoops) {
         EXPECT_TRUE(surface.calls().empty());
     }
     EXPECT_EQ(app.session.calibration().standards[0].name, "X");
+    // At zero dots per inch every page unit is 0 pixels and every text 0 wide: all of the
+    // report lands at (0, 0), nothing at a clamped or undefined position.
     RecordingSurface zeroDpi(0, 0);
     EXPECT_TRUE(app.session.PrintCalibration(zeroDpi));
+    int placed = 0;
+    for (const RecordedCall& call : zeroDpi.calls()) {
+        if (call.kind == RecordedCall::Kind::Text || call.kind == RecordedCall::Kind::Rectangle) {
+            EXPECT_EQ(std::make_pair(call.x, call.y), std::make_pair(0, 0)) << call.text;
+            EXPECT_EQ(std::make_pair(call.right, call.bottom), std::make_pair(0, 0)) << call.text;
+            ++placed;
+        }
+    }
+    EXPECT_GT(placed, 50);
     ShortPageSurface noHeight(0);
     drawTestDataReport(noHeight, std::vector<TestResult>(3), CalibrationData{}, kPrinted);
     EXPECT_EQ(noHeight.pageCount(), 3);

@@ -1,3 +1,4 @@
+#include "core/reports/device_units.hpp"
 #include "core/reports/report_frame.hpp"
 #include "core/reports/test_data_report.hpp"
 #include "core/text/windows1252.hpp"
@@ -5,6 +6,8 @@
 #include "report_queries.hpp"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace rheo::testing {
 namespace {
@@ -129,6 +132,19 @@ TEST(TestDataReport, RowsContinueOnANewPageAfterFiftyOneOrAtThePageBottom) {
     EXPECT_EQ(pageAndRow(shortPage, "S29"), std::make_pair(2, 2));
     EXPECT_EQ(pageAndRow(shortPage, "S59"), std::make_pair(3, 3));
     EXPECT_EQ(rows(shortPage, 3, 0, 1), rows(full, 1, 0, 1));
+}
+
+// Page positions are truncated toward zero; a position that is no number (0 / 0 from a
+// zero resolution) is 0 and one beyond the range of int is held at its limit.
+TEST(DeviceUnits, TruncationIsTowardZeroAndSafeForAnyDouble) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const int top = std::numeric_limits<int>::max(), bottom = std::numeric_limits<int>::min();
+    const std::pair<double, int> cases[] = {{2.9, 2},         {-2.9, -2},         {nan, 0},
+                                            {inf, top},       {-inf, bottom},     {1e300, top},
+                                            {-1e300, bottom}, {2147483647.5, top}};
+    for (const auto& [value, expected] : cases)
+        EXPECT_EQ(truncateToInt(value), expected) << value;
 }
 
 } // namespace
