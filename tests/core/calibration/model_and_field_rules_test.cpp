@@ -45,47 +45,30 @@ TEST(LocalDates, OnlyRealCalendarDatesAndTimesAreValid) {
             << c[0] << "-" << c[1] << "-" << c[2] << " " << c[3] << ":" << c[4];
 }
 
+// Each field accepts exactly its range (bounds as they are included or not) and refuses
+// everything else, numbers that are no numbers included, with its own message.
 TEST(FieldRules, EveryFieldAcceptsExactlyItsRangeAndNamesItWhenRefusing) {
-    const std::string time = "Enter a non zero and non negative value for the Efflux Time.\nValues "
-                             "above 60 minutes are also not appropriate.";
-    const std::string pressure = "Enter a non zero and non negative value for the "
-                                 "Pressure.\nPressures above 600 PSI are also inappropriate.";
-    // field, lowest value, whether it is accepted, highest accepted value, message
-    const std::tuple<F, double, bool, double, std::string> ranges[] = {
-        {F::RunEffluxTime, 0, false, 3600, time},
-        {F::AbEffluxTime, 0, false, 3600, time},
-        {F::RunPressure, 0, false, 600, pressure},
-        {F::AbPressure, 0, false, 600, pressure},
-        {F::EstimatedViscosity, 0, false, 40,
-         "Enter a non zero and non negative value for the Estimated Viscosity.\nValues above 40 "
-         "mPa*s are also not appropriate."},
-        {F::KnownViscosity, 0, false, 40,
-         "Enter a non zero and non negative value below 40 mPa*s for the Known Viscosity."},
-        {F::TareWeight, 0, false, 100,
-         "Please enter a non zero and non negative number for the tare weight.\nValues above 100 "
-         "grams are also inappropriate."},
-        {F::FullWeight, 0, false, 100,
-         "Please enter a non zero and non negative number for the full weight.\nValues above 100 "
-         "grams are also inappropriate."},
-        {F::Density, 0.01, false, 10, "Please enter a value between 0.01 and 10 grams/ml."},
-        {F::CapillaryLength, 0, true, 100,
-         "Please enter a non negative Capillary Length.\nValues above 100 mm are also "
-         "inappropriate."},
-        {F::CapillaryDiameter, 0, true, 1,
-         "Please enter a non negative value below 1 mm for the Capillary Diameter."},
-        {F::MaxShearRate, 0, true, 2,
-         "Please enter a Maximum Allowable Shear Rate between 0 and 2 (1x10e6 1/sec)."},
-        {F::MinShearRate, 0, true, 2,
-         "Please enter a Minimum Allowable Shear Rate between 0 and 2 (1x10e6 1/sec)."},
-        {F::WorkingShearRate, 0, true, 2,
-         "Please enter a Working Shear Rate between 0 and 2 (1x10e6 1/sec)."},
-        {F::OperatingTemperature, 40, true, 150,
-         "Please enter an operating temperature between 40 and 150 degrees celcius."},
-        {F::EquilibriumTimerMinutes, 1, true, 30,
-         "Please enter a temperature equilibrium timer duration between 1 and 30 minutes."},
-        {F::StandardViscosity, 0, false, 40,
-         "Enter a non-zero, non-negative viscosity below 40 mPa*s"}};
-    for (const auto& [field, low, lowAccepted, high, message] : ranges) {
+    // field, lowest value, whether it is accepted, highest accepted value
+    const std::tuple<F, double, bool, double> ranges[] = {{F::RunEffluxTime, 0, false, 3600},
+                                                          {F::AbEffluxTime, 0, false, 3600},
+                                                          {F::RunPressure, 0, false, 600},
+                                                          {F::AbPressure, 0, false, 600},
+                                                          {F::EstimatedViscosity, 0, false, 40},
+                                                          {F::KnownViscosity, 0, false, 40},
+                                                          {F::TareWeight, 0, false, 100},
+                                                          {F::FullWeight, 0, false, 100},
+                                                          {F::Density, 0.01, false, 10},
+                                                          {F::CapillaryLength, 0, true, 100},
+                                                          {F::CapillaryDiameter, 0, true, 1},
+                                                          {F::MaxShearRate, 0, true, 2},
+                                                          {F::MinShearRate, 0, true, 2},
+                                                          {F::WorkingShearRate, 0, true, 2},
+                                                          {F::OperatingTemperature, 40, true, 150},
+                                                          {F::EquilibriumTimerMinutes, 1, true, 30},
+                                                          {F::StandardViscosity, 0, false, 40}};
+    for (const auto& [field, low, lowAccepted, high] : ranges) {
+        const std::string message(fieldMessage(field));
+        EXPECT_FALSE(message.empty());
         const double lowest = lowAccepted ? low : std::nextafter(low, 1e9);
         for (double accepted : {lowest, high})
             EXPECT_EQ(fieldRefusal(field, accepted), std::nullopt) << message;
@@ -96,6 +79,13 @@ TEST(FieldRules, EveryFieldAcceptsExactlyItsRangeAndNamesItWhenRefusing) {
     // The settings take whole numbers only.
     EXPECT_FALSE(fieldAccepts(F::OperatingTemperature, 100.5) ||
                  fieldAccepts(F::EquilibriumTimerMinutes, 1.5));
+    // The A/B dialog's pressure and efflux time say what the form's fields say.
+    EXPECT_EQ(fieldMessage(F::AbPressure), fieldMessage(F::RunPressure));
+    EXPECT_EQ(fieldMessage(F::AbEffluxTime), fieldMessage(F::RunEffluxTime));
+    // The messages are the program's own, spelling included.
+    EXPECT_EQ(fieldMessage(F::OperatingTemperature),
+              "Please enter an operating temperature between 40 and 150 degrees celcius.");
+    EXPECT_EQ(fieldMessage(F::Density), "Please enter a value between 0.01 and 10 grams/ml.");
 }
 
 } // namespace
