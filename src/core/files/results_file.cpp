@@ -100,10 +100,11 @@ bool parseResultRow(std::string_view row, TestResult& result) {
 std::vector<TestResult> readResults(LineReader& reader) {
     std::vector<TestResult> results;
     std::string line;
-    if (!reader.next(line, kHeaderReadLimit))
+    // A lone CR ends a line too: a file saved by a spreadsheet may use it alone.
+    if (!reader.next(line, kHeaderReadLimit, LoneCr::EndsTheLine))
         return results;
     TestResult result;
-    while (reader.next(line, kLineReadLimit))
+    while (reader.next(line, kLineReadLimit, LoneCr::EndsTheLine))
         if (parseResultRow(line, result))
             results.push_back(result);
     return results;

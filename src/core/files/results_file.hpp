@@ -1,6 +1,7 @@
 #pragma once
 // The results file: a header line and one comma-separated row per accepted run, CR LF line
-// ends, no quoting. Rows read from a file are put in front of the runs already listed.
+// ends (read: CR LF, LF or a lone CR), no quoting. Rows read from a file are put in front of the
+// runs already listed.
 
 #include <string>
 #include <string_view>

@@ -15,6 +15,7 @@
 #include "core/files/input_file.hpp"
 #include "core/files/results_file.hpp"
 #include "core/files/safe_file_writer.hpp"
+#include "failing_file.hpp"
 #include "support/temp_dir.hpp"
 
 namespace rheo {
@@ -52,6 +53,23 @@ TEST(LineReader, AFileReadsLikeItsBytesAcrossBlockBoundaries) {
     EXPECT_FALSE(openInputFile(dir.file("missing.dat")));
     EXPECT_FALSE(openInputFile(dir.path().string()));
     EXPECT_FALSE(openInputFile("/dev/zero"));
+}
+
+TEST(LineReader, AFailingReadEndsTheLinesAndIsReportedWithItsErrorNumber) {
+    const InputFile failing = testing::fileFailingAfter("first\r\nsecond");
+    LineReader reader(failing.get());
+    Lines lines;
+    for (std::string line; reader.next(line);)
+        lines.push_back(line);
+    EXPECT_EQ(lines, (Lines{"first", "second"}));
+    EXPECT_TRUE(reader.readError());
+    EXPECT_EQ(reader.readErrorNumber(), EIO);
+
+    TempDir dir;
+    const InputFile good = openInputFile(dir.write("good.dat", "first\r\nsecond"));
+    LineReader goodReader(good.get());
+    EXPECT_EQ(readAll(LineReader(good.get())), (Lines{"first", "second"}));
+    EXPECT_FALSE(goodReader.readError() || goodReader.readErrorNumber() != 0);
 }
 
 TEST(ExtremeInputs, AMillionLinesAndAHugeLineAreReadInBoundedTime) {
