@@ -145,6 +145,16 @@ private:
     int cellLinesRead_ = 0;
 };
 
+// A read that failed part-way would leave a calibration of which only the first part came
+// from the file, and a later save would write that part over the whole file: such a load
+// takes nothing and says why.
+bool reportedReadFailure(const LineReader& reader, const std::string& path, UserDialogs& dialogs) {
+    if (!reader.readError())
+        return false;
+    dialogs.inform(readFailedMessage(path, reader.readErrorNumber()));
+    return true;
+}
+
 void reportFailedSave(const std::string& path, const SaveOutcome& outcome, UserDialogs& dialogs) {
     dialogs.inform(saveFailedMessage(path, outcome.reason));
 }
@@ -239,14 +249,24 @@ bool loadCalibrationFileAt(CalibrationData& data, const std::string& path, UserD
         dialogs.inform(file_texts::kFileDidNotExist);
         return false;
     }
-    data.reset();
-    LineReader reader(file.get());
+    return loadCalibrationFromOpenFile(data, path, file.get(), dialogs);
+}
+
+bool loadCalibrationFromOpenFile(CalibrationData& data, const std::string& path, std::FILE* file,
+                                 UserDialogs& dialogs) {
+    CalibrationData loaded; // the menu command starts from a reset calibration
+    LineReader reader(file);
     std::string firstLine;
     reader.next(firstLine);
-    if (!isCalibrationIdentification(firstLine))
-        return importVersion1(data, reader, directoryOf(path), dialogs);
-    readCalibrationHeaderAndBody(data, reader);
-    return true;
+    bool complete = true;
+    if (isCalibrationIdentification(firstLine))
+        readCalibrationHeaderAndBody(loaded, reader);
+    else
+        complete = importVersion1(loaded, reader, directoryOf(path), dialogs);
+    if (reportedReadFailure(reader, path, dialogs))
+        return false;
+    data = std::move(loaded);
+    return complete;
 }
 
 std::optional<std::string> autoLoadPath(const std::string& appDirectory) {
@@ -266,10 +286,14 @@ bool autoLoadCalibration(CalibrationData& data, const std::string& appDirectory,
         dialogs.inform(file_texts::kAutoLoadFailed);
         return false;
     }
+    CalibrationData loaded = data; // no reset: what the file leaves out keeps its value
     LineReader reader(file.get());
     std::string firstLine;
     reader.next(firstLine); // any first line is taken as the identification
-    readCalibrationHeaderAndBody(data, reader);
+    readCalibrationHeaderAndBody(loaded, reader);
+    if (reportedReadFailure(reader, *path, dialogs))
+        return false;
+    data = std::move(loaded);
     return true;
 }
 

@@ -154,8 +154,18 @@ bool loadResultsFileAt(std::vector<TestResult>& results, const std::string& path
         dialogs.inform(file_texts::kFileDidNotExist);
         return false;
     }
-    LineReader reader(file.get());
+    return loadResultsFromOpenFile(results, path, file.get(), dialogs);
+}
+
+bool loadResultsFromOpenFile(std::vector<TestResult>& results, const std::string& path,
+                             std::FILE* file, UserDialogs& dialogs) {
+    LineReader reader(file);
     std::vector<TestResult> loaded = readResults(reader);
+    // Rows read before a failing read are not the file: none of them is taken.
+    if (reader.readError()) {
+        dialogs.inform(readFailedMessage(path, reader.readErrorNumber()));
+        return false;
+    }
     results.insert(results.begin(), std::make_move_iterator(loaded.begin()),
                    std::make_move_iterator(loaded.end()));
     return true;

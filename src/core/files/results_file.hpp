@@ -3,6 +3,7 @@
 // ends (read: CR LF, LF or a lone CR), no quoting. Rows read from a file are put in front of the
 // runs already listed.
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,5 +39,9 @@ bool saveResultsFileAt(std::vector<TestResult>& results, const std::string& path
 bool loadResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs);
 bool loadResultsFileAt(std::vector<TestResult>& results, const std::string& path,
                        UserDialogs& dialogs);
+// The steps after the open: `file` is the open file named `path`. A read that fails
+// part-way is told (naming the file and the reason) and leaves `results` untouched.
+bool loadResultsFromOpenFile(std::vector<TestResult>& results, const std::string& path,
+                             std::FILE* file, UserDialogs& dialogs);
 
 } // namespace rheo
