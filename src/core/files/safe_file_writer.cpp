@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/files/output_target.hpp"
 #include "core/text/c_format.hpp"
 
 #include <fcntl.h>
@@ -36,8 +37,19 @@ fs::path resolvedTarget(const std::string& path) {
     return fs::path(path);
 }
 
+// Gives the new file the owner, group and permission bits of the file it replaces, as far as
+// this process may set them (the group alone when the owner cannot be kept). The owner goes
+// first: changing it would clear the set-user-ID and set-group-ID bits again.
+void keepOwnerAndPermissions(int fd, const struct stat& target) {
+    if (::fchown(fd, target.st_uid, target.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), target.st_gid) != 0) {
+        // Neither may be set: the file belongs to this user, as a new file would.
+    }
+    ::fchmod(fd, target.st_mode & 07777);
+}
+
 // A fresh file beside the target, created exclusively so no other file is ever reused.
-// Permissions follow the target's when it exists (the umask otherwise).
+// Owner, group and permissions follow the target's when it exists (the umask otherwise).
 int createTemporaryBeside(const fs::path& target, std::string& temporaryPath, int& error) {
     static unsigned counter = 0;
     std::string base = target.filename().string();
@@ -53,7 +65,7 @@ int createTemporaryBeside(const fs::path& target, std::string& temporaryPath, in
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             if (targetExists)
-                ::fchmod(fd, targetStat.st_mode & 07777);
+                keepOwnerAndPermissions(fd, targetStat);
             temporaryPath = candidate.string();
             return fd;
         }
@@ -116,11 +128,8 @@ SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
         return outcome;
     }
     const fs::path target = resolvedTarget(path);
-    std::error_code statusError;
-    const fs::file_status status = fs::status(target, statusError);
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-        // A device, a directory or a pipe is never replaced by a file.
-        outcome.reason = "It is not an ordinary file";
+    if (auto refusal = outputTargetRefusal(target.string())) {
+        outcome.reason = std::move(*refusal);
         return outcome;
     }
 

@@ -8,11 +8,13 @@
 
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "core/files/calibration_file.hpp"
 #include "core/files/input_file.hpp"
+#include "core/files/output_target.hpp"
 #include "core/files/results_file.hpp"
 #include "core/files/safe_file_writer.hpp"
 #include "failing_file.hpp"
@@ -144,12 +146,82 @@ TEST(SafeSave, NeverReplacesSomethingThatIsNoOrdinaryFileButFollowsALink) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("folder.dat"));
     ASSERT_EQ(::mkfifo(dir.file("pipe.dat").c_str(), 0600), 0);
-    EXPECT_FALSE(saveBytesSafely(dir.file("folder.dat"), "x").saved);
-    EXPECT_FALSE(saveBytesSafely(dir.file("pipe.dat"), "x").saved);
+    std::filesystem::create_symlink(dir.file("pipe.dat"), dir.file("to-pipe.dat"));
+    std::vector<std::string> targets = {"folder.dat", "pipe.dat", "to-pipe.dat"};
+    // A device node of the kind of /dev/null, made here so that a fault replaces only a copy.
+    if (::mknod(dir.file("null.dat").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        targets.push_back("null.dat");
+    for (const std::string& name : targets) {
+        SCOPED_TRACE(name);
+        const SaveOutcome outcome = saveBytesSafely(dir.file(name), "x");
+        EXPECT_FALSE(outcome.saved);
+        EXPECT_EQ(outcome.reason, "It is not an ordinary file");
+        EXPECT_EQ(outputTargetRefusal(dir.file(name)), outcome.reason);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe.dat")));
+    EXPECT_EQ(entriesIn(dir), static_cast<std::ptrdiff_t>(targets.size()));
     std::filesystem::create_symlink(dir.write("real.dat", "old"), dir.file("link.dat"));
     EXPECT_TRUE(saveBytesSafely(dir.file("link.dat"), "new").saved);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.dat")));
     EXPECT_EQ(TempDir::read(dir.file("real.dat")), "new");
+}
+
+TEST(SafeSave, SameFileMeansTheSameInodeWhateverThePathThatLeadsToIt) {
+    TempDir dir;
+    const std::string file = dir.write("a.csv", "rows");
+    std::filesystem::create_symlink(file, dir.file("link.csv"));
+    std::filesystem::create_hard_link(file, dir.file("hard.csv"));
+    for (const std::string& other :
+         {file, dir.path().string() + "/./a.csv", dir.file("link.csv"), dir.file("hard.csv")})
+        EXPECT_TRUE(isSameFile(other, file)) << other;
+    dir.write("b.csv", "rows");
+    for (const std::string& other : {dir.file("b.csv"), dir.file("missing.csv")})
+        EXPECT_FALSE(isSameFile(other, file)) << other;
+    EXPECT_FALSE(isSameFile(dir.file("missing.csv"), dir.file("missing.csv")));
+}
+
+// The unprivileged user a test running as root takes on.
+constexpr uid_t kNobody = 65534;
+
+// A write-protected file is not replaced, although its directory would allow the rename: run
+// in a child as a user who may not write it (as root the child first drops to nobody).
+TEST(SafeSave, AFileThisUserMayNotWriteIsKeptAsAPlainOpenForWritingWould) {
+    TempDir dir;
+    ::chmod(dir.path().c_str(), 0777);
+    const std::string target = dir.write("locked.dat", "previous contents");
+    ::chmod(target.c_str(), 0444);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(77);
+        const SaveOutcome outcome = saveBytesSafely(target, "new");
+        ::_exit(outcome.saved                                                  ? 1
+                : outcome.reason == "It may not be written: Permission denied" ? 0
+                                                                               : 2);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 77)
+        GTEST_SKIP() << "running as root, and the child could not become user " << kNobody;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "1: replaced the file, 2: another reason";
+    EXPECT_EQ(TempDir::read(target), "previous contents");
+    EXPECT_EQ(entriesIn(dir), 1);
+}
+
+TEST(SafeSave, TheReplacedFileKeepsItsOwnerAndGroup) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another user";
+    TempDir dir;
+    const std::string target = dir.write("RHEO.dat", "previous contents");
+    ASSERT_EQ(::chown(target.c_str(), kNobody, kNobody), 0);
+    ASSERT_TRUE(saveBytesSafely(target, "new").saved);
+    struct stat info {};
+    ASSERT_EQ(::stat(target.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, kNobody);
+    EXPECT_EQ(info.st_gid, kNobody);
+    EXPECT_EQ(TempDir::read(target), "new");
 }
 
 } // namespace
