@@ -6,6 +6,7 @@
 #include "cli/file_access.hpp"
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
+#include "cli/output_paths.hpp"
 #include "cli/run_checks.hpp"
 #include "core/runs/run_calculation.hpp"
 #include "core/text/c_format.hpp"
@@ -61,6 +62,8 @@ int batchCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(resultsPath, {calibrationPath, {runsPath}}))
+        return kFileFailed;
 
     CalibrationData calibration;
     if (!loadCalibration(calibrationPath, calibration))

@@ -7,6 +7,7 @@
 #include "cli/file_access.hpp"
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
+#include "cli/output_paths.hpp"
 #include "core/calibration/ab_regression.hpp"
 #include "core/calibration/point_texts.hpp"
 #include "core/calibration/volume_calculation.hpp"
@@ -38,6 +39,11 @@ std::optional<ListCommand> readListCommand(const std::string& name, const Words&
     options.refusePlainArguments();
     if (!options.ok()) {
         status = badCommandLine(name, options.error());
+        return std::nullopt;
+    }
+    if (!outputAllowed(command.outPath, {command.calibrationPath, {command.tablePath}},
+                       InPlace::Calibration)) {
+        status = kFileFailed;
         return std::nullopt;
     }
     return command;

@@ -6,6 +6,7 @@
 #include "cli/exit_codes.hpp"
 #include "cli/file_access.hpp"
 #include "cli/output.hpp"
+#include "cli/output_paths.hpp"
 #include "core/calibration/cell_data.hpp"
 #include "core/calibration/standards.hpp"
 #include "core/model/field_rules.hpp"
@@ -65,6 +66,8 @@ int calibrateSettingsCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(outPath, {calibrationPath, {}}, InPlace::Calibration))
+        return kFileFailed;
 
     CalibrationData calibration;
     if (!loadCalibrationIfGiven(calibrationPath, calibration))
@@ -111,6 +114,8 @@ int calibrateCellCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(outPath, {calibrationPath, {}}, InPlace::Calibration))
+        return kFileFailed;
 
     CalibrationData calibration;
     if (!loadCalibrationIfGiven(calibrationPath, calibration))
@@ -161,6 +166,8 @@ int calibrateStandardCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(outPath, {calibrationPath, {}}, InPlace::Calibration))
+        return kFileFailed;
 
     CalibrationData calibration;
     if (!loadCalibrationIfGiven(calibrationPath, calibration))

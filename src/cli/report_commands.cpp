@@ -6,6 +6,7 @@
 #include "cli/exit_codes.hpp"
 #include "cli/file_access.hpp"
 #include "cli/output.hpp"
+#include "cli/output_paths.hpp"
 #include "cli/pdf_output.hpp"
 #include "core/calibration/application_state.hpp"
 #include "core/files/safe_file_writer.hpp"
@@ -21,6 +22,8 @@ using Drawing = std::function<void(DrawingSurface&)>;
 struct ReportTarget {
     std::optional<std::string> pdfPath;
     std::optional<std::string> tracePath;
+
+    const std::string& path() const { return pdfPath ? *pdfPath : *tracePath; }
 };
 
 ReportTarget readTarget(OptionReader& options) {
@@ -66,6 +69,8 @@ int reportCalibrationCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(target.path(), {calibrationPath, {}}))
+        return kFileFailed;
 
     ApplicationState app;
     if (!loadCalibration(calibrationPath, app.calibration))
@@ -90,6 +95,8 @@ int reportResultsCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(target.path(), {calibrationPath, {resultsPath}}))
+        return kFileFailed;
 
     // Without a calibration file the header shows the defaults.
     CalibrationData calibration;
