@@ -9,17 +9,11 @@
 #include "cli/output_paths.hpp"
 #include "core/calibration/cell_data.hpp"
 #include "core/calibration/standards.hpp"
+#include "core/files/calibration_lines.hpp"
 #include "core/model/field_rules.hpp"
 
 namespace rheo::cli {
 namespace {
-
-// The company name and serial number each fill one line of the calibration file: a line
-// break inside them would shift every line after it. The window's one-line fields cannot
-// hold one; here it is refused.
-bool fitsOnOneLine(const std::string& text) {
-    return text.find('\n') == std::string::npos && text.find('\r') == std::string::npos;
-}
 
 // A whole-number setting checked by its field's range; refused values are named by the
 // field's message and leave the setting as it was.
@@ -34,11 +28,13 @@ bool applyWholeNumber(std::optional<int> value, NumberField field, std::int32_t&
     return true;
 }
 
-bool applyText(const std::optional<std::string>& value, const char* what, std::string& setting) {
+// The company name and serial number each fill one line of the calibration file: a line
+// break would shift every line after it, a longer text would come back cut.
+bool applyText(const std::optional<std::string>& value, FileText text, std::string& setting) {
     if (!value)
         return true;
-    if (!fitsOnOneLine(*value)) {
-        writeLine(stderr, std::string("The ") + what + " must fit on one line.");
+    if (const auto message = fileTextRefusal(text, *value)) {
+        writeLine(stderr, *message);
         return false;
     }
     setting = *value;
@@ -73,8 +69,8 @@ int calibrateSettingsCommand(const Words& words) {
     if (!loadCalibrationIfGiven(calibrationPath, calibration))
         return kFileFailed;
     // In the order of the dialog's fields.
-    bool allApplied = applyText(company, "company name", calibration.companyName);
-    allApplied &= applyText(serial, "serial number", calibration.serialNumber);
+    bool allApplied = applyText(company, FileText::CompanyName, calibration.companyName);
+    allApplied &= applyText(serial, FileText::SerialNumber, calibration.serialNumber);
     allApplied &= applyWholeNumber(temperature, NumberField::OperatingTemperature,
                                    calibration.operatingTemperature);
     allApplied &= applyWholeNumber(timer, NumberField::EquilibriumTimerMinutes,
@@ -182,6 +178,10 @@ int calibrateStandardCommand(const Words& words) {
         }
     } else if (const auto message = fieldRefusal(NumberField::StandardViscosity, viscosity)) {
         writeLine(stderr, *message);
+        applied = false;
+    } else if (const auto tooLong =
+                   fileTextRefusal(FileText::StandardName, cleanStandardName(*addName))) {
+        writeLine(stderr, *tooLong);
         applied = false;
     } else {
         addStandard(calibration, *addName, viscosity);

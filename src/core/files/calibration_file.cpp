@@ -2,49 +2,18 @@
 
 #include <filesystem>
 
+#include "core/files/calibration_lines.hpp"
 #include "core/files/file_messages.hpp"
 #include "core/files/file_names.hpp"
 #include "core/files/file_numbers.hpp"
 #include "core/files/input_file.hpp"
 #include "core/files/safe_file_writer.hpp"
 #include "core/files/version1_import.hpp"
-#include "core/model/units.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/words.hpp"
 
 namespace rheo {
 namespace {
-
-void appendLine(std::string& out, std::string_view text) {
-    out += text;
-    out += "\r\n";
-}
-
-std::string cellLine(const CellCalibration& cell) {
-    return cformat("%2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f",
-                   shearRateInDisplayUnits(cell.workingShearRate),
-                   shearRateInDisplayUnits(cell.minShearRate),
-                   shearRateInDisplayUnits(cell.maxShearRate), cell.capillaryRadius,
-                   cell.capillaryLength, cell.constantA, cell.constantB, cell.rmsPercentDiff,
-                   cell.cellVolume, cell.targetEffluxTime);
-}
-
-std::string abLine(const AbPoint& point) {
-    // The name is copied as bytes: it may be empty, hold blanks or any other byte.
-    return cformat("AB %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %d ", point.knownViscosity,
-                   point.effluxTime, point.pressure, point.calculatedViscosity, point.percentDiff,
-                   point.reynoldsNumber, point.newtonian ? 1 : 0) +
-           point.standardName;
-}
-
-std::string volLine(const VolumePoint& point) {
-    return cformat("VOL %2.8f %2.8f %2.8f %2.8f %2.8f", point.tareWeight, point.fullWeight,
-                   point.density, point.effluxTimeT0, point.volume);
-}
-
-std::string calLine(const ViscosityStandard& standard) {
-    return "CAL " + standard.name + cformat(" %2.4f", standard.viscosity);
-}
 
 bool isBlankLine(std::string_view line) {
     return firstWord(line).empty();
@@ -155,29 +124,10 @@ bool reportedReadFailure(const LineReader& reader, const std::string& path, User
     return true;
 }
 
-void reportFailedSave(const std::string& path, const SaveOutcome& outcome, UserDialogs& dialogs) {
-    dialogs.inform(saveFailedMessage(path, outcome.reason));
-}
-
 } // namespace
 
 std::string calibrationFileText(const CalibrationData& data) {
-    std::string out;
-    appendLine(out, file_texts::kCalibrationIdentification);
-    appendLine(out, data.companyName);
-    appendLine(out, data.serialNumber);
-    appendLine(out, cformat("%d", static_cast<int>(data.operatingTemperature)));
-    appendLine(out, cformat("%d", static_cast<int>(data.equilibriumTimerMinutes)));
-    for (const CellCalibration& cell : data.cells) {
-        appendLine(out, cellLine(cell));
-        for (const AbPoint& point : cell.abPoints)
-            appendLine(out, abLine(point));
-        for (const VolumePoint& point : cell.volumePoints)
-            appendLine(out, volLine(point));
-    }
-    for (const ViscosityStandard& standard : data.standards)
-        appendLine(out, calLine(standard));
-    return out;
+    return calibrationFileLines(data).takeText();
 }
 
 bool isCalibrationIdentification(std::string_view firstLine) {
@@ -223,9 +173,15 @@ bool saveCalibrationFileAt(const CalibrationData& data, const std::string& path,
         dialogs.inform(file_texts::kUseDatExtension);
         return false;
     }
-    const SaveOutcome outcome = saveBytesSafely(path, calibrationFileText(data));
+    const FileLines lines = calibrationFileLines(data);
+    // A line the readers would take apart is never written: the file would not read back.
+    if (lines.overlong()) {
+        dialogs.inform(saveFailedMessage(path, *lines.overlong()));
+        return false;
+    }
+    const SaveOutcome outcome = saveBytesSafely(path, lines.text());
     if (!outcome.saved) {
-        reportFailedSave(path, outcome, dialogs);
+        dialogs.inform(saveFailedMessage(path, outcome.reason));
         return false;
     }
     return true;

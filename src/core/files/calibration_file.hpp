@@ -30,7 +30,8 @@ void readCalibrationHeaderAndBody(CalibrationData& data, LineReader& reader);
 void parseCalibrationText(CalibrationData& data, std::string_view bytes);
 
 // Menu command "Save calibration data to a file": save dialog, extension check, safe write.
-// True only when the file was written.
+// True only when the file was written; a line too long to be read back (values from a foreign
+// file, or extreme ones) makes the save write nothing and name the record and field.
 bool saveCalibrationFile(const CalibrationData& data, UserDialogs& dialogs);
 // The same for a path already chosen (the steps after the dialog).
 bool saveCalibrationFileAt(const CalibrationData& data, const std::string& path,

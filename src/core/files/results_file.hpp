@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/file_lines.hpp"
 #include "core/files/line_reader.hpp"
 #include "core/model/model.hpp"
 #include "core/seams/user_dialogs.hpp"
@@ -18,6 +19,8 @@ namespace rheo {
 // always did, replaced by "NO_ID" in the record itself; IDs are written with at most 17
 // characters.
 std::string resultsFileText(std::vector<TestResult>& results);
+// The same line by line, with the first row too long to be read back named.
+FileLines resultsFileLines(std::vector<TestResult>& results);
 
 // One data row (line end removed) as the reader takes it. False for a row that gives no
 // record (empty or without any field).
@@ -29,7 +32,8 @@ std::vector<TestResult> parseResultsText(std::string_view bytes);
 std::vector<TestResult> readResults(LineReader& reader);
 
 // Menu command "Save test data to a file" (and the exit sequence): save dialog, extension
-// check, safe write. True only when the file was written.
+// check, safe write. True only when the file was written; a row too long to be read back
+// (values from a foreign file) makes the save write nothing and name the run and field.
 bool saveResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs);
 bool saveResultsFileAt(std::vector<TestResult>& results, const std::string& path,
                        UserDialogs& dialogs);
