@@ -68,13 +68,14 @@ int batchCommand(const Words& words) {
     CalibrationData calibration;
     if (!loadCalibration(calibrationPath, calibration))
         return kFileFailed;
-    const auto runs = readInputTable(runsPath);
-    if (!runs)
+    InputTable runs(name, runsPath);
+    if (!runs.opened())
         return kFileFailed;
 
     std::vector<TestResult> accepted;
     bool anyRefused = false;
-    for (const InputLine& runLine : *runs) {
+    InputLine runLine;
+    while (runs.next(runLine)) {
         BatchRun run;
         std::optional<std::string> refusal = readRun(runLine, run);
         if (!refusal) {
@@ -96,6 +97,8 @@ int batchCommand(const Words& words) {
             anyRefused = true;
         }
     }
+    if (runs.endStatus() != kDone)
+        return runs.endStatus();
     if (!saveResults(resultsPath, accepted))
         return kFileFailed;
     return anyRefused ? kRefused : kDone;

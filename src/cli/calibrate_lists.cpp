@@ -125,10 +125,10 @@ struct LinesApplied {
     bool anyAdded = false;
 };
 
-template <typename AddOne>
-LinesApplied applyLines(const std::vector<InputLine>& lines, AddOne addOne) {
+template <typename AddOne> LinesApplied applyLines(InputTable& lines, AddOne addOne) {
     LinesApplied applied;
-    for (const InputLine& line : lines) {
+    InputLine line;
+    while (lines.next(line)) {
         if (const auto rejection = addOne(line)) {
             writeLineMessage(line.number, *rejection);
             applied.anyRejected = true;
@@ -150,14 +150,16 @@ int calibrateVolumeCommand(const Words& words) {
     CalibrationData calibration;
     if (!loadCalibrationIfGiven(command->calibrationPath, calibration))
         return kFileFailed;
-    const auto lines = readInputTable(command->tablePath);
-    if (!lines)
+    InputTable lines(name, command->tablePath);
+    if (!lines.opened())
         return kFileFailed;
 
     CellCalibration& cell = calibration.cells[static_cast<size_t>(command->cellIndex)];
     bool noticeDue = false;
     const LinesApplied applied = applyLines(
-        *lines, [&](const InputLine& line) { return addWeighing(cell, line, noticeDue); });
+        lines, [&](const InputLine& line) { return addWeighing(cell, line, noticeDue); });
+    if (lines.endStatus() != kDone)
+        return lines.endStatus();
     if (applied.anyAdded && noticeDue)
         writeLine(stderr, std::string(kVolumeNotice));
     // What OK of the dialog does when something changed.
@@ -184,16 +186,18 @@ int calibrateAbCommand(const Words& words) {
     CalibrationData calibration;
     if (!loadCalibrationIfGiven(command->calibrationPath, calibration))
         return kFileFailed;
-    const auto lines = readInputTable(command->tablePath);
-    if (!lines)
+    InputTable lines(name, command->tablePath);
+    if (!lines.opened())
         return kFileFailed;
 
     CellCalibration& cell = calibration.cells[static_cast<size_t>(command->cellIndex)];
     AbLabels labels = abLabelsOf(cell); // as the dialog opens
     bool noticeDue = false;
-    const LinesApplied applied = applyLines(*lines, [&](const InputLine& line) {
+    const LinesApplied applied = applyLines(lines, [&](const InputLine& line) {
         return addStandardRun(cell, line, labels, noticeDue);
     });
+    if (lines.endStatus() != kDone)
+        return lines.endStatus();
     if (applied.anyAdded && noticeDue)
         writeLine(stderr, std::string(kAbRegressionNotice));
     if (!saveCalibration(command->outPath, calibration))
