@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/files/output_target.hpp"
+#include "core/files/pending_file.hpp"
 #include "core/text/c_format.hpp"
 
 #include <fcntl.h>
@@ -78,15 +79,6 @@ int createTemporaryBeside(const fs::path& target, std::string& temporaryPath, in
     return -1;
 }
 
-// Makes the rename itself durable; a failure here cannot undo the save any more.
-void syncDirectory(const fs::path& directory) {
-    const int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 SaveSteps systemSaveSteps() {
@@ -113,6 +105,15 @@ SaveSteps systemSaveSteps() {
         errno = 0;
         return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError();
     };
+    steps.syncDirectory = [](const std::string& directory) {
+        const int fd = ::open(directory.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return lastError();
+        errno = 0;
+        const int error = ::fsync(fd) == 0 ? 0 : lastError();
+        ::close(fd);
+        return error;
+    };
     return steps;
 }
 
@@ -133,9 +134,11 @@ SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
         return outcome;
     }
 
-    std::string temporary;
+    // Removed on every failure below, and when the program is ended by a signal meanwhile.
+    PendingFile temporary;
     int error = 0;
-    const int fd = createTemporaryBeside(target, temporary, error);
+    const int fd = temporary.create(
+        [&](std::string& created) { return createTemporaryBeside(target, created, error); });
     if (fd < 0) {
         outcome.reason = describe("Creating the file failed", error);
         return outcome;
@@ -144,7 +147,6 @@ SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
     if (file == nullptr) {
         error = lastError();
         ::close(fd);
-        ::unlink(temporary.c_str());
         outcome.reason = describe("Creating the file failed", error);
         return outcome;
     }
@@ -161,14 +163,16 @@ SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
         error = closeError;
         failedStep = "Closing the file failed";
     }
-    if (failedStep == nullptr && (error = steps.rename(temporary, target.string())) != 0)
+    if (failedStep == nullptr && (error = steps.rename(temporary.path(), target.string())) != 0)
         failedStep = "Replacing the file failed";
     if (failedStep != nullptr) {
-        ::unlink(temporary.c_str());
         outcome.reason = describe(failedStep, error);
         return outcome;
     }
-    syncDirectory(target.parent_path());
+    temporary.keep();
+    // Makes the rename itself durable; a failure here cannot undo the save any more.
+    const fs::path directory = target.parent_path();
+    steps.syncDirectory(directory.empty() ? std::string(".") : directory.string());
     outcome.saved = true;
     return outcome;
 }

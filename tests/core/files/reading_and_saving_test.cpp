@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstring>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -119,6 +120,69 @@ TEST(SafeSave, ReplacesTheBytesExactlyOrOnAnyFailingStepKeepsTheOldFile) {
     }
     EXPECT_EQ(reasons, "|Writing failed|Writing failed|Writing to the disk failed|Closing the file "
                        "failed|Replacing the file failed|");
+}
+
+TEST(SafeSave, TheDirectoryIsSyncedAfterTheRenameSoThatTheNewNameLasts) {
+    TempDir dir;
+    const std::string target = dir.write("RHEO.dat", "previous contents");
+    std::vector<std::string> calls;
+    const SaveSteps system = systemSaveSteps();
+    SaveSteps steps = system;
+    steps.sync = [&](std::FILE* file) { return calls.push_back("sync"), system.sync(file); };
+    steps.rename = [&](const std::string& from, const std::string& to) {
+        return calls.push_back("rename"), system.rename(from, to);
+    };
+    steps.syncDirectory = [&](const std::string& directory) {
+        calls.push_back("sync " + directory);
+        return system.syncDirectory(directory);
+    };
+    ASSERT_TRUE(saveBytesSafely(target, "new", steps).saved);
+    EXPECT_EQ(calls, (std::vector<std::string>{"sync", "rename", "sync " + dir.path().string()}));
+    // A name without a directory is synced in the current directory.
+    calls.clear();
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    EXPECT_TRUE(saveBytesSafely("RHEO.dat", "newer", steps).saved);
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(calls.back(), "sync .");
+}
+
+// SIGINT, SIGTERM or SIGHUP in the middle of a long write ends the program as the signal
+// would, and the temporary file goes with it; a signal the program ignores leaves the save
+// alone. Run in a child, whose write step raises the signal half-way.
+TEST(SafeSave, ASignalThatEndsTheProgramDuringASaveRemovesTheTemporaryFile) {
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        for (const bool ignored : {false, true}) {
+            SCOPED_TRACE(std::string(strsignal(signalNumber)) + (ignored ? " ignored" : ""));
+            TempDir dir;
+            const std::string target = dir.write("RHEO.dat", "previous contents");
+            const pid_t child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                for (const int s : {SIGINT, SIGTERM, SIGHUP})
+                    std::signal(s, s == signalNumber && ignored ? SIG_IGN : SIG_DFL);
+                SaveSteps steps = systemSaveSteps();
+                steps.write = [signalNumber](std::FILE* file, const char* data, std::size_t size) {
+                    std::fwrite(data, 1, size / 2, file);
+                    std::fflush(file);
+                    std::raise(signalNumber);
+                    std::fwrite(data + size / 2, 1, size - size / 2, file);
+                    return 0;
+                };
+                ::_exit(saveBytesSafely(target, std::string(1'000'000, 'x'), steps).saved ? 0 : 1);
+            }
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            EXPECT_EQ(entriesIn(dir), 1);
+            if (ignored) {
+                EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+                EXPECT_EQ(TempDir::read(target), std::string(1'000'000, 'x'));
+            } else {
+                EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signalNumber);
+                EXPECT_EQ(TempDir::read(target), "previous contents");
+            }
+        }
+    }
 }
 
 // A real write failure part-way: the file-size limit makes write() fail with EFBIG.
