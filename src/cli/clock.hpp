@@ -4,6 +4,7 @@
 
 #include "core/model/model.hpp"
 
+#include <ctime>
 #include <optional>
 #include <string_view>
 
@@ -14,5 +15,8 @@ std::optional<LocalDateTime> parseAtTime(std::string_view text);
 
 // The local date and time now, seconds included.
 LocalDateTime readLocalClock();
+
+// A broken-down local time as the program holds it; a leap second is held as second 59.
+LocalDateTime localDateTimeOf(const std::tm& local);
 
 } // namespace rheo::cli
