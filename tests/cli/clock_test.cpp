@@ -1,5 +1,5 @@
 // The local clock of rheo-cli: every time it gives is a valid time of day, a leap second
-// included, and "--at" takes real dates and times only.
+// included.
 
 #include "cli/clock.hpp"
 
@@ -23,13 +23,6 @@ TEST(LocalClock, ALeapSecondCountsAsSecond59AndTheTimeStaysValid) {
     }
     // What the clamp keeps away: a second of 60 is no time of day.
     EXPECT_FALSE(makeLocalDateTime(2016, 12, 31, 23, 59, 60).valid);
-}
-
-TEST(LocalClock, AtTakesADateAndTimeOfDayInItsOneSpelling) {
-    EXPECT_EQ(parseAtTime("2024-02-29 23:59"), makeLocalDateTime(2024, 2, 29, 23, 59, 0));
-    for (const char* refused : {"2023-02-29 10:00", "2024-01-01 24:00", "2024-01-01 10:60",
-                                "2024-1-01 10:00", "2024-01-01T10:00", "2024-01-01 10:00:00"})
-        EXPECT_EQ(parseAtTime(refused), std::nullopt) << refused;
 }
 
 } // namespace

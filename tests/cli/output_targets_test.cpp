@@ -7,7 +7,6 @@
 #include <map>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <unistd.h>
 
 namespace rheo::testing {
 namespace {
@@ -21,18 +20,24 @@ protected:
         put("b.csv", kResults + "B1,1,8.500,1.01,266.3,1,200.0,18.00,5/14/2024 9:6\r\n");
     }
 
-    // Every file of the directory with its bytes.
+    // Every ordinary file of the directory with its bytes.
     std::map<std::string, std::string> contents() const {
         std::map<std::string, std::string> files;
-        for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
-            if (entry.is_regular_file())
-                files[entry.path().filename().string()] = TempDir::read(entry.path().string());
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.path()))
+            if (entry.is_regular_file() && !entry.is_symlink())
+                files[entry.path().string()] = TempDir::read(entry.path().string());
         return files;
     }
 
-    static std::string refusal(const std::string& output, const std::string& reason) {
-        return "The file could not be saved:\n" + output + "\n" + reason +
-               ".\nThe previous file was kept unchanged.\n";
+    void expectRefused(const std::string& command, const std::string& output,
+                       const std::string& reason) {
+        SCOPED_TRACE(command);
+        const auto before = contents();
+        const CliRun run = cli(command);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, "The file could not be saved:\n" + output + "\n" + reason +
+                               ".\nThe previous file was kept unchanged.\n");
+        EXPECT_EQ(contents(), before);
     }
 
     const std::string kResults =
@@ -41,57 +46,43 @@ protected:
 };
 
 TEST_F(OutputTargetTest, EveryOutputRefusesWhatIsNoOrdinaryFileBeforeWritingAnything) {
-    // Each kind of output, its target "T" named with the extension the command requires.
-    const std::pair<std::string, std::string> outputs[] = {
-        {"report calibration --calibration RHEO.dat --trace T", ".txt"},
-        {"report results --results a.csv --pdf T", ".pdf"},
-        {"calibrate settings --out T --company X", ".dat"},
-        {"batch --calibration RHEO.dat --runs runs.csv --results T", ".csv"},
-        {"merge a.csv --results T", ".csv"},
-        {"convert RHEO.dat T", ".dat"},
-    };
-    // A pipe without a writer or reader must not block; a device node like /dev/null (made
-    // here, as root only) must not be replaced.
-    const auto make = [&](const std::string& kind, const std::string& name) {
-        const std::string path = dir.file(name);
-        if (kind == "pipe" || kind == "link to a pipe")
-            ::mkfifo(dir.file(name + ".pipe").c_str(), 0600);
-        if (kind == "pipe")
-            return std::filesystem::rename(dir.file(name + ".pipe"), path), true;
-        if (kind == "link to a pipe")
-            return std::filesystem::create_symlink(name + ".pipe", path), true;
-        if (kind == "directory")
-            return std::filesystem::create_directory(path);
-        return ::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
-    };
-    int number = 0;
-    for (const auto& [command, extension] : outputs) {
-        for (const std::string kind : {"pipe", "link to a pipe", "directory", "device"}) {
-            const std::string name = "target" + std::to_string(++number) + extension;
-            if (!make(kind, name))
-                continue; // no device node without root
-            SCOPED_TRACE(command + " onto a " + kind);
-            const auto before = contents();
-            const CliRun run = cli(command.substr(0, command.find('T')) + name +
-                                   command.substr(command.find('T') + 1));
-            EXPECT_EQ(run.exitCode, 2);
-            EXPECT_EQ(run.err, refusal(name, "It is not an ordinary file"));
-            EXPECT_EQ(contents(), before);
-            EXPECT_FALSE(std::filesystem::is_regular_file(dir.file(name)));
-        }
+    // A pipe without a reader must not block; the device node (made as root only, like
+    // /dev/null) must not be replaced.
+    ::mkfifo(dir.file("pipe").c_str(), 0600);
+    const bool root = ::mknod(dir.file("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    for (const std::string extension : {".dat", ".csv"}) {
+        std::filesystem::create_symlink("pipe", dir.file("pipe" + extension));
+        std::filesystem::create_directory(dir.file("folder" + extension));
+        if (root)
+            std::filesystem::create_symlink("null", dir.file("null" + extension));
     }
+    for (const std::string target : {"pipe", "folder", "null"}) {
+        if (target == "null" && !root)
+            continue;
+        // Each kind of output, named with the extension the command requires.
+        const std::string dat = target + ".dat", csv = target + ".csv";
+        for (const auto& [command, output] :
+             {std::pair{"calibrate settings --company X --out " + dat, dat},
+              {"convert RHEO.dat " + dat, dat},
+              {"batch --calibration RHEO.dat --runs runs.csv --results " + csv, csv},
+              {"merge a.csv --results " + csv, csv},
+              {"report calibration --calibration RHEO.dat --trace " + csv, csv},
+              {"report results --results a.csv --pdf " + csv, csv}})
+            expectRefused(command, output, "It is not an ordinary file");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe")));
 }
 
 TEST_F(OutputTargetTest, AnOutputOverAFileTheCommandReadsIsRefusedUnlessItEditsItInPlace) {
     std::filesystem::create_symlink("a.csv", dir.file("link.csv"));
     std::filesystem::create_hard_link(dir.file("RHEO.dat"), dir.file("hard.txt"));
     put("w.dat", "h\n10,16,0.8\n");
-    // An older set, its companion named in another letter case.
+    // An older set, its companion named in another letter case: it is read too.
     std::filesystem::create_directory(dir.file("old"));
     for (const std::string name : {"RHEO.DAT", "RHEOSET.DAT", "RHEOCAL.DAT"})
         std::filesystem::copy_file(
             examplePath("version1/" + name),
-            dir.file("old/" + (name == "RHEOSET.DAT" ? "rheoset.dat" : name)));
+            dir.file(name == "RHEOSET.DAT" ? "old/rheoset.dat" : "old/" + name));
     const struct {
         std::string command, output, input;
     } cases[] = {
@@ -104,31 +95,22 @@ TEST_F(OutputTargetTest, AnOutputOverAFileTheCommandReadsIsRefusedUnlessItEditsI
         {"calibrate volume --calibration RHEO.dat --out w.dat --cell 1 --weighings w.dat", "w.dat",
          "w.dat"},
         {"convert RHEO.dat ./RHEO.dat", "./RHEO.dat", "RHEO.dat"},
-        // The older format's companion files are read too.
         {"convert old/RHEO.DAT old/rheoset.dat", "old/rheoset.dat", "old/rheoset.dat"},
         {"calibrate settings --calibration old/RHEO.DAT --out old/rheoset.dat", "old/rheoset.dat",
          "old/rheoset.dat"},
     };
-    const auto before = contents();
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.command);
-        const CliRun run = cli(c.command);
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.err, refusal(c.output, "It is the same file as " + c.input +
-                                                 ", which this command reads"));
-        EXPECT_EQ(contents(), before);
-        EXPECT_EQ(TempDir::read(dir.file("old/rheoset.dat")),
-                  TempDir::read(examplePath("version1/RHEOSET.DAT")));
-    }
+    for (const auto& c : cases)
+        expectRefused(c.command, c.output,
+                      "It is the same file as " + c.input + ", which this command reads");
 
     // Editing the calibration in place, under any spelling, and joining onto an input stay.
-    const CliRun edit = cli("calibrate settings --calibration RHEO.dat --out ./RHEO.dat "
-                            "--company 'In Place'");
-    EXPECT_EQ(edit.exitCode, 0) << edit.err;
-    EXPECT_EQ(read("RHEO.dat").substr(0, 26), "RHEO Version 2\r\nIn Place\r\n");
-    const CliRun merge = cli("merge a.csv b.csv --results a.csv");
-    EXPECT_EQ(merge.exitCode, 0) << merge.err;
-    EXPECT_EQ(read("a.csv"), before.at("a.csv") + before.at("b.csv").substr(kResults.size()));
+    const std::string a = read("a.csv");
+    EXPECT_EQ(
+        cli("calibrate settings --calibration RHEO.dat --out ./RHEO.dat --company New").exitCode,
+        0);
+    EXPECT_EQ(read("RHEO.dat").substr(0, 21), "RHEO Version 2\r\nNew\r\n");
+    EXPECT_EQ(cli("merge a.csv b.csv --results a.csv").exitCode, 0);
+    EXPECT_EQ(read("a.csv"), a + read("b.csv").substr(kResults.size()));
 }
 
 } // namespace

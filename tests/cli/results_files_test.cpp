@@ -81,15 +81,6 @@ TEST_F(ResultsFilesTest, MergeKeepsTheRowsOfTheFirstFileFirst) {
     EXPECT_EQ(missing.err, "The specified file did not exist at that location.\nPlease choose a "
                            "different file.\n");
     EXPECT_FALSE(exists("none.csv"));
-
-    // A value from another program's file that makes a row too long to be read back.
-    put("foreign.csv", kHeader + "Far,1,8.5,1,266,1,1e308,18,5/14/2024 9:5\r\n");
-    const CliRun huge = cli("merge first.csv foreign.csv --results none.csv");
-    EXPECT_EQ(huge.exitCode, 2);
-    EXPECT_EQ(huge.err, "The file could not be saved:\nnone.csv\nRun 3 (Far): the Pressure (psi) "
-                        "makes its line 356 characters long; this line of the file holds at most "
-                        "126.\nThe previous file was kept unchanged.\n");
-    EXPECT_FALSE(exists("none.csv"));
 }
 
 } // namespace

@@ -230,20 +230,6 @@ TEST(SafeSave, NeverReplacesSomethingThatIsNoOrdinaryFileButFollowsALink) {
     EXPECT_EQ(TempDir::read(dir.file("real.dat")), "new");
 }
 
-TEST(SafeSave, SameFileMeansTheSameInodeWhateverThePathThatLeadsToIt) {
-    TempDir dir;
-    const std::string file = dir.write("a.csv", "rows");
-    std::filesystem::create_symlink(file, dir.file("link.csv"));
-    std::filesystem::create_hard_link(file, dir.file("hard.csv"));
-    for (const std::string& other :
-         {file, dir.path().string() + "/./a.csv", dir.file("link.csv"), dir.file("hard.csv")})
-        EXPECT_TRUE(isSameFile(other, file)) << other;
-    dir.write("b.csv", "rows");
-    for (const std::string& other : {dir.file("b.csv"), dir.file("missing.csv")})
-        EXPECT_FALSE(isSameFile(other, file)) << other;
-    EXPECT_FALSE(isSameFile(dir.file("missing.csv"), dir.file("missing.csv")));
-}
-
 // The unprivileged user a test running as root takes on.
 constexpr uid_t kNobody = 65534;
 
