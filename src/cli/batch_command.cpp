@@ -6,6 +6,7 @@
 #include "cli/exit_codes.hpp"
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
+#include "cli/output_paths.hpp"
 #include "core/runs/run_checks.hpp"
 #include "core/text/c_format.hpp"
 
@@ -60,17 +61,20 @@ int batchCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(resultsPath, {calibrationPath, {runsPath}}))
+        return kFileFailed;
 
     CommandSession command(*line->clock);
     if (!command.loadCalibration(calibrationPath))
         return kFileFailed;
-    const auto runs = readInputTable(runsPath);
-    if (!runs)
+    InputTable runs(name, runsPath);
+    if (!runs.opened())
         return kFileFailed;
 
     Session& session = command.session();
     bool anyRefused = false;
-    for (const InputLine& runLine : *runs) {
+    InputLine runLine;
+    while (runs.next(runLine)) {
         BatchRun run;
         std::optional<std::string> refusal = readRun(runLine, run);
         if (!refusal) {
@@ -89,6 +93,8 @@ int batchCommand(const Words& words) {
         anyRefused |= !std::holds_alternative<RunAccepted>(session.runSample(run.input));
         command.dialogs().setMessagePrefix("");
     }
+    if (runs.endStatus() != kDone)
+        return runs.endStatus();
     if (!command.saveResults(resultsPath))
         return kFileFailed;
     return anyRefused ? kRefused : kDone;

@@ -7,6 +7,7 @@
 #include "cli/exit_codes.hpp"
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
+#include "cli/output_paths.hpp"
 #include "core/calibration/ab_regression.hpp"
 #include "core/calibration/point_texts.hpp"
 #include "core/calibration/volume_calculation.hpp"
@@ -38,6 +39,11 @@ std::optional<ListCommand> readListCommand(const std::string& name, const Words&
     options.refusePlainArguments();
     if (!options.ok()) {
         status = badCommandLine(name, options.error());
+        return std::nullopt;
+    }
+    if (!outputAllowed(command.files.outPath, {command.files.calibrationPath, {command.tablePath}},
+                       InPlace::Calibration)) {
+        status = kFileFailed;
         return std::nullopt;
     }
     return command;
@@ -120,10 +126,10 @@ struct LinesApplied {
     bool anyAdded = false;
 };
 
-template <typename AddOne>
-LinesApplied applyLines(const std::vector<InputLine>& lines, AddOne addOne) {
+template <typename AddOne> LinesApplied applyLines(InputTable& lines, AddOne addOne) {
     LinesApplied applied;
-    for (const InputLine& line : lines) {
+    InputLine line;
+    while (lines.next(line)) {
         if (const auto rejection = addOne(line)) {
             writeLineMessage(line.number, *rejection);
             applied.anyRejected = true;
@@ -145,23 +151,25 @@ int calibrateVolumeCommand(const Words& words) {
     CommandSession command(*listCommand->clock);
     if (!command.loadCalibrationIfGiven(listCommand->files.calibrationPath))
         return kFileFailed;
-    const auto lines = readInputTable(listCommand->tablePath);
-    if (!lines)
+    InputTable lines(name, listCommand->tablePath);
+    if (!lines.opened())
         return kFileFailed;
 
     bool noticeDue = false;
     status = editCalibration(command, listCommand->files.outPath, CalibrationDialog::CellVolumes,
-                             [&](CalibrationEdit& edit) {
+                             [&](CalibrationEdit& edit) -> int {
                                  edit.selectCell(listCommand->cellIndex);
                                  const LinesApplied applied =
-                                     applyLines(*lines, [&](const InputLine& line) {
+                                     applyLines(lines, [&](const InputLine& line) {
                                          return addWeighing(edit, line, noticeDue);
                                      });
+                                 if (lines.endStatus() != kDone)
+                                     return lines.endStatus();
                                  if (applied.anyAdded && noticeDue)
                                      writeLine(stderr, std::string(kVolumeNotice));
-                                 return !applied.anyRejected;
+                                 return applied.anyRejected ? kRefused : kDone;
                              });
-    if (status == kFileFailed)
+    if (status != kDone && status != kRefused)
         return status;
 
     const CellCalibration& cell = command.session().calibration().cells[listCommand->cellIndex];
@@ -183,25 +191,27 @@ int calibrateAbCommand(const Words& words) {
     CommandSession command(*listCommand->clock);
     if (!command.loadCalibrationIfGiven(listCommand->files.calibrationPath))
         return kFileFailed;
-    const auto lines = readInputTable(listCommand->tablePath);
-    if (!lines)
+    InputTable lines(name, listCommand->tablePath);
+    if (!lines.opened())
         return kFileFailed;
 
     AbLabels labels;
     bool noticeDue = false;
     status = editCalibration(command, listCommand->files.outPath, CalibrationDialog::AbCalculation,
-                             [&](CalibrationEdit& edit) {
+                             [&](CalibrationEdit& edit) -> int {
                                  edit.selectCell(listCommand->cellIndex);
                                  labels = abLabelsOf(edit.cellData()); // as the dialog opens
                                  const LinesApplied applied =
-                                     applyLines(*lines, [&](const InputLine& line) {
+                                     applyLines(lines, [&](const InputLine& line) {
                                          return addStandardRun(edit, line, labels, noticeDue);
                                      });
+                                 if (lines.endStatus() != kDone)
+                                     return lines.endStatus();
                                  if (applied.anyAdded && noticeDue)
                                      writeLine(stderr, std::string(kAbRegressionNotice));
-                                 return !applied.anyRejected;
+                                 return applied.anyRejected ? kRefused : kDone;
                              });
-    if (status == kFileFailed)
+    if (status != kDone && status != kRefused)
         return status;
 
     const CellCalibration& cell = command.session().calibration().cells[listCommand->cellIndex];

@@ -6,8 +6,10 @@
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
+#include "cli/output_paths.hpp"
 #include "core/calibration/cell_data.hpp"
 #include "core/calibration/standards.hpp"
+#include "core/files/calibration_lines.hpp"
 #include "core/model/field_rules.hpp"
 
 #include <functional>
@@ -16,19 +18,13 @@ namespace rheo::cli {
 namespace {
 
 // The company name and serial number each fill one line of the calibration file: a line
-// break inside them would shift every line after it. The window's one-line fields cannot
-// hold one; here it is refused.
-bool fitsOnOneLine(const std::string& text) {
-    return text.find('\n') == std::string::npos && text.find('\r') == std::string::npos;
-}
-
-// A text setting; nothing to do when the option was not given.
-bool applyText(const std::optional<std::string>& value, const char* what,
+// break would shift every line after it, a longer text would come back cut.
+bool applyText(const std::optional<std::string>& value, FileText text,
                const std::function<void(const std::string&)>& set) {
     if (!value)
         return true;
-    if (!fitsOnOneLine(*value)) {
-        writeLine(stderr, std::string("The ") + what + " must fit on one line.");
+    if (const auto message = fileTextRefusal(text, *value)) {
+        writeLine(stderr, *message);
         return false;
     }
     set(*value);
@@ -62,15 +58,17 @@ int calibrateSettingsCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(files.outPath, {files.calibrationPath, {}}, InPlace::Calibration))
+        return kFileFailed;
 
     CommandSession command(*line->clock);
     return editCalibrationFile(
         command, files, CalibrationDialog::GeneralSettings, [&](CalibrationEdit& edit) {
             // In the order of the dialog's fields.
-            bool allApplied = applyText(company, "company name", [&](const std::string& text) {
-                edit.setCompanyName(text);
-            });
-            allApplied &= applyText(serial, "serial number",
+            bool allApplied =
+                applyText(company, FileText::CompanyName,
+                          [&](const std::string& text) { edit.setCompanyName(text); });
+            allApplied &= applyText(serial, FileText::SerialNumber,
                                     [&](const std::string& text) { edit.setSerialNumber(text); });
             if (temperature)
                 allApplied &= reported(edit.setOperatingTemperature(*temperature));
@@ -109,6 +107,8 @@ int calibrateCellCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(files.outPath, {files.calibrationPath, {}}, InPlace::Calibration))
+        return kFileFailed;
 
     CommandSession command(*line->clock);
     return editCalibrationFile(
@@ -148,6 +148,8 @@ int calibrateStandardCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(files.outPath, {files.calibrationPath, {}}, InPlace::Calibration))
+        return kFileFailed;
 
     CommandSession command(*line->clock);
     return editCalibrationFile(
@@ -161,6 +163,8 @@ int calibrateStandardCommand(const Words& words) {
                 return false;
             }
             if (!reported(fieldRefusal(NumberField::StandardViscosity, viscosity)))
+                return false;
+            if (!reported(fileTextRefusal(FileText::StandardName, cleanStandardName(*addName))))
                 return false;
             edit.addStandard(*addName, viscosity);
             return true;

@@ -33,14 +33,18 @@ std::optional<LocalDateTime> parseAtTime(std::string_view text) {
     return at;
 }
 
+LocalDateTime localDateTimeOf(const std::tm& local) {
+    // A leap second (60) would make the time invalid: it counts as the second before it.
+    return makeLocalDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                             local.tm_min, local.tm_sec > 59 ? 59 : local.tm_sec);
+}
+
 LocalDateTime readLocalClock() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     if (localtime_r(&now, &local) == nullptr)
         return makeLocalDateTime(1970, 1, 1, 0, 0, 0);
-    return makeLocalDateTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
-                             local.tm_min,
-                             local.tm_sec > 59 ? 59 : local.tm_sec); // no leap second
+    return localDateTimeOf(local);
 }
 
 } // namespace rheo::cli

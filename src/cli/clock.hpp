@@ -5,6 +5,7 @@
 #include "core/model/model.hpp"
 #include "core/seams/clock.hpp"
 
+#include <ctime>
 #include <optional>
 #include <string_view>
 
@@ -21,5 +22,8 @@ class LocalClock : public Clock {
 public:
     LocalDateTime now() const override { return readLocalClock(); }
 };
+
+// A broken-down local time as the program holds it; a leap second is held as second 59.
+LocalDateTime localDateTimeOf(const std::tm& local);
 
 } // namespace rheo::cli

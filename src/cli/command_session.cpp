@@ -29,16 +29,18 @@ bool CommandSession::saveResults(const std::string& path) {
 }
 
 int editCalibration(CommandSession& command, const std::string& outPath, CalibrationDialog dialog,
-                    const std::function<bool(CalibrationEdit&)>& apply) {
-    bool allApplied = false;
+                    const std::function<int(CalibrationEdit&)>& apply) {
+    int status = kDone;
     {
         CalibrationEdit edit(command.session(), dialog);
-        allApplied = apply(edit);
+        status = apply(edit);
+        if (status != kDone && status != kRefused)
+            return status; // the edit is cancelled: nothing is saved
         edit.commit();
     }
     if (!command.saveCalibration(outPath))
         return kFileFailed;
-    return allApplied ? kDone : kRefused;
+    return status;
 }
 
 int editCalibrationFile(CommandSession& command, const CalibrationFiles& files,
@@ -46,7 +48,9 @@ int editCalibrationFile(CommandSession& command, const CalibrationFiles& files,
                         const std::function<bool(CalibrationEdit&)>& apply) {
     if (!command.loadCalibrationIfGiven(files.calibrationPath))
         return kFileFailed;
-    return editCalibration(command, files.outPath, dialog, apply);
+    return editCalibration(command, files.outPath, dialog, [&](CalibrationEdit& edit) -> int {
+        return apply(edit) ? kDone : kRefused;
+    });
 }
 
 } // namespace rheo::cli

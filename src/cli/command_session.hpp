@@ -45,14 +45,16 @@ struct CalibrationFiles {
     std::string outPath;
 };
 
-// Opens `dialog` on the calibration the session holds, lets `apply` make the edits (it
-// returns false when any edit was refused), presses OK and writes `outPath`. The exit
-// status: a file that cannot be written, else refused when an edit was, else done.
+// Opens `dialog` on the calibration the session holds, lets `apply` make the edits, presses
+// OK and writes `outPath`. `apply` returns kDone when every edit was made, kRefused when one
+// was refused (the others are kept and saved), or another status to end the command with
+// nothing saved (an input file that could not be read to its end). The exit status: that
+// status, a file that cannot be written, else refused or done.
 int editCalibration(CommandSession& command, const std::string& outPath, CalibrationDialog dialog,
-                    const std::function<bool(CalibrationEdit&)>& apply);
+                    const std::function<int(CalibrationEdit&)>& apply);
 
 // The same after reading the calibration the files name (a file that cannot be read ends
-// the command before any edit).
+// the command before any edit); `apply` returns false when an edit was refused.
 int editCalibrationFile(CommandSession& command, const CalibrationFiles& files,
                         CalibrationDialog dialog,
                         const std::function<bool(CalibrationEdit&)>& apply);

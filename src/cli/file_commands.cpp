@@ -6,6 +6,7 @@
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
+#include "cli/output_paths.hpp"
 #include "core/calibration/standards.hpp"
 
 namespace rheo::cli {
@@ -44,6 +45,9 @@ int mergeCommand(const Words& words) {
         options.complain("at least one results file to join is needed");
     if (!options.ok())
         return badCommandLine(name, options.error());
+    // Every input is read before the output is written: joining onto one of them is allowed.
+    if (!outputAllowed(resultsPath, {}))
+        return kFileFailed;
 
     // Each load puts its rows in front of those already held: loading from the last file
     // to the first leaves the rows of the first file first.
@@ -64,6 +68,8 @@ int convertCommand(const Words& words) {
     const auto& paths = line->arguments.plain();
     if (paths.size() != 2)
         return badCommandLine(name, "needs the file to read and the file to write");
+    if (!outputAllowed(paths[1], {paths[0], {}}))
+        return kFileFailed;
 
     CommandSession command(*line->clock);
     if (!command.loadCalibration(paths[0]))

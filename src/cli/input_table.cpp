@@ -1,11 +1,14 @@
 #include "cli/input_table.hpp"
 
+#include "cli/command_support.hpp"
+#include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rheo::cli {
 namespace {
@@ -18,38 +21,57 @@ std::string_view trimBlanks(std::string_view text) {
     return text;
 }
 
+// Why a file could not be opened for reading.
+std::string whyNotReadable(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::strerror(errno);
+    if (!S_ISREG(info.st_mode))
+        return "It is not an ordinary file";
+    return std::strerror(::access(path.c_str(), R_OK) != 0 ? errno : EIO);
+}
+
 } // namespace
 
-std::optional<std::vector<InputLine>> readInputTable(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        writeLine(stderr, "Cannot read " + path + ": " + std::strerror(errno));
-        return std::nullopt;
+InputTable::InputTable(std::string command, std::string path)
+    : command_(std::move(command)), path_(std::move(path)), file_(openInputFile(path_)),
+      reader_(file_.get()) {
+    if (!file_) {
+        writeLine(stderr, "Cannot read " + path_ + ": " + whyNotReadable(path_));
+        status_ = kFileFailed;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        writeLine(stderr, "Cannot read " + path);
-        return std::nullopt;
-    }
-    const std::string text = bytes.str();
+}
 
-    std::vector<InputLine> lines;
-    int number = 0;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string_view line(text.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        ++number;
-        if (number > 1 && !trimBlanks(line).empty())
-            lines.push_back({number, splitAtCommas(line)});
-        start = end + 1;
+bool InputTable::next(InputLine& line) {
+    if (status_ != kDone)
+        return false;
+    std::string text;
+    // One byte more than the longest line tells a line that is too long.
+    while (reader_.next(text, kLongestInputLine + 1, LoneCr::EndsTheLine)) {
+        ++number_;
+        if (text.size() > kLongestInputLine) {
+            writeLineMessage(number_, "The line is longer than " +
+                                          std::to_string(kLongestInputLine) + " characters.");
+            status_ = kFileFailed;
+            return false;
+        }
+        if (number_ > 1 && !trimBlanks(text).empty()) {
+            line = {number_, splitAtCommas(text)};
+            anyRecord_ = true;
+            return true;
+        }
     }
-    return lines;
+    if (reader_.readError()) {
+        writeLine(stderr, "Cannot read " + path_ + ": " + std::strerror(reader_.readErrorNumber()));
+        status_ = kFileFailed;
+    } else if (!anyRecord_) {
+        status_ = badCommandLine(command_, path_ + " holds no record after its header line");
+    }
+    return false;
+}
+
+int InputTable::endStatus() const {
+    return status_;
 }
 
 std::vector<std::string> splitAtCommas(std::string_view line) {

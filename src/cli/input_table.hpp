@@ -2,8 +2,14 @@
 // The comma-separated input files of rheo-cli (runs, weighings, standard-oil runs): a
 // header line, then one record a line. These are the command's own inputs, not files of
 // the program, so their fields are split at every comma and nothing is skipped silently
-// except blank lines.
+// except blank lines. They are read as the program reads its own files: ordinary files
+// only, CR LF, LF or a lone CR ending a line, one line at a time and each line of bounded
+// length, so that memory does not grow with the size of the file.
 
+#include "core/files/input_file.hpp"
+#include "core/files/line_reader.hpp"
+
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,14 +17,41 @@
 
 namespace rheo::cli {
 
+// No record of these files comes near this; a longer line is refused with its number.
+inline constexpr std::size_t kLongestInputLine = 4096;
+
 struct InputLine {
     int number = 0;                  // line number in the file, the header being line 1
     std::vector<std::string> fields; // split at every comma, blanks kept
 };
 
-// The records after the header, blank lines left out. Nothing when the file cannot be
-// read; the reason is then written to standard error.
-std::optional<std::vector<InputLine>> readInputTable(const std::string& path);
+// The records of one input file of a subcommand, read one after the other.
+class InputTable {
+public:
+    // Opens the file. When it cannot be read the reason is on standard error and opened()
+    // is false.
+    InputTable(std::string command, std::string path);
+
+    bool opened() const { return file_ != nullptr; }
+
+    // The next record after the header, blank lines left out. False at the end of the file,
+    // and when a line is too long or reading fails (the reason is then on standard error).
+    bool next(InputLine& line);
+
+    // Once next() gave false: 0 when the whole file was read and held a record; otherwise
+    // its complaint is on standard error and this is the exit status: 2 for a line too long
+    // or a failed read, 1 (with the usage) for a file without any record.
+    int endStatus() const;
+
+private:
+    std::string command_;
+    std::string path_;
+    InputFile file_;
+    LineReader reader_;
+    int number_ = 0;
+    bool anyRecord_ = false;
+    int status_ = 0;
+};
 
 // Splits at every comma; "a,,b" gives three fields.
 std::vector<std::string> splitAtCommas(std::string_view line);

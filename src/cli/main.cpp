@@ -9,6 +9,8 @@
 
 #include <clocale>
 #include <cstdio>
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -36,6 +38,14 @@ const Subcommand kSubcommands[] = {
     {"report calibration", rheo::cli::reportCalibrationCommand},
     {"report results", rheo::cli::reportResultsCommand},
 };
+
+// Every file is saved through a temporary file and renamed over the old one only when
+// complete, so stopping here leaves each file either as it was or as written.
+void reportOutOfMemory() {
+    static const char kMessage[] =
+        "rheo-cli: there is not enough memory to go on; the command was stopped.\n";
+    std::fputs(kMessage, stderr);
+}
 
 bool hasSecondWord(const std::string& family) {
     return family == "calibrate" || family == "report";
@@ -80,8 +90,15 @@ int main(int argc, char** argv) {
     // The locale of the environment, as the window gets it: every number written or read
     // goes through the C-locale helpers, so "." stays the decimal point under any locale.
     std::setlocale(LC_ALL, "");
-    const Words words(argv + 1, argv + argc);
-    const int status = dispatch(words);
+    int status = rheo::cli::kFileFailed;
+    try {
+        const Words words(argv + 1, argv + argc);
+        status = dispatch(words);
+    } catch (const std::bad_alloc&) {
+        reportOutOfMemory();
+    } catch (const std::length_error&) {
+        reportOutOfMemory();
+    }
     // Output that never reached its destination (a full disk, a closed pipe) is a failure.
     if (std::fflush(stdout) != 0 || std::ferror(stdout))
         return status == rheo::cli::kDone ? rheo::cli::kFileFailed : status;

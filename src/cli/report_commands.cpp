@@ -6,6 +6,7 @@
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
+#include "cli/output_paths.hpp"
 #include "cli/pdf_output.hpp"
 #include "core/files/safe_file_writer.hpp"
 #include "core/reports/recording_surface.hpp"
@@ -18,6 +19,8 @@ using Drawing = std::function<void(DrawingSurface&)>;
 struct ReportTarget {
     std::optional<std::string> pdfPath;
     std::optional<std::string> tracePath;
+
+    const std::string& path() const { return pdfPath ? *pdfPath : *tracePath; }
 };
 
 ReportTarget readTarget(OptionReader& options) {
@@ -63,6 +66,8 @@ int reportCalibrationCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(target.path(), {calibrationPath, {}}))
+        return kFileFailed;
 
     CommandSession command(*line->clock);
     if (!command.loadCalibration(calibrationPath))
@@ -86,6 +91,8 @@ int reportResultsCommand(const Words& words) {
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
+    if (!outputAllowed(target.path(), {calibrationPath, {resultsPath}}))
+        return kFileFailed;
 
     // Without a calibration file the header shows the defaults.
     CommandSession command(*line->clock);

@@ -27,6 +27,40 @@ TEST_F(CalibrateTest, SettingsFromNothingKeepTheValueThatWasRefused) {
     EXPECT_EQ(read("RHEO.dat"), file);
 }
 
+TEST_F(CalibrateTest, WhatWouldNotReadBackIsRefusedWhereEnteredOrNotSaved) {
+    ASSERT_EQ(cli("calibrate settings --out RHEO.dat --company " + std::string(126, 'c')).exitCode,
+              0);
+    const std::string file = read("RHEO.dat");
+    const CliRun serial = cli("calibrate settings --calibration RHEO.dat --out RHEO.dat --serial " +
+                              std::string(127, 's'));
+    EXPECT_EQ(serial.exitCode, 3);
+    EXPECT_EQ(serial.err, "The serial number can hold at most 126 characters.\n");
+    const CliRun name = cli("calibrate standard --calibration RHEO.dat --out RHEO.dat --viscosity "
+                            "5 --name " +
+                            std::string(115, 'n'));
+    EXPECT_EQ(name.exitCode, 3);
+    EXPECT_EQ(name.err, "The standard name can hold at most 114 characters.\n");
+    EXPECT_EQ(read("RHEO.dat"), file);
+
+    // Extreme but accepted values make a T0 whose cell line would not come back whole: the
+    // save writes nothing and names the cause.
+    ASSERT_EQ(cli("calibrate cell --calibration RHEO.dat --out RHEO.dat --cell 1 --diameter "
+                  "0.0002 --length 100 --working 0.0001 --min 0 --max 2")
+                  .exitCode,
+              0);
+    const std::string before = read("RHEO.dat");
+    const CliRun volume =
+        cli("calibrate volume --calibration RHEO.dat --out RHEO.dat --cell 1 --weighings " +
+            put("w.csv", "h\n0.001,100,0.0101\n"));
+    EXPECT_EQ(volume.exitCode, 2);
+    EXPECT_NE(volume.err.find("The file could not be saved:\nRHEO.dat\nCell 1: the Target Efflux "
+                              "Time makes its line 131 characters long; this line of the file "
+                              "holds at most 126.\nThe previous file was kept unchanged.\n"),
+              std::string::npos)
+        << volume.err;
+    EXPECT_EQ(read("RHEO.dat"), before);
+}
+
 TEST_F(CalibrateTest, CellDataChangeRecomputesT0FromTheWeighings) {
     put("RHEO.dat",
         calibration("1.00000000",

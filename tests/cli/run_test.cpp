@@ -37,6 +37,15 @@ TEST_F(RunTest, AcceptedRunPrintsTheNineTextsOfTheRowUnderAnyLocale) {
               "Lot 7;batch 12 fi\t1\t9.450\t0.905\t215.6\tNo\t200.0\t20.00\t03/05/2014 09:07\n");
 }
 
+TEST_F(RunTest, ATabInTheSampleIdNeverSplitsAFieldButIsKeptInTheResultsFile) {
+    const CliRun result = run(kWorkedRun + " --sample-id 'Lot\t7'");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "Lot 7\t1\t8.500\t1.006\t266.3\tYes\t200.0\t18.00\t03/05/2014 09:07\n");
+    put("runs.csv", "h\n1,1,Lot\t7,200,18\n");
+    EXPECT_EQ(cli("batch --calibration RHEO.dat --runs runs.csv --results out.csv").exitCode, 0);
+    EXPECT_NE(read("out.csv").find("\r\nLot\t7,1,8.500,"), std::string::npos) << read("out.csv");
+}
+
 TEST_F(RunTest, RefusedRunWritesTheMessageToStandardErrorAndExitsWithThree) {
     const std::string pressure = "Enter a non zero and non negative value for the Pressure.\n"
                                  "Pressures above 600 PSI are also inappropriate.\n";

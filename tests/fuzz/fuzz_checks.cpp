@@ -50,4 +50,8 @@ void checkResult(const TestResult& result) {
     require(result.sampleId.find(',') == std::string::npos, "no comma in a sample id");
 }
 
+void checkSameText(std::string_view actual, std::string_view expected, const char* what) {
+    require(actual == expected, what);
+}
+
 } // namespace rheo::fuzz

@@ -4,10 +4,14 @@
 
 #include "core/model/model.hpp"
 
+#include <string_view>
+
 namespace rheo::fuzz {
 
 // Cell numbers 1 to 5 by position and no undefined or infinite number anywhere.
 void checkCalibration(const CalibrationData& data);
 void checkResult(const TestResult& result);
+// Two texts that must be equal byte for byte.
+void checkSameText(std::string_view actual, std::string_view expected, const char* what);
 
 } // namespace rheo::fuzz

@@ -1,4 +1,5 @@
-// The results file reader, then the writer on what was read and the reader again.
+// The results file reader, then the writer on what was read and the reader again: a file the
+// writer accepts (no row too long to be read back) reads back to exactly what was written.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +14,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const rheo::TestResult& result : results)
         rheo::fuzz::checkResult(result);
 
-    for (const rheo::TestResult& result : rheo::parseResultsText(rheo::resultsFileText(results)))
+    const rheo::FileLines written = rheo::resultsFileLines(results);
+    std::vector<rheo::TestResult> back = rheo::parseResultsText(written.text());
+    for (const rheo::TestResult& result : back)
         rheo::fuzz::checkResult(result);
+    if (!written.overlong())
+        rheo::fuzz::checkSameText(rheo::resultsFileText(back), written.text(),
+                                  "results read back as written");
     return 0;
 }

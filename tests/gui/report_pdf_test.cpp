@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <cstdio>
@@ -106,6 +107,21 @@ TEST(ReportPdfDeathTest, FailedWritesAreReportedAndKeepThePreviousFile) {
     const std::string pdf = dir.write("report.pdf", "the previous report");
     EXPECT_EXIT(writeWithTinyFileLimit(pdf), ::testing::ExitedWithCode(0), "");
     EXPECT_EQ(TempDir::read(pdf), "the previous report");
+}
+
+TEST(ReportPdf, NeverTurnsAPipeOrADirectoryIntoAFile) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink(dir.file("pipe"), dir.file("link.pdf"));
+    std::filesystem::create_directory(dir.file("folder.pdf"));
+    for (const char* name : {"pipe", "link.pdf", "folder.pdf"}) {
+        std::string error;
+        EXPECT_FALSE(writeCalibrationPdf(dir.file(name), error)) << name;
+        EXPECT_EQ(error,
+                  "Cannot write the PDF file " + dir.file(name) + ": It is not an ordinary file.");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe")));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.pdf")));
 }
 
 } // namespace

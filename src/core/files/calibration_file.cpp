@@ -2,49 +2,18 @@
 
 #include <filesystem>
 
+#include "core/files/calibration_lines.hpp"
 #include "core/files/file_messages.hpp"
 #include "core/files/file_names.hpp"
 #include "core/files/file_numbers.hpp"
 #include "core/files/input_file.hpp"
 #include "core/files/safe_file_writer.hpp"
 #include "core/files/version1_import.hpp"
-#include "core/model/units.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/words.hpp"
 
 namespace rheo {
 namespace {
-
-void appendLine(std::string& out, std::string_view text) {
-    out += text;
-    out += "\r\n";
-}
-
-std::string cellLine(const CellCalibration& cell) {
-    return cformat("%2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f",
-                   shearRateInDisplayUnits(cell.workingShearRate),
-                   shearRateInDisplayUnits(cell.minShearRate),
-                   shearRateInDisplayUnits(cell.maxShearRate), cell.capillaryRadius,
-                   cell.capillaryLength, cell.constantA, cell.constantB, cell.rmsPercentDiff,
-                   cell.cellVolume, cell.targetEffluxTime);
-}
-
-std::string abLine(const AbPoint& point) {
-    // The name is copied as bytes: it may be empty, hold blanks or any other byte.
-    return cformat("AB %2.8f %2.8f %2.8f %2.8f %2.8f %2.8f %d ", point.knownViscosity,
-                   point.effluxTime, point.pressure, point.calculatedViscosity, point.percentDiff,
-                   point.reynoldsNumber, point.newtonian ? 1 : 0) +
-           point.standardName;
-}
-
-std::string volLine(const VolumePoint& point) {
-    return cformat("VOL %2.8f %2.8f %2.8f %2.8f %2.8f", point.tareWeight, point.fullWeight,
-                   point.density, point.effluxTimeT0, point.volume);
-}
-
-std::string calLine(const ViscosityStandard& standard) {
-    return "CAL " + standard.name + cformat(" %2.4f", standard.viscosity);
-}
 
 bool isBlankLine(std::string_view line) {
     return firstWord(line).empty();
@@ -145,29 +114,20 @@ private:
     int cellLinesRead_ = 0;
 };
 
-void reportFailedSave(const std::string& path, const SaveOutcome& outcome, UserDialogs& dialogs) {
-    dialogs.inform(saveFailedMessage(path, outcome.reason));
+// A read that failed part-way would leave a calibration of which only the first part came
+// from the file, and a later save would write that part over the whole file: such a load
+// takes nothing and says why.
+bool reportedReadFailure(const LineReader& reader, const std::string& path, UserDialogs& dialogs) {
+    if (!reader.readError())
+        return false;
+    dialogs.inform(readFailedMessage(path, reader.readErrorNumber()));
+    return true;
 }
 
 } // namespace
 
 std::string calibrationFileText(const CalibrationData& data) {
-    std::string out;
-    appendLine(out, file_texts::kCalibrationIdentification);
-    appendLine(out, data.companyName);
-    appendLine(out, data.serialNumber);
-    appendLine(out, cformat("%d", static_cast<int>(data.operatingTemperature)));
-    appendLine(out, cformat("%d", static_cast<int>(data.equilibriumTimerMinutes)));
-    for (const CellCalibration& cell : data.cells) {
-        appendLine(out, cellLine(cell));
-        for (const AbPoint& point : cell.abPoints)
-            appendLine(out, abLine(point));
-        for (const VolumePoint& point : cell.volumePoints)
-            appendLine(out, volLine(point));
-    }
-    for (const ViscosityStandard& standard : data.standards)
-        appendLine(out, calLine(standard));
-    return out;
+    return calibrationFileLines(data).takeText();
 }
 
 bool isCalibrationIdentification(std::string_view firstLine) {
@@ -213,9 +173,15 @@ bool saveCalibrationFileAt(const CalibrationData& data, const std::string& path,
         dialogs.inform(file_texts::kUseDatExtension);
         return false;
     }
-    const SaveOutcome outcome = saveBytesSafely(path, calibrationFileText(data));
+    const FileLines lines = calibrationFileLines(data);
+    // A line the readers would take apart is never written: the file would not read back.
+    if (lines.overlong()) {
+        dialogs.inform(saveFailedMessage(path, *lines.overlong()));
+        return false;
+    }
+    const SaveOutcome outcome = saveBytesSafely(path, lines.text());
     if (!outcome.saved) {
-        reportFailedSave(path, outcome, dialogs);
+        dialogs.inform(saveFailedMessage(path, outcome.reason));
         return false;
     }
     return true;
@@ -239,14 +205,24 @@ bool loadCalibrationFileAt(CalibrationData& data, const std::string& path, UserD
         dialogs.inform(file_texts::kFileDidNotExist);
         return false;
     }
-    data.reset();
-    LineReader reader(file.get());
+    return loadCalibrationFromOpenFile(data, path, file.get(), dialogs);
+}
+
+bool loadCalibrationFromOpenFile(CalibrationData& data, const std::string& path, std::FILE* file,
+                                 UserDialogs& dialogs) {
+    CalibrationData loaded; // the menu command starts from a reset calibration
+    LineReader reader(file);
     std::string firstLine;
     reader.next(firstLine);
-    if (!isCalibrationIdentification(firstLine))
-        return importVersion1(data, reader, directoryOf(path), dialogs);
-    readCalibrationHeaderAndBody(data, reader);
-    return true;
+    bool complete = true;
+    if (isCalibrationIdentification(firstLine))
+        readCalibrationHeaderAndBody(loaded, reader);
+    else
+        complete = importVersion1(loaded, reader, directoryOf(path), dialogs);
+    if (reportedReadFailure(reader, path, dialogs))
+        return false;
+    data = std::move(loaded);
+    return complete;
 }
 
 std::optional<std::string> autoLoadPath(const std::string& appDirectory) {
@@ -266,10 +242,14 @@ bool autoLoadCalibration(CalibrationData& data, const std::string& appDirectory,
         dialogs.inform(file_texts::kAutoLoadFailed);
         return false;
     }
+    CalibrationData loaded = data; // no reset: what the file leaves out keeps its value
     LineReader reader(file.get());
     std::string firstLine;
     reader.next(firstLine); // any first line is taken as the identification
-    readCalibrationHeaderAndBody(data, reader);
+    readCalibrationHeaderAndBody(loaded, reader);
+    if (reportedReadFailure(reader, *path, dialogs))
+        return false;
+    data = std::move(loaded);
     return true;
 }
 

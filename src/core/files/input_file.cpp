@@ -1,5 +1,7 @@
 #include "core/files/input_file.hpp"
 
+#include <cstring>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,6 +27,11 @@ InputFile openInputFile(const std::string& path) {
         return nullptr;
     }
     return InputFile(file);
+}
+
+std::string readFailedMessage(const std::string& path, int errorNumber) {
+    return "The file could not be read:\n" + path +
+           "\nReading failed: " + std::strerror(errorNumber) + ".\nNothing was loaded from it.";
 }
 
 } // namespace rheo

@@ -17,4 +17,8 @@ using InputFile = std::unique_ptr<std::FILE, FileCloser>;
 // The open file, or null when it does not exist, cannot be read or is no ordinary file.
 InputFile openInputFile(const std::string& path);
 
+// What the operator is told when reading a file failed part-way (`errorNumber` an errno
+// value): a load that meets such an error takes nothing from the file.
+std::string readFailedMessage(const std::string& path, int errorNumber);
+
 } // namespace rheo

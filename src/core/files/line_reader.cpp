@@ -1,5 +1,7 @@
 #include "core/files/line_reader.hpp"
 
+#include <cerrno>
+
 namespace rheo {
 namespace {
 
@@ -15,13 +17,14 @@ LineReader::LineReader(std::FILE* file) : file_(file) {}
 bool LineReader::fill() {
     if (!pending_.empty())
         return true;
-    if (file_ == nullptr || error_)
+    if (file_ == nullptr || error_ != 0)
         return false;
     block_.resize(kBlockSize);
+    errno = 0;
     const std::size_t got = std::fread(block_.data(), 1, block_.size(), file_);
     if (got == 0) {
         if (std::ferror(file_))
-            error_ = true;
+            error_ = errno != 0 ? errno : EIO;
         return false;
     }
     pending_ = std::string_view(block_.data(), got);
@@ -42,7 +45,7 @@ int LineReader::peek() {
     return static_cast<unsigned char>(pending_.front());
 }
 
-bool LineReader::next(std::string& line, std::size_t limit) {
+bool LineReader::next(std::string& line, std::size_t limit, LoneCr loneCr) {
     line.clear();
     if (limit == 0)
         limit = 1; // every read takes at least one byte, so reading always ends
@@ -53,9 +56,13 @@ bool LineReader::next(std::string& line, std::size_t limit) {
         const int c = get();
         if (c == kEnd || c == '\n')
             break;
-        if (c == '\r' && peek() == '\n') {
-            get();
-            break;
+        if (c == '\r') {
+            if (peek() == '\n') {
+                get();
+                break;
+            }
+            if (loneCr == LoneCr::EndsTheLine)
+                break;
         }
         line.push_back(static_cast<char>(c));
     }

@@ -1,8 +1,9 @@
 #pragma once
 // Reads a file line by line the way the program always has: each read takes at most a fixed
 // number of bytes of the current line (a longer line comes back in several pieces), a line
-// end (CR LF or a bare LF) counts as one of those bytes and is removed. Files are bytes: a
-// NUL byte is an ordinary character and never ends a line or the file.
+// end (CR LF or a bare LF, and for the readers that ask for it a lone CR) counts as one of
+// those bytes and is removed. Files are bytes: a NUL byte is an ordinary character and never
+// ends a line or the file.
 
 #include <cstddef>
 #include <cstdio>
@@ -15,6 +16,11 @@ namespace rheo {
 inline constexpr std::size_t kLineReadLimit = 127;
 // The header line of the results file: 256-byte buffer.
 inline constexpr std::size_t kHeaderReadLimit = 255;
+
+// What a CR that is not followed by LF means. In the calibration file it is a byte of the
+// line, as it always was there; files that pass through spreadsheets may end their lines
+// with it alone.
+enum class LoneCr { IsAByte, EndsTheLine };
 
 class LineReader {
 public:
@@ -29,10 +35,13 @@ public:
 
     // The next piece of at most `limit` bytes, the line end counted as one byte and removed.
     // False at the end of the input (and after a read error, see readError).
-    bool next(std::string& line, std::size_t limit = kLineReadLimit);
+    bool next(std::string& line, std::size_t limit = kLineReadLimit,
+              LoneCr loneCr = LoneCr::IsAByte);
 
     // True when the file reported an error; reading then stopped as at the end.
-    bool readError() const { return error_; }
+    bool readError() const { return error_ != 0; }
+    // The errno value of that error (0 when there was none).
+    int readErrorNumber() const { return error_; }
 
 private:
     bool fill();
@@ -42,7 +51,7 @@ private:
     std::FILE* file_ = nullptr;
     std::string block_;
     std::string_view pending_;
-    bool error_ = false;
+    int error_ = 0;
 };
 
 } // namespace rheo

@@ -55,26 +55,45 @@ LocalDateTime parseDateTime(std::string_view text) {
     return makeLocalDateTime(year, month, day, hour, minute, 0);
 }
 
-std::string resultRow(const TestResult& result) {
+// The names of the fields as the header line gives them.
+const std::vector<std::string_view>& columnNames() {
+    static const std::vector<std::string_view> names =
+        splitLikeStrtok(file_texts::kResultsHeader, ",");
+    return names;
+}
+
+std::vector<LineField> resultFields(const TestResult& result) {
+    const auto& names = columnNames();
     const LocalDateTime& t = result.dateTime;
-    return result.sampleId.substr(0, kWrittenIdLength) +
-           cformat(",%d,%2.3f,%2.2f,%2.1f,%d,%2.1f,%2.2f,%d/%d/%d %d:%d",
-                   static_cast<int>(result.cellNumber), result.viscosity, result.shearRate,
-                   result.reynoldsNumber, result.newtonian ? 1 : 0, result.pressure,
-                   result.effluxTime, t.month, t.day, t.year, t.hour, t.minute);
+    return {{names[0], result.sampleId.substr(0, kWrittenIdLength)},
+            {names[1], cformat("%d", static_cast<int>(result.cellNumber))},
+            {names[2], cformat("%2.3f", result.viscosity)},
+            {names[3], cformat("%2.2f", result.shearRate)},
+            {names[4], cformat("%2.1f", result.reynoldsNumber)},
+            {names[5], cformat("%d", result.newtonian ? 1 : 0)},
+            {names[6], cformat("%2.1f", result.pressure)},
+            {names[7], cformat("%2.2f", result.effluxTime)},
+            {names[8], cformat("%d/%d/%d %d:%d", t.month, t.day, t.year, t.hour, t.minute)}};
 }
 
 } // namespace
 
-std::string resultsFileText(std::vector<TestResult>& results) {
-    std::string out = std::string(file_texts::kResultsHeader) + "\r\n";
-    for (TestResult& result : results) {
+FileLines resultsFileLines(std::vector<TestResult>& results) {
+    FileLines lines;
+    lines.add([] { return std::string("The header"); }, {{"header", file_texts::kResultsHeader}},
+              ',', kLongestHeaderLine);
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        TestResult& result = results[i];
         if (result.sampleId.empty())
             result.sampleId = file_texts::kEmptySampleId;
-        out += resultRow(result);
-        out += "\r\n";
+        lines.add([&] { return cformat("Run %d (%s)", int(i) + 1, result.sampleId.c_str()); },
+                  resultFields(result), ',');
     }
-    return out;
+    return lines;
+}
+
+std::string resultsFileText(std::vector<TestResult>& results) {
+    return resultsFileLines(results).takeText();
 }
 
 bool parseResultRow(std::string_view row, TestResult& result) {
@@ -100,10 +119,11 @@ bool parseResultRow(std::string_view row, TestResult& result) {
 std::vector<TestResult> readResults(LineReader& reader) {
     std::vector<TestResult> results;
     std::string line;
-    if (!reader.next(line, kHeaderReadLimit))
+    // A lone CR ends a line too: a file saved by a spreadsheet may use it alone.
+    if (!reader.next(line, kHeaderReadLimit, LoneCr::EndsTheLine))
         return results;
     TestResult result;
-    while (reader.next(line, kLineReadLimit))
+    while (reader.next(line, kLineReadLimit, LoneCr::EndsTheLine))
         if (parseResultRow(line, result))
             results.push_back(result);
     return results;
@@ -127,7 +147,13 @@ bool saveResultsFileAt(std::vector<TestResult>& results, const std::string& path
         dialogs.inform(file_texts::kUseCsvExtension);
         return false;
     }
-    const SaveOutcome outcome = saveBytesSafely(path, resultsFileText(results));
+    const FileLines lines = resultsFileLines(results);
+    // A row the reader would take apart is never written: the file would not read back.
+    if (lines.overlong()) {
+        dialogs.inform(saveFailedMessage(path, *lines.overlong()));
+        return false;
+    }
+    const SaveOutcome outcome = saveBytesSafely(path, lines.text());
     if (!outcome.saved) {
         dialogs.inform(saveFailedMessage(path, outcome.reason));
         return false;
@@ -153,8 +179,18 @@ bool loadResultsFileAt(std::vector<TestResult>& results, const std::string& path
         dialogs.inform(file_texts::kFileDidNotExist);
         return false;
     }
-    LineReader reader(file.get());
+    return loadResultsFromOpenFile(results, path, file.get(), dialogs);
+}
+
+bool loadResultsFromOpenFile(std::vector<TestResult>& results, const std::string& path,
+                             std::FILE* file, UserDialogs& dialogs) {
+    LineReader reader(file);
     std::vector<TestResult> loaded = readResults(reader);
+    // Rows read before a failing read are not the file: none of them is taken.
+    if (reader.readError()) {
+        dialogs.inform(readFailedMessage(path, reader.readErrorNumber()));
+        return false;
+    }
     results.insert(results.begin(), std::make_move_iterator(loaded.begin()),
                    std::make_move_iterator(loaded.end()));
     return true;

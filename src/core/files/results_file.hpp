@@ -1,11 +1,14 @@
 #pragma once
 // The results file: a header line and one comma-separated row per accepted run, CR LF line
-// ends, no quoting. Rows read from a file are put in front of the runs already listed.
+// ends (read: CR LF, LF or a lone CR), no quoting. Rows read from a file are put in front of the
+// runs already listed.
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/files/file_lines.hpp"
 #include "core/files/line_reader.hpp"
 #include "core/model/model.hpp"
 #include "core/seams/user_dialogs.hpp"
@@ -16,6 +19,8 @@ namespace rheo {
 // always did, replaced by "NO_ID" in the record itself; IDs are written with at most 17
 // characters.
 std::string resultsFileText(std::vector<TestResult>& results);
+// The same line by line, with the first row too long to be read back named.
+FileLines resultsFileLines(std::vector<TestResult>& results);
 
 // One data row (line end removed) as the reader takes it. False for a row that gives no
 // record (empty or without any field).
@@ -27,7 +32,8 @@ std::vector<TestResult> parseResultsText(std::string_view bytes);
 std::vector<TestResult> readResults(LineReader& reader);
 
 // Menu command "Save test data to a file" (and the exit sequence): save dialog, extension
-// check, safe write. True only when the file was written.
+// check, safe write. True only when the file was written; a row too long to be read back
+// (values from a foreign file) makes the save write nothing and name the run and field.
 bool saveResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs);
 bool saveResultsFileAt(std::vector<TestResult>& results, const std::string& path,
                        UserDialogs& dialogs);
@@ -37,5 +43,9 @@ bool saveResultsFileAt(std::vector<TestResult>& results, const std::string& path
 bool loadResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs);
 bool loadResultsFileAt(std::vector<TestResult>& results, const std::string& path,
                        UserDialogs& dialogs);
+// The steps after the open: `file` is the open file named `path`. A read that fails
+// part-way is told (naming the file and the reason) and leaves `results` untouched.
+bool loadResultsFromOpenFile(std::vector<TestResult>& results, const std::string& path,
+                             std::FILE* file, UserDialogs& dialogs);
 
 } // namespace rheo

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/files/output_target.hpp"
+#include "core/files/pending_file.hpp"
 #include "core/text/c_format.hpp"
 
 #include <fcntl.h>
@@ -36,8 +38,19 @@ fs::path resolvedTarget(const std::string& path) {
     return fs::path(path);
 }
 
+// Gives the new file the owner, group and permission bits of the file it replaces, as far as
+// this process may set them (the group alone when the owner cannot be kept). The owner goes
+// first: changing it would clear the set-user-ID and set-group-ID bits again.
+void keepOwnerAndPermissions(int fd, const struct stat& target) {
+    if (::fchown(fd, target.st_uid, target.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), target.st_gid) != 0) {
+        // Neither may be set: the file belongs to this user, as a new file would.
+    }
+    ::fchmod(fd, target.st_mode & 07777);
+}
+
 // A fresh file beside the target, created exclusively so no other file is ever reused.
-// Permissions follow the target's when it exists (the umask otherwise).
+// Owner, group and permissions follow the target's when it exists (the umask otherwise).
 int createTemporaryBeside(const fs::path& target, std::string& temporaryPath, int& error) {
     static unsigned counter = 0;
     std::string base = target.filename().string();
@@ -53,7 +66,7 @@ int createTemporaryBeside(const fs::path& target, std::string& temporaryPath, in
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
             if (targetExists)
-                ::fchmod(fd, targetStat.st_mode & 07777);
+                keepOwnerAndPermissions(fd, targetStat);
             temporaryPath = candidate.string();
             return fd;
         }
@@ -64,15 +77,6 @@ int createTemporaryBeside(const fs::path& target, std::string& temporaryPath, in
     }
     error = EEXIST;
     return -1;
-}
-
-// Makes the rename itself durable; a failure here cannot undo the save any more.
-void syncDirectory(const fs::path& directory) {
-    const int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 } // namespace
@@ -101,6 +105,15 @@ SaveSteps systemSaveSteps() {
         errno = 0;
         return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError();
     };
+    steps.syncDirectory = [](const std::string& directory) {
+        const int fd = ::open(directory.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return lastError();
+        errno = 0;
+        const int error = ::fsync(fd) == 0 ? 0 : lastError();
+        ::close(fd);
+        return error;
+    };
     return steps;
 }
 
@@ -116,17 +129,16 @@ SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
         return outcome;
     }
     const fs::path target = resolvedTarget(path);
-    std::error_code statusError;
-    const fs::file_status status = fs::status(target, statusError);
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-        // A device, a directory or a pipe is never replaced by a file.
-        outcome.reason = "It is not an ordinary file";
+    if (auto refusal = outputTargetRefusal(target.string())) {
+        outcome.reason = std::move(*refusal);
         return outcome;
     }
 
-    std::string temporary;
+    // Removed on every failure below, and when the program is ended by a signal meanwhile.
+    PendingFile temporary;
     int error = 0;
-    const int fd = createTemporaryBeside(target, temporary, error);
+    const int fd = temporary.create(
+        [&](std::string& created) { return createTemporaryBeside(target, created, error); });
     if (fd < 0) {
         outcome.reason = describe("Creating the file failed", error);
         return outcome;
@@ -135,7 +147,6 @@ SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
     if (file == nullptr) {
         error = lastError();
         ::close(fd);
-        ::unlink(temporary.c_str());
         outcome.reason = describe("Creating the file failed", error);
         return outcome;
     }
@@ -152,14 +163,16 @@ SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
         error = closeError;
         failedStep = "Closing the file failed";
     }
-    if (failedStep == nullptr && (error = steps.rename(temporary, target.string())) != 0)
+    if (failedStep == nullptr && (error = steps.rename(temporary.path(), target.string())) != 0)
         failedStep = "Replacing the file failed";
     if (failedStep != nullptr) {
-        ::unlink(temporary.c_str());
         outcome.reason = describe(failedStep, error);
         return outcome;
     }
-    syncDirectory(target.parent_path());
+    temporary.keep();
+    // Makes the rename itself durable; a failure here cannot undo the save any more.
+    const fs::path directory = target.parent_path();
+    steps.syncDirectory(directory.empty() ? std::string(".") : directory.string());
     outcome.saved = true;
     return outcome;
 }

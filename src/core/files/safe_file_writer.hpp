@@ -21,6 +21,9 @@ struct SaveSteps {
     std::function<int(std::FILE*)> sync;
     std::function<int(std::FILE*)> close; // always called once per opened file
     std::function<int(const std::string& from, const std::string& to)> rename;
+    // After the rename, so that the new name survives a power failure; its result cannot
+    // undo the save any more and is not reported.
+    std::function<int(const std::string& directory)> syncDirectory;
 };
 
 // The steps the program really uses.

@@ -93,6 +93,10 @@ bool fieldAccepts(NumberField field, double value) {
     return !rule.wholeNumber || std::trunc(value) == value;
 }
 
+double highestAccepted(NumberField field) {
+    return ruleOf(field).high;
+}
+
 std::optional<std::string> fieldRefusal(NumberField field, double value) {
     if (fieldAccepts(field, value))
         return std::nullopt;

@@ -44,6 +44,9 @@ std::string_view fieldMessage(NumberField field);
 // by every field; the two settings fields also refuse a value with a fraction.
 bool fieldAccepts(NumberField field, double value);
 
+// The highest value the field accepts.
+double highestAccepted(NumberField field);
+
 // Nothing when the value is accepted, otherwise the field's message.
 std::optional<std::string> fieldRefusal(NumberField field, double value);
 

@@ -1,5 +1,7 @@
 #include "core/model/model.hpp"
 
+#include <iterator>
+
 namespace rheo {
 
 CalibrationData::CalibrationData() {
@@ -30,28 +32,18 @@ LocalDateTime makeLocalDateTime(int year, int month, int day, int hour, int minu
 }
 
 MissingFields missingFields(const CellCalibration& cell) {
-    const struct {
-        double value;
-        const char* label;
-    } fields[] = {
-        {cell.workingShearRate, "Working Shear Rate"},
-        {cell.minShearRate, "Minimum Allowable Shear Rate"},
-        {cell.maxShearRate, "Maximum Allowable Shear Rate"},
-        {cell.capillaryRadius, "Capillary Radius"},
-        {cell.capillaryLength, "Capillary Length"},
-        {cell.constantA, "Cal Constant A"},
-        {cell.constantB, "Cal Constant B"},
-        {cell.rmsPercentDiff, "RMS % Diff"},
-        {cell.cellVolume, "Cell Volume"},
-        {cell.targetEffluxTime, "Target Efflux Time"},
-    };
+    const double values[] = {cell.workingShearRate, cell.minShearRate,    cell.maxShearRate,
+                             cell.capillaryRadius,  cell.capillaryLength, cell.constantA,
+                             cell.constantB,        cell.rmsPercentDiff,  cell.cellVolume,
+                             cell.targetEffluxTime};
+    static_assert(std::size(values) == kCellValueLabels.size());
     MissingFields missing;
-    for (const auto& field : fields) {
-        if (field.value != 0.0)
+    for (std::size_t i = 0; i < kCellValueLabels.size(); ++i) {
+        if (values[i] != 0.0)
             continue;
         if (missing.count > 0)
             missing.names += ", ";
-        missing.names += field.label;
+        missing.names += kCellValueLabels[i];
         ++missing.count;
     }
     return missing;

@@ -111,6 +111,21 @@ struct TestResult {
     bool operator==(const TestResult&) const = default;
 };
 
+// The names of a cell's ten calibration values, in the order in which the not-calibrated
+// message lists them and the calibration file's cell line holds them.
+inline constexpr std::array<const char*, 10> kCellValueLabels = {
+    "Working Shear Rate",
+    "Minimum Allowable Shear Rate",
+    "Maximum Allowable Shear Rate",
+    "Capillary Radius",
+    "Capillary Length",
+    "Cal Constant A",
+    "Cal Constant B",
+    "RMS % Diff",
+    "Cell Volume",
+    "Target Efflux Time",
+};
+
 // The labels of the required calibration values that are exactly zero, in fixed order.
 struct MissingFields {
     std::string names; // joined by ", "

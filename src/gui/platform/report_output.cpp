@@ -1,5 +1,6 @@
 #include "gui/platform/report_output.hpp"
 
+#include "core/files/output_target.hpp"
 #include "gui/platform/qt_paint_surface.hpp"
 
 #include <QFile>
@@ -57,6 +58,12 @@ std::string text(const QString& message) {
 
 bool writeReportPdf(const std::string& path, const ReportDrawing& draw, std::string& error) {
     error.clear();
+    // The refusals of every save of the program: a device, a pipe or a directory is never
+    // turned into a file, and a file this user may not write is not replaced.
+    if (const auto refusal = outputTargetRefusal(path)) {
+        error = "Cannot write the PDF file " + path + ": " + *refusal + ".";
+        return false;
+    }
     if (!ensureGuiApplication(error))
         return false;
     // The PDF is written beside its target and takes its place only when complete.

@@ -17,7 +17,8 @@ using ReportDrawing = std::function<void(DrawingSurface&)>;
 // Writes the report as a US Letter PDF at 600 dpi with 0.25 inch margins. Works without a
 // window: when the process has no Qt application yet, one is made on the offscreen
 // platform. The file appears only when every byte was written; on failure `error` says
-// why, false is returned and an existing file of that name is left as it was.
+// why, false is returned and an existing file of that name is left as it was. A target that
+// is no ordinary file, or that this user may not write, is refused before anything is drawn.
 bool writeReportPdf(const std::string& path, const ReportDrawing& draw, std::string& error);
 
 // Shows the print dialog and, when the person confirms, prints the report on the chosen

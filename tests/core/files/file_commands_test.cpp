@@ -4,6 +4,7 @@
 
 #include "core/files/calibration_file.hpp"
 #include "core/files/results_file.hpp"
+#include "failing_file.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 
@@ -106,6 +107,31 @@ TEST(FileCommands, SaveReplacesTheFileLoadResetsAndLoadedResultsGoInFrontInFileO
     dialogs.willChoose(dir.file("r.csv"));
     EXPECT_TRUE(saveResultsFile(saved, dialogs) && loadResultsFile(list, dialogs));
     EXPECT_EQ(list, parseResultsText("h\nF1\nF2\nF3\nE1\nE2\n"));
+}
+
+TEST(FileCommands, AReadFailingPartWayIsToldAndTakesNothingFromTheFile) {
+    CalibrationData before;
+    before.companyName = "Kept";
+    const std::vector<TestResult> resultsBefore = parseResultsText("h\nKept,1\n");
+    // A current calibration file, an older-format one and a results file, each failing after
+    // its first lines: what was read before the failure is not taken either.
+    const std::string fails[] = {"RHEO Version 2\r\nNew\r\nSN\r\n",
+                                 "RHEO Version 1\r\n5 , 18 , 200\r\n", "header\r\nNew,2,1.5\r\n"};
+    for (const std::string& bytes : fails) {
+        SCOPED_TRACE(bytes);
+        ScriptedDialogs dialogs;
+        CalibrationData data = before;
+        std::vector<TestResult> results = resultsBefore;
+        const std::string path = bytes[0] == 'h' ? "/lab/r.csv" : "/lab/RHEO.dat";
+        const InputFile file = testing::fileFailingAfter(bytes);
+        EXPECT_FALSE(bytes[0] == 'h'
+                         ? loadResultsFromOpenFile(results, path, file.get(), dialogs)
+                         : loadCalibrationFromOpenFile(data, path, file.get(), dialogs));
+        EXPECT_TRUE(data == before && results == resultsBefore);
+        EXPECT_EQ(dialogs.messages.back(), "The file could not be read:\n" + path +
+                                               "\nReading failed: Input/output error.\nNothing "
+                                               "was loaded from it.");
+    }
 }
 
 TEST(FileCommands, AutoLoadAppendsTheNameFindsItInAnyCaseAndDoesNotReset) {

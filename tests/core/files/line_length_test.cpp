@@ -1,0 +1,194 @@
+// What the program writes it reads back: texts up to the length a line can carry, saves that
+// would write a longer line, and random valid calibrations and results written and read.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "core/calibration/standards.hpp"
+#include "core/files/calibration_file.hpp"
+#include "core/files/calibration_lines.hpp"
+#include "core/files/results_file.hpp"
+#include "core/files/safe_file_writer.hpp"
+#include "core/model/field_rules.hpp"
+#include "core/runs/run_calculation.hpp"
+#include "support/scripted_dialogs.hpp"
+#include "support/temp_dir.hpp"
+
+namespace rheo {
+namespace {
+
+using testing::ScriptedDialogs;
+using testing::TempDir;
+
+CalibrationData parsed(const std::string& text) {
+    CalibrationData data;
+    parseCalibrationText(data, text);
+    return data;
+}
+
+TEST(LineLength, TextsUpToTheirLimitReadBackWholeAndLongerOnesAreRefused) {
+    const struct {
+        FileText text;
+        std::string name;
+        std::size_t longest;
+    } texts[] = {{FileText::CompanyName, "company name", 126},
+                 {FileText::SerialNumber, "serial number", 126},
+                 {FileText::StandardName, "standard name", 114}};
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.name);
+        EXPECT_EQ(longestFileText(t.text), t.longest);
+        const auto put = [&](CalibrationData& data, const std::string& value) {
+            if (t.text == FileText::CompanyName)
+                data.companyName = value;
+            else if (t.text == FileText::SerialNumber)
+                data.serialNumber = value;
+            else // beside the widest viscosity a standard may have
+                data.standards = {{value, highestAccepted(NumberField::StandardViscosity)}};
+        };
+        CalibrationData longest;
+        put(longest, std::string(t.longest, 'x'));
+        EXPECT_EQ(fileTextRefusal(t.text, std::string(t.longest, 'x')), std::nullopt);
+        EXPECT_EQ(parsed(calibrationFileText(longest)), longest);
+        // One more would not come back whole: refused where it is entered, and by the save.
+        CalibrationData tooLong;
+        put(tooLong, std::string(t.longest + 1, 'x'));
+        EXPECT_TRUE(calibrationFileLines(tooLong).overlong().has_value());
+        EXPECT_EQ(fileTextRefusal(t.text, std::string(t.longest + 1, 'x')),
+                  "The " + t.name + " can hold at most " + std::to_string(t.longest) +
+                      " characters.");
+        for (const char* lineBreak : {"\n", "\r"})
+            EXPECT_EQ(fileTextRefusal(t.text, std::string("a") + lineBreak + "b"),
+                      "The " + t.name + " must fit on one line.");
+    }
+}
+
+TEST(LineLength, ASaveThatWouldWriteALineTooLongWritesNothingAndNamesRecordAndField) {
+    // Values no field accepts, as a file of another program may hold them.
+    const struct {
+        void (*spoil)(CalibrationData&);
+        std::string reason;
+    } cases[] = {
+        {[](CalibrationData& d) { d.companyName.assign(150, 'c'); },
+         "General Settings: the Company Name makes its line 150"},
+        {[](CalibrationData& d) { d.cells[0].targetEffluxTime = 1e100; },
+         "Cell 1: the Target Efflux Time makes its line 209"},
+        {[](CalibrationData& d) {
+             d.cells[1].abPoints.resize(2, {0, 0, 0, -1e90, 0, 0, true, ""});
+         },
+         "Cell 2, A/B point 1: the Calculated Viscosity makes its line 161"},
+        {[](CalibrationData& d) {
+             d.cells[4].volumePoints = {{0, 0, 0, 0, 1e80}};
+         },
+         "Cell 5, weighing 1: the Volume makes its line 138"},
+        {[](CalibrationData& d) {
+             d.standards = {{"A", 1}, {"B", 1e120}};
+         },
+         "Standard 2: the Viscosity makes its line 131"},
+    };
+    const std::string limit = " characters long; this line of the file holds at most 126";
+    TempDir dir;
+    const std::string target = dir.write("RHEO.dat", "previous");
+    for (const auto& c : cases) {
+        CalibrationData data;
+        c.spoil(data);
+        ScriptedDialogs dialogs;
+        EXPECT_FALSE(saveCalibrationFileAt(data, target, dialogs));
+        EXPECT_EQ(dialogs.messages,
+                  std::vector<std::string>{saveFailedMessage(target, c.reason + limit)});
+    }
+    std::vector<TestResult> results = parseResultsText("h\nA,1\nB,2,1,1,1,1,1e308,1\n");
+    ScriptedDialogs dialogs;
+    const std::string resultsTarget = dir.write("results.csv", "previous");
+    EXPECT_FALSE(saveResultsFileAt(results, resultsTarget, dialogs));
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::string>{saveFailedMessage(
+                  resultsTarget, "Run 2 (B): the Pressure (psi) makes its line 347" + limit)});
+    EXPECT_EQ(TempDir::read(target) + TempDir::read(resultsTarget), "previousprevious");
+}
+
+// ---- Random valid calibrations and results: read back, they write the same bytes again,
+// that is every value comes back at the precision it was written with ----
+
+class Random {
+public:
+    explicit Random(unsigned seed) : engine_(seed) {}
+    double number(double low, double high) {
+        return std::uniform_real_distribution<double>(low, high)(engine_);
+    }
+    int whole(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+    // Any bytes but line breaks, and but the byte 0xCC that the reader drops from A/B names.
+    std::string text(std::size_t longest) {
+        std::string text(static_cast<std::size_t>(whole(0, static_cast<int>(longest))), ' ');
+        for (char& c : text) {
+            do
+                c = static_cast<char>(whole(0, 255));
+            while (c == '\r' || c == '\n' || static_cast<unsigned char>(c) == 0xCC);
+        }
+        return text;
+    }
+
+private:
+    std::mt19937 engine_;
+};
+
+CalibrationData randomCalibration(Random& r) {
+    CalibrationData data;
+    data.companyName = r.text(longestFileText(FileText::CompanyName));
+    data.serialNumber = r.text(longestFileText(FileText::SerialNumber));
+    data.operatingTemperature = r.whole(40, 150);
+    data.equilibriumTimerMinutes = r.whole(1, 30);
+    for (CellCalibration& c : data.cells) {
+        c = {c.cellNumber,
+             r.number(0, 0.5),
+             r.number(0, 100),
+             r.number(-1, 1),
+             r.number(-99, 99),
+             r.number(0, 100),
+             r.number(0, 20),
+             r.number(0, 3600),
+             {},
+             {},
+             r.number(0, 2e6),
+             r.number(0, 2e6),
+             r.number(0, 2e6)};
+        for (int i = r.whole(0, 6); i > 0; --i) {
+            const std::string name = cleanAbStandardName(r.text(40)); // "1" reads as no name
+            c.abPoints.push_back({r.number(0, 40), r.number(0, 3600), r.number(0, 600),
+                                  r.number(-1e4, 1e4), r.number(-1e4, 1e4), r.number(0, 1e4),
+                                  r.whole(0, 1) == 1, name == "1" ? "" : name});
+        }
+        for (int i = r.whole(0, 6); i > 0; --i)
+            c.volumePoints.push_back({r.number(0, 100), r.number(0, 100), r.number(0.01, 10),
+                                      r.number(0, 3600), r.number(0, 1e4)});
+    }
+    for (int i = r.whole(0, 8); i > 0; --i)
+        data.standards.push_back(
+            {cleanStandardName(r.text(longestFileText(FileText::StandardName))),
+             r.number(1e-4, 40)});
+    return data;
+}
+
+TEST(LineLength, RandomValidCalibrationsAndResultsReadBackAtTheWrittenPrecision) {
+    Random r(20240515);
+    for (int round = 0; round < 300; ++round) {
+        const FileLines lines = calibrationFileLines(randomCalibration(r));
+        ASSERT_EQ(lines.overlong(), std::nullopt) << round;
+        ASSERT_EQ(calibrationFileText(parsed(lines.text())), lines.text()) << round;
+
+        std::vector<TestResult> results;
+        for (int i = r.whole(0, 20); i > 0; --i)
+            results.push_back({sampleIdForResult(r.text(25)), r.whole(1, 5), r.number(0, 1e4),
+                               r.number(0, 2), r.number(0, 1e4), r.whole(0, 1) == 1,
+                               r.number(0, 600), r.number(0, 3600),
+                               makeLocalDateTime(r.whole(1970, 2100), r.whole(1, 12),
+                                                 r.whole(1, 28), r.whole(0, 23), r.whole(0, 59))});
+        const FileLines rows = resultsFileLines(results);
+        ASSERT_EQ(rows.overlong(), std::nullopt) << round;
+        std::vector<TestResult> back = parseResultsText(rows.text());
+        ASSERT_EQ(back.size(), results.size()) << round;
+        ASSERT_EQ(resultsFileText(back), rows.text()) << round;
+    }
+}
+
+} // namespace
+} // namespace rheo
