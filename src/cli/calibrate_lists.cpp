@@ -175,10 +175,10 @@ int calibrateVolumeCommand(const Words& words) {
     const CellCalibration& cell = command.session().calibration().cells[listCommand->cellIndex];
     for (const VolumePoint& point : cell.volumePoints)
         writeRow(stdout, volumePointRow(point));
+    const VolumeLabels labels = volumeLabelsOf(cell);
+    writeRow(stdout, std::array<std::string, 2>{"Average Volume (ml):", labels.volume});
     writeRow(stdout,
-             std::array<std::string, 2>{"Average Volume (ml):", cformat("%2.4f", cell.cellVolume)});
-    writeRow(stdout, std::array<std::string, 2>{"Average Target Efflux Time (T0) (sec):",
-                                                cformat("%2.2f", cell.targetEffluxTime)});
+             std::array<std::string, 2>{"Average Target Efflux Time (T0) (sec):", labels.t0});
     return status;
 }
 

@@ -1,5 +1,6 @@
 #include "core/calibration/point_texts.hpp"
 
+#include "core/model/units.hpp"
 #include "core/text/c_format.hpp"
 
 namespace rheo {
@@ -32,6 +33,27 @@ AbLabels abLabelsOf(const CellCalibration& cell) {
 
 AbLabels abLabelsBeforeFit() {
     return {"0.00000000", "0.00000000", "0.00000000"};
+}
+
+AbLabels abLabelsCleared() {
+    return {"0", "0", "0"};
+}
+
+std::string targetEffluxTimeText(const CellCalibration& cell) {
+    return cformat("%2.2f", cell.targetEffluxTime);
+}
+
+VolumeLabels volumeLabelsOf(const CellCalibration& cell) {
+    return {cformat("%2.4f", cell.capillaryRadius),
+            cformat("%2.3f", shearRateInDisplayUnits(cell.workingShearRate)),
+            cformat("%2.4f", cell.cellVolume), targetEffluxTimeText(cell)};
+}
+
+VolumeLabels volumeLabelsWithoutWeighings(const CellCalibration& cell) {
+    VolumeLabels labels = volumeLabelsOf(cell);
+    labels.volume = "0";
+    labels.t0 = "0";
+    return labels;
 }
 
 } // namespace rheo

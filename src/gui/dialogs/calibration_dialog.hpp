@@ -47,6 +47,10 @@ public:
     // dialogs refresh the form here).
     void setAfterOk(std::function<void()> afterOk) { afterOk_ = std::move(afterOk); }
 
+    // Shows the dialog with no button drawn as the one Enter would press, since Enter does
+    // nothing here; a button that has the focus still takes Enter as its own.
+    void setVisible(bool visible) override;
+
 public slots:
     void accept() override;
     void reject() override;
