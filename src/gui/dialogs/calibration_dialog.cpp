@@ -36,6 +36,7 @@ void CalibrationDialogBase::showHelp() {
 }
 
 void CalibrationDialogBase::accept() {
+    closing_ = true;
     edit_->commit();
     if (afterOk_)
         afterOk_();
@@ -43,6 +44,7 @@ void CalibrationDialogBase::accept() {
 }
 
 void CalibrationDialogBase::reject() {
+    closing_ = true;
     edit_->cancel();
     QDialog::reject();
 }
