@@ -57,6 +57,7 @@ void CalibrationDialogBase::showHelp() {
 }
 
 void CalibrationDialogBase::accept() {
+    closing_ = true;
     edit_->commit();
     if (afterOk_)
         afterOk_();
@@ -64,6 +65,7 @@ void CalibrationDialogBase::accept() {
 }
 
 void CalibrationDialogBase::reject() {
+    closing_ = true;
     edit_->cancel();
     QDialog::reject();
 }

@@ -43,6 +43,9 @@ public:
     QPushButton* helpButton() const { return helpButton_; }
 
     void showHelp();
+    // True from OK or Cancel on. A field that loses the focus while the dialog goes takes
+    // nothing: the calibration is no longer the dialog's to change.
+    bool isClosing() const { return closing_; }
     // Runs after OK has kept the edits, before the dialog closes (the A/B and volume
     // dialogs refresh the form here).
     void setAfterOk(std::function<void()> afterOk) { afterOk_ = std::move(afterOk); }
@@ -78,6 +81,7 @@ private:
     QPushButton* helpButton_ = nullptr;
     std::function<void()> afterOk_;
     bool switching_ = false;
+    bool closing_ = false;
 };
 
 } // namespace rheo
