@@ -32,7 +32,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // exit(), not quit(): quit() closes the windows first, and closing the main
+            // window runs the exit sequence with its question.
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         return false;
     }
