@@ -145,6 +145,11 @@ else
   cat "$work/paint.log"
   fail "the window did not start and paint once (offscreen)"
 fi
+# Started where there is no calibration file, the start-up message is painted and ends it.
+if ! QT_QPA_PLATFORM=offscreen timeout 60 "$window" --paint-once >"$work/paint.log" 2>&1; then
+  cat "$work/paint.log"
+  fail "the window did not end after the start-up message (offscreen)"
+fi
 
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed."

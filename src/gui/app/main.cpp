@@ -1,6 +1,7 @@
 // rheo: the calculator's window. Options of its own beyond Qt's:
 //   --version     prints the program's version and ends
-//   --paint-once  starts the window, paints it once and ends (smoke tests and benchmarks)
+//   --paint-once  starts the window, paints it once and ends (smoke tests and benchmarks);
+//                 a message shown at start-up ends it as well
 //   --print-help-file
 //                 prints the help file Help > Contents would open from here and ends (checks
 //                 an installation: the directory's own RHEO.chm, else the installed one)
@@ -29,21 +30,28 @@
 
 namespace {
 
-// Ends the program once the main window has been painted for the first time.
+// Ends the program once its first window has been painted: the main window, or the message
+// that start-up shows before it when the calibration file could not be loaded (nobody would
+// answer it in a smoke test).
 class QuitAfterFirstPaint : public QObject {
 public:
     using QObject::QObject;
+    bool painted() const { return painted_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
+        if (!painted_ && event->type() == QEvent::Paint && watched->isWidgetType()) {
+            painted_ = true;
             // exit(), not quit(): quit() closes the windows first, and closing the main
-            // window runs the exit sequence with its question.
+            // window runs the exit sequence with its question. exit() also ends the event
+            // loop of a message box that is open.
             QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         }
         return false;
     }
+
+private:
+    bool painted_ = false;
 };
 
 bool hasOption(int argc, char** argv, const char* option) {
@@ -97,13 +105,14 @@ int main(int argc, char** argv) {
     rheo::SystemAlarmSound alarm;
     rheo::CRHEOApp app(dialogs, clock, help, reports, alarm);
 
-    if (!app.InitInstance(environmentVariable("RHEO"), workingDirectory()))
-        return 1;
-    dialogs.setParent(app.mainFrame());
-    help.setOwnerWindow(app.mainFrame());
-
     QuitAfterFirstPaint quitter;
     if (paintOnce)
-        app.mainFrame()->centralWidget()->installEventFilter(&quitter);
+        application.installEventFilter(&quitter);
+    if (!app.InitInstance(environmentVariable("RHEO"), workingDirectory()))
+        return 1;
+    if (quitter.painted())
+        return 0;
+    dialogs.setParent(app.mainFrame());
+    help.setOwnerWindow(app.mainFrame());
     return QApplication::exec();
 }
