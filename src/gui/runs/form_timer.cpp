@@ -12,8 +12,13 @@ namespace rheo {
 
 FormTimer::FormTimer(Session& session, AlarmSound& alarm, QAbstractButton& button, QWidget& form)
     : QObject(&form), session_(session), alarmSound_(alarm), button_(button), form_(form) {
-    button_.setText(QString::fromLatin1(kTimerStartCaption));
+    setCaption(QString::fromLatin1(kTimerStartCaption));
     QObject::connect(&button_, &QAbstractButton::clicked, this, &FormTimer::pressButton);
+}
+
+void FormTimer::setCaption(const QString& caption) {
+    button_.setText(caption);
+    button_.setAccessibleName(caption);
 }
 
 void FormTimer::pressButton() {
@@ -54,7 +59,7 @@ void FormTimer::apply(const TimerUpdate& update) {
     if (update.timerText)
         text_ = toQt(*update.timerText);
     if (update.buttonCaption)
-        button_.setText(toQt(*update.buttonCaption));
+        setCaption(toQt(*update.buttonCaption));
     if (update.showFormValues)
         emit showFormValues();
     if (update.repaintTimerText)

@@ -48,6 +48,8 @@ protected:
 
 private:
     void apply(const TimerUpdate& update);
+    // The button's caption is also what a screen reader calls it.
+    void setCaption(const QString& caption);
 
     Session& session_;
     AlarmSound& alarmSound_;

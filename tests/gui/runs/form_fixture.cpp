@@ -39,8 +39,8 @@ CalibrationData exampleCalibration() {
     return data;
 }
 
-FormWindow::FormWindow()
-    : clock(makeLocalDateTime(2014, 3, 5, 9, 7)), session(dialogs, clock, exampleCalibration()),
+FormWindow::FormWindow(CalibrationData calibration)
+    : clock(makeLocalDateTime(2014, 3, 5, 9, 7)), session(dialogs, clock, std::move(calibration)),
       view(session, help, alarm) {
     view.resize(view.minimumSize());
 }

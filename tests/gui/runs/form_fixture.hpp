@@ -37,7 +37,7 @@ inline const QString kNormalBand = QStringLiteral("           %1 psi");
 
 class FormWindow {
 public:
-    FormWindow();
+    explicit FormWindow(CalibrationData calibration = exampleCalibration());
 
     // Shows the form and makes it the active window (the keyboard focus needs one).
     bool show();
