@@ -53,7 +53,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void validate(NumberEdit& field, NumberField rule);
+    // False when the field refused its value.
+    bool validate(NumberEdit& field, NumberField rule);
+    // The same when the focus left the field.
+    void validateLeft(NumberEdit& field, NumberField rule);
     void setNewtonian(bool newtonian);
 
     FormControls controls_;
