@@ -53,6 +53,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The form's context menu is the results list's: "Delete" while the list has the focus
+    // and a selection.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void arrangeControls();
@@ -63,6 +66,7 @@ private:
     void calculate();
     void recallSelectedRow();
     void deleteSelectedResults();
+    void offerDeleteMenu(const QPoint& globalPosition);
     void showHelp();
 
     Session& session_;

@@ -9,6 +9,8 @@
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/results_list_model.hpp"
 
+#include <QContextMenuEvent>
+
 #include <variant>
 
 namespace rheo {
@@ -21,10 +23,17 @@ void CRHEOView::connectResultsList() {
     connect(&list, &CExtendedListCtrl::recallRequested, this, &CRHEOView::recallSelectedRow);
     connect(&list, &CExtendedListCtrl::deleteRequested, this, &CRHEOView::deleteSelectedResults);
     connect(&list, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
-        CExtendedListCtrl& results = *controls_.results;
-        if (results.ShowDeleteMenu(this, results.viewport()->mapToGlobal(position)))
-            deleteSelectedResults();
+        offerDeleteMenu(controls_.results->viewport()->mapToGlobal(position));
     });
+}
+
+void CRHEOView::contextMenuEvent(QContextMenuEvent* event) {
+    offerDeleteMenu(event->globalPos());
+}
+
+void CRHEOView::offerDeleteMenu(const QPoint& globalPosition) {
+    if (controls_.results->ShowDeleteMenu(this, globalPosition))
+        deleteSelectedResults();
 }
 
 void CRHEOView::calculate() {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
 
@@ -77,7 +78,8 @@ TEST(FormRuns, DeleteAsksOnceForTheSelectedRows) {
     EXPECT_TRUE(list->selectedRows().empty());
 }
 
-// The list's menu deletes the same way, after the same question.
+// The list's menu deletes the same way, after the same question; the form offers the same
+// menu while the list has the focus and a selection.
 TEST(FormRuns, TheListMenuDeletesTheSelectedRows) {
     FormWindow form;
     ASSERT_TRUE(form.show());
@@ -96,6 +98,17 @@ TEST(FormRuns, TheListMenuDeletesTheSelectedRows) {
     EXPECT_EQ(offered, std::vector<QString>{"Delete"});
     EXPECT_EQ(form.dialogs.questions.size(), 1u);
     EXPECT_EQ(column(form, 0), (std::vector<QString>{"A", "C"}));
+
+    const QPoint background = form.view.timerTextRect().center();
+    QContextMenuEvent onForm(QContextMenuEvent::Mouse, background,
+                             form.view.mapToGlobal(background));
+    QApplication::sendEvent(&form.view, &onForm); // nothing selected: no menu
+    EXPECT_EQ(offered.size(), 1u);
+    form.clickRow(0);
+    form.dialogs.willAnswer(true);
+    QApplication::sendEvent(&form.view, &onForm);
+    EXPECT_EQ(offered.size(), 2u);
+    EXPECT_EQ(column(form, 0), std::vector<QString>{"C"});
 }
 
 // Up and Down move the selection and then recall the row they reached.
