@@ -90,9 +90,8 @@ TEST(FormOpens, TabFollowsTheFormAndEveryControlIsNamed) {
 }
 
 // No control covers another, the picture or the countdown; every label, radio button and
-// button shows its text whole; the list starts below everything else and fills the rest of
-// the form as the window grows. Checked as the form is here, and for displays of 120 and
-// 144 DPI with the form's font grown to match.
+// button shows its text whole, and the smallest form leaves room for the list. Checked as
+// the form is here, and for displays of 120 and 144 DPI with the form's font grown to match.
 TEST(FormArrangementOnScreen, NothingOverlapsOrIsCut) {
     struct Display {
         double dpi;
@@ -151,12 +150,7 @@ TEST(FormArrangementOnScreen, NothingOverlapsOrIsCut) {
                   QSize(timerMetrics.horizontalAdvance("00:00.0"), timerMetrics.ascent()))))
             << at;
 
-        const QSize smallest = arrangement.minimumFormSize();
-        const QSize larger = smallest + QSize(300, 200);
-        EXPECT_EQ(arrangement.listRect(larger).size(),
-                  arrangement.listRect(smallest).size() + QSize(300, 200))
-            << at;
-        EXPECT_GE(arrangement.listRect(smallest).height(), units.y(50)) << at;
+        EXPECT_GE(arrangement.listRect(arrangement.minimumFormSize()).height(), units.y(50)) << at;
     }
 }
 
