@@ -60,8 +60,7 @@ void expectColumns(const CExtendedListCtrl& list, const std::vector<ListColumn>&
         const QString heading = QString::fromStdString(columns[i].heading);
         EXPECT_EQ(list.model()->headerData(column, Qt::Horizontal).toString(), heading);
         EXPECT_EQ(list.header()->sectionSize(column),
-                  static_cast<int>(list.fontMetrics().horizontalAdvance(heading) *
-                                   columns[i].widthFactor));
+                  CExtendedListCtrl::columnWidth(list.font(), heading, columns[i].widthFactor));
     }
 }
 

@@ -93,12 +93,11 @@ TEST(TargetPressureTable, OpensWithTheStandardsSortedAndTheirPressures) {
         {"Cell #5 (psi)", 1.1}};
     const QHeaderView* header = open.dialog.table()->header();
     ASSERT_EQ(header->count(), 7);
-    const QFontMetrics metrics(open.dialog.table()->font());
     for (int i = 0; i < 7; ++i) {
         const auto& [heading, factor] = columns[i];
         EXPECT_EQ(open.dialog.table()->model()->headerData(i, Qt::Horizontal).toString(), heading);
         EXPECT_EQ(header->sectionSize(i),
-                  static_cast<int>(metrics.horizontalAdvance(heading) * factor))
+                  CExtendedListCtrl::columnWidth(open.dialog.table()->font(), heading, factor))
             << heading.toStdString();
     }
 

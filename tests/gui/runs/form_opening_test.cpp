@@ -45,17 +45,16 @@ TEST(FormOpens, WithItsFirstValuesAndTheRecommendationForCellOne) {
     const QAbstractItemModel* model = form.list()->model();
     ASSERT_EQ(model->columnCount(), 9);
     EXPECT_EQ(form.rowCount(), 0);
-    // Each column as wide as its heading in the list's font times the heading's factor.
-    const QFontMetrics metrics(form.list()->font());
+    // Each column as wide as its measured heading times the heading's factor.
     for (int column = 0; column < 9; ++column) {
         const ListColumn& wanted =
             ResultsListModel::resultColumns()[static_cast<std::size_t>(column)];
         EXPECT_EQ(model->headerData(column, Qt::Horizontal).toString().toStdString(),
                   wanted.heading);
-        EXPECT_EQ(
-            form.list()->header()->sectionSize(column),
-            static_cast<int>(metrics.horizontalAdvance(QString::fromStdString(wanted.heading)) *
-                             wanted.widthFactor));
+        EXPECT_EQ(form.list()->header()->sectionSize(column),
+                  CExtendedListCtrl::columnWidth(form.list()->font(),
+                                                 QString::fromStdString(wanted.heading),
+                                                 wanted.widthFactor));
     }
 }
 
