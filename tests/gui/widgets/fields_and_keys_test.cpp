@@ -4,8 +4,8 @@
 #include "gui/widgets/number_edit.hpp"
 
 #include "support/scripted_dialogs.hpp"
+#include "window_test_support.hpp"
 
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -17,54 +17,46 @@
 namespace rheo::testing {
 namespace {
 
-// Shown in the shortest form with up to 15 significant digits, under any locale.
-TEST(NumberEdit, ShowsValuesShortestInTheCLocale) {
-    const char* before = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = before != nullptr ? before : "C";
+// Shown in the shortest form with up to 15 significant digits, under any locale; read with
+// "." whatever the locale, blanks around ignored. A refused value is told (the rule's
+// message, or that it is no number or no whole number) and the value held before comes back.
+TEST(NumberEdit, ShowsValuesShortestAndTakesWhatItsRuleAccepts) {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
     EXPECT_EQ(numberFieldText(18.0), "18");
-    EXPECT_EQ(numberFieldText(0.15), "0.15");
     EXPECT_EQ(numberFieldText(1.0 / 3.0), "0.333333333333333");
     EXPECT_EQ(numberFieldText(2e-7), "2e-07");
-    std::setlocale(LC_NUMERIC, saved.c_str());
-}
-
-// The edges of a rule, text that is no number, and a whole-number field: a refused value
-// is told and the value held before comes back; an accepted one is held as typed.
-TEST(NumberEdit, TakingAFieldRefusesWhatItsRuleRefuses) {
-    struct Case {
+    const std::string effluxMessage(fieldMessage(NumberField::RunEffluxTime));
+    const struct {
         const char* typed;
         bool wholeNumber;
-        NumberField rule;
         std::optional<double> taken;
-        const char* message;
+        std::string message;
+    } cases[] = {
+        {" 18.5 ", false, 18.5, ""},
+        {"3600.01", false, std::nullopt, effluxMessage},
+        {"18,5", false, std::nullopt, kNotANumberMessage},
+        {"", false, std::nullopt, kNotANumberMessage},
+        {"30", true, 30.0, ""},
+        {"2.5", true, std::nullopt, kNotAWholeNumberMessage},
     };
-    const std::string effluxMessage(fieldMessage(NumberField::RunEffluxTime));
-    const std::string timerMessage(fieldMessage(NumberField::EquilibriumTimerMinutes));
-    const Case cases[] = {
-        {"3600", false, NumberField::RunEffluxTime, 3600.0, nullptr},
-        {" 18.0 ", false, NumberField::RunEffluxTime, 18.0, nullptr},
-        {"3600.01", false, NumberField::RunEffluxTime, std::nullopt, effluxMessage.c_str()},
-        {"0", false, NumberField::RunEffluxTime, std::nullopt, effluxMessage.c_str()},
-        {"-5", false, NumberField::RunEffluxTime, std::nullopt, effluxMessage.c_str()},
-        {"18,5", false, NumberField::RunEffluxTime, std::nullopt, kNotANumberMessage},
-        {"", false, NumberField::RunEffluxTime, std::nullopt, kNotANumberMessage},
-        {"30", true, NumberField::EquilibriumTimerMinutes, 30.0, nullptr},
-        {"31", true, NumberField::EquilibriumTimerMinutes, std::nullopt, timerMessage.c_str()},
-        {"2.5", true, NumberField::EquilibriumTimerMinutes, std::nullopt, kNotAWholeNumberMessage},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
         ScriptedDialogs dialogs;
         NumberEdit field(nullptr, c.wholeNumber);
         field.showValue(7);
-        field.setText(QString::fromUtf8(c.typed));
-        EXPECT_EQ(takeNumberEdit(field, c.rule, dialogs), c.taken) << c.typed;
-        EXPECT_EQ(field.value(), c.taken.value_or(7)) << c.typed;
-        EXPECT_EQ(field.text(), c.taken ? QString::fromUtf8(c.typed) : QStringLiteral("7"));
+        field.setText(c.typed);
+        EXPECT_EQ(takeNumberEdit(field,
+                                 c.wholeNumber ? NumberField::EquilibriumTimerMinutes
+                                               : NumberField::RunEffluxTime,
+                                 dialogs),
+                  c.taken);
+        EXPECT_EQ(field.value(), c.taken.value_or(7));
+        EXPECT_EQ(field.text(), c.taken ? QString(c.typed) : QStringLiteral("7"));
         EXPECT_EQ(dialogs.messages,
-                  c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{})
-            << c.typed;
+                  c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
     }
+    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 // Leaving a field by Tab says so; Ctrl+Tab and Ctrl+Shift+Tab inside the window switch
@@ -80,21 +72,18 @@ TEST(CellSwitchKeys, SwitchCellsFromAnyFieldWithoutMovingTheFocus) {
     QSignalSpy next(&keys, &CellSwitchKeys::nextCell);
     QSignalSpy previous(&keys, &CellSwitchKeys::previousCell);
     QSignalSpy left(first, &NumberEdit::focusLeft);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(showActive(window));
     first->setFocus();
 
-    QTest::keyClick(first, Qt::Key_Tab, Qt::ControlModifier);
-    QTest::keyClick(first, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    switchCell(*first, true);
+    switchCell(*first, false);
     EXPECT_EQ(next.count(), 1);
     EXPECT_EQ(previous.count(), 1);
     EXPECT_TRUE(first->hasFocus());
     EXPECT_EQ(left.count(), 0);
-
     QLineEdit outside;
-    QTest::keyClick(&outside, Qt::Key_Tab, Qt::ControlModifier);
+    switchCell(outside, true);
     EXPECT_EQ(next.count(), 1);
-
     QTest::keyClick(first, Qt::Key_Tab);
     EXPECT_TRUE(second->hasFocus());
     EXPECT_EQ(left.count(), 1);

@@ -1,9 +1,7 @@
 #include "list_fixture.hpp"
 
 #include <QApplication>
-#include <QFontInfo>
 #include <QVBoxLayout>
-#include <QtTest/QTest>
 
 namespace rheo::testing {
 
@@ -39,8 +37,7 @@ ShownList::ShownList(std::vector<ListColumn> columns,
 }
 
 bool ShownList::focusList() {
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window))
+    if (!showActive(window))
         return false;
     list->setFocus();
     QApplication::processEvents();
@@ -50,14 +47,6 @@ bool ShownList::focusList() {
 void ShownList::focusOther() {
     other->setFocus();
     QApplication::processEvents();
-}
-
-QPoint ShownList::rowCentre(int row) const {
-    return cellRect(row, 0).center();
-}
-
-QRect ShownList::cellRect(int row, int column) const {
-    return list->visualRect(model.index(row, column));
 }
 
 } // namespace rheo::testing

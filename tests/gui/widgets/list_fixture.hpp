@@ -5,20 +5,18 @@
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/row_texts_model.hpp"
 
+#include "window_test_support.hpp"
+
 #include <QFont>
 #include <QLineEdit>
 #include <QWidget>
 
-#include <ostream>
 #include <string>
 #include <vector>
 
-// Readable texts in the test failures.
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace rheo::testing {
+
+using Rows = std::vector<std::size_t>;
 
 // Liberation Sans at a fixed pixel size: the same text widths on every machine.
 QFont fixedListFont();
@@ -30,13 +28,11 @@ class ShownList {
 public:
     ShownList(std::vector<ListColumn> columns, std::vector<std::vector<std::string>> rows);
 
-    // Gives the list the keyboard focus; false when the window could not be activated.
+    // Gives the list, or the field beside it, the keyboard focus; false when the window could
+    // not be activated.
     bool focusList();
     void focusOther();
-
-    // The middle of a row's first cell, in the list's viewport.
-    QPoint rowCentre(int row) const;
-    QRect cellRect(int row, int column) const;
+    QRect cellRect(int row, int column) const { return list->visualRect(model.index(row, column)); }
 
     std::vector<std::vector<std::string>> rows;
     RowTextsModel model;

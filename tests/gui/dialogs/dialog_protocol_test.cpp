@@ -1,0 +1,296 @@
+// What the five calibration dialogs do alike: Cancel, Escape and the close box put back every
+// cell, Enter does nothing, OK raises the calibration's change flag only after a change,
+// Help and F1 open the dialog's page, Tab walks the controls in their order; and the
+// Calibration menu runs each dialog modally over the main window.
+
+#include "gui/dialogs/ab_dialog.hpp"
+#include "gui/dialogs/calibration_dialogs.hpp"
+#include "gui/dialogs/cell_data_dialog.hpp"
+#include "gui/dialogs/settings_dialog.hpp"
+#include "gui/dialogs/target_pressure_table.hpp"
+#include "gui/dialogs/volume_dialog.hpp"
+#include "gui/widgets/number_edit.hpp"
+
+#include "core/calibration/ab_regression.hpp"
+#include "dialog_bench.hpp"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace rheo::testing {
+namespace {
+
+struct DialogCase {
+    const char* title;
+    CalibrationDialog command;
+    OpenDialog open;
+    const char* page;
+    // One edit of the shown cell: a text typed into the field of this name, a button pressed.
+    const char *field, *typed, *button;
+    // The controls Tab visits from the one that has the focus at first, joined with "|".
+    const char* tabOrder;
+};
+
+const DialogCase kDialogs[] = {
+    {"General Settings", CalibrationDialog::GeneralSettings, opener<SettingsDialog>(),
+     "Vantor_Viscosity_Calculator_Overview.htm", "Company Name", "Lab", nullptr,
+     "Company Name|Serial Number|Operating Temperature|Temperature Equilibrium Timer "
+     "Duration|OK|Cancel|Help"},
+    {"Cell Data", CalibrationDialog::CellData, opener<CellDataDialog>(), "Cell_Data.htm",
+     "Capillary Length", "20", nullptr,
+     "Working Shear Rate|Minimum Allowable ShearRate|Maximum Allowable Shear Rate|Capillary "
+     "Diameter|Capillary Length|OK|Cancel|Help|Cell"},
+    {"Volume Calculation", CalibrationDialog::CellVolumes, opener<VolumeDialog>(),
+     "Calculating_Cell_Volume_with_the_RHEO.htm", "Full Weight", "16", "Add",
+     "Tare Weight|Full Weight|Density|Delete Selected|Delete "
+     "All|Add|Weighings|OK|Cancel|Help|Cell"},
+    {"AB Calculation", CalibrationDialog::AbCalculation, opener<ABDialog>(),
+     "Calculating_Constants.htm", "Standard Name", "Oil", "Add to A, B Calculation",
+     "Known Viscosity|Pressure|Efflux Time|Standard Name|Delete Selected|Delete All|Add to A, B "
+     "Calculation|Yes|Standard runs|OK|Cancel|Help|Cell"},
+    {"Standard Viscosities", CalibrationDialog::StandardViscosities, opener<TargetPressureTable>(),
+     "Standard_Viscosities.htm", "Standard Name", "New", "Add Standard",
+     "Standard Name|Viscosity (mPa*s)|Delete Selected|Delete All|Add Standard|Standard "
+     "viscosities|OK|Cancel|Help"},
+};
+
+void edit(const DialogCase& c, CalibrationDialogBase& dialog) {
+    for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
+        if (field->accessibleName() == c.field)
+            typeAndLeave(*field, c.typed);
+    }
+    if (c.button != nullptr)
+        click(*named(dialog, c.button));
+}
+
+// Every cell ready, cell 4 holding a standard run and a standard in the table.
+CalibrationData startingCalibration() {
+    CalibrationData data = readyCalibration();
+    AddAbPoint(data.cells[3], 8.6, 200, 18, true, "Kept");
+    data.standards = {{"Kept", 8.6}};
+    return data;
+}
+
+// Edits in two cells (one cell for the dialogs without tabs) are all undone, whichever way
+// the dialog is left without OK; the change flag is not touched, and a value typed into a
+// field and not left is not checked on the way out by Escape or the close box.
+TEST(CalibrationDialogs, CancelEscapeAndCloseBoxRestoreEveryCell) {
+    for (const DialogCase& c : kDialogs) {
+        for (const char* leave : {"Cancel", "Escape", "close box"}) {
+            SCOPED_TRACE(std::string(c.title) + ", " + leave);
+            const CalibrationData before = startingCalibration();
+            Bench bench(before, 3);
+            const std::unique_ptr<CalibrationDialogBase> dialog = c.open(bench);
+            ASSERT_TRUE(showActive(*dialog));
+            edit(c, *dialog);
+            if (dialog->cellTabs() != nullptr) {
+                switchCell(*dialog, false);
+                edit(c, *dialog);
+            }
+            ASSERT_NE(bench.session.calibration(), before);
+            NumberEdit& field = *dialog->findChild<NumberEdit*>();
+            if (leave != std::string("Cancel"))
+                typeInto(field, "-5");
+            const std::size_t told = bench.dialogs.messages.size();
+
+            if (leave == std::string("Cancel"))
+                click(*dialog->cancelButton());
+            else if (leave == std::string("Escape"))
+                QTest::keyClick(&field, Qt::Key_Escape);
+            else
+                dialog->close();
+            EXPECT_FALSE(dialog->isVisible());
+            EXPECT_EQ(dialog->result(), QDialog::Rejected);
+            EXPECT_EQ(bench.session.calibration(), before);
+            EXPECT_FALSE(bench.session.calibrationChanged());
+            EXPECT_EQ(bench.dialogs.messages.size(), told);
+        }
+    }
+}
+
+// Enter and Return in a field or on the tabs leave the dialog open and change nothing. F1
+// and "Help" open the dialog's page in the program's directory.
+TEST(CalibrationDialogs, EnterKeepsThemOpenF1AndHelpShowTheirPage) {
+    for (const DialogCase& c : kDialogs) {
+        SCOPED_TRACE(c.title);
+        Bench bench;
+        bench.session.startUp("/opt/rheo/");
+        bench.dialogs.transcript.clear(); // no calibration file there
+        const CalibrationData before = bench.session.calibration();
+        const std::unique_ptr<CalibrationDialogBase> dialog = c.open(bench);
+        ASSERT_TRUE(showActive(*dialog));
+        NumberEdit& field = *dialog->findChild<NumberEdit*>();
+        typeInto(field, "7");
+        QTest::keyClick(&field, Qt::Key_Return);
+        QTest::keyClick(&field, Qt::Key_Enter);
+        if (dialog->cellTabs() != nullptr)
+            QTest::keyClick(dialog->cellTabs(), Qt::Key_Return);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(bench.session.calibration(), before);
+        EXPECT_TRUE(bench.dialogs.transcript.empty());
+
+        QTest::keyClick(&field, Qt::Key_F1);
+        click(*dialog->helpButton());
+        const std::string page = std::string("/opt/rheo//RHEO.chm::/RHEO/") + c.page;
+        EXPECT_EQ(bench.help.pages, std::vector<std::string>(2, page));
+        EXPECT_TRUE(dialog->isVisible());
+    }
+}
+
+// OK keeps the edits; the change flag rises only after a change.
+TEST(CalibrationDialogs, OkRaisesTheChangeFlagOnlyAfterAChange) {
+    for (const DialogCase& c : kDialogs) {
+        for (const bool change : {false, true}) {
+            SCOPED_TRACE(std::string(c.title) + (change ? ", changed" : ", unchanged"));
+            Bench bench(startingCalibration());
+            const std::unique_ptr<CalibrationDialogBase> dialog = c.open(bench);
+            ASSERT_TRUE(showActive(*dialog));
+            if (change)
+                edit(c, *dialog);
+            const CalibrationData edited = bench.session.calibration();
+            click(*dialog->okButton());
+            EXPECT_EQ(dialog->result(), QDialog::Accepted);
+            EXPECT_EQ(bench.session.calibrationChanged(), change);
+            EXPECT_NE(bench.session.calibration() == startingCalibration(), change);
+            if (!change) {
+                EXPECT_EQ(bench.session.calibration(), edited);
+            }
+        }
+    }
+}
+
+// Each field's edges, typed into the field of a newly opened dialog and the field left: an
+// accepted value stays as typed and the focus moves on; a refused one is told with the
+// field's message (or that it is no number, no whole number), the value shown before comes
+// back and the field keeps the focus.
+TEST(CalibrationDialogs, NumberFieldsTakeTheirRangeWhenLeft) {
+    enum { Settings, CellData, Volume, Ab, Standards };
+    const struct {
+        int dialog;
+        const char* field;
+        NumberField rule;
+        const char* typed;
+        bool accepted;
+        const char* otherMessage = nullptr;
+    } edges[] = {
+        {Settings, "Operating Temperature", NumberField::OperatingTemperature, "150", true},
+        {Settings, "Operating Temperature", NumberField::OperatingTemperature, "39", false},
+        {Settings, "Operating Temperature", NumberField::OperatingTemperature, "151", false},
+        {Settings, "Temperature Equilibrium Timer Duration", NumberField::EquilibriumTimerMinutes,
+         "1", true},
+        {Settings, "Temperature Equilibrium Timer Duration", NumberField::EquilibriumTimerMinutes,
+         "31", false},
+        {Settings, "Temperature Equilibrium Timer Duration", NumberField::EquilibriumTimerMinutes,
+         "2.5", false, kNotAWholeNumberMessage},
+        {CellData, "Capillary Diameter", NumberField::CapillaryDiameter, "1.0", true},
+        {CellData, "Capillary Diameter", NumberField::CapillaryDiameter, "1.2", false},
+        {CellData, "Capillary Diameter", NumberField::CapillaryDiameter, "-0.1", false},
+        {CellData, "Capillary Diameter", NumberField::CapillaryDiameter, "wide", false,
+         kNotANumberMessage},
+        {CellData, "Capillary Length", NumberField::CapillaryLength, "100", true},
+        {CellData, "Capillary Length", NumberField::CapillaryLength, "101", false},
+        {Volume, "Tare Weight", NumberField::TareWeight, "100", true},
+        {Volume, "Tare Weight", NumberField::TareWeight, "100.5", false},
+        {Volume, "Full Weight", NumberField::FullWeight, "0", false},
+        {Volume, "Density", NumberField::Density, "0.01", false},
+        {Volume, "Density", NumberField::Density, "0.0101", true},
+        {Volume, "Density", NumberField::Density, "10", true},
+        {Volume, "Density", NumberField::Density, "10.01", false},
+        {Ab, "Known Viscosity", NumberField::KnownViscosity, "40", true},
+        {Ab, "Known Viscosity", NumberField::KnownViscosity, "40.01", false},
+        {Ab, "Known Viscosity", NumberField::KnownViscosity, "0", false},
+        {Ab, "Pressure", NumberField::AbPressure, "600", true},
+        {Ab, "Pressure", NumberField::AbPressure, "600.1", false},
+        {Ab, "Efflux Time", NumberField::AbEffluxTime, "3600", true},
+        {Ab, "Efflux Time", NumberField::AbEffluxTime, "-1", false},
+        {Standards, "Viscosity (mPa*s)", NumberField::StandardViscosity, "40", true},
+        {Standards, "Viscosity (mPa*s)", NumberField::StandardViscosity, "40.001", false},
+        {Standards, "Viscosity (mPa*s)", NumberField::StandardViscosity, "0", false},
+    };
+    for (const auto& edge : edges) {
+        SCOPED_TRACE(std::string(edge.field) + " " + edge.typed);
+        Bench bench(readyCalibration());
+        const std::unique_ptr<CalibrationDialogBase> dialog = kDialogs[edge.dialog].open(bench);
+        ASSERT_TRUE(showActive(*dialog));
+        NumberEdit* field = nullptr;
+        for (NumberEdit* candidate : dialog->findChildren<NumberEdit*>())
+            field = candidate->accessibleName() == edge.field ? candidate : field;
+        ASSERT_NE(field, nullptr);
+        const QString before = field->text();
+        typeAndLeave(*field, edge.typed);
+        const std::string told(edge.otherMessage ? edge.otherMessage : fieldMessage(edge.rule));
+        EXPECT_EQ(bench.dialogs.messages, edge.accepted ? Texts{} : Texts{told});
+        EXPECT_EQ(field->text(), edge.accepted ? QString(edge.typed) : before);
+        EXPECT_EQ(field->hasFocus(), !edge.accepted && !edge.otherMessage);
+    }
+}
+
+// Tab walks the controls in the order they are laid out and round to the first; each has a
+// name taken from its caption or label. The tabbed dialogs open on the form's cell;
+// Ctrl+Tab and Ctrl+Shift+Tab wrap between "Cell 5" and "Cell 1", a click on a tab selects
+// its cell, and the dialog's cell follows the tab.
+TEST(CalibrationDialogs, TabAndTheCellKeysWalkTheDialog) {
+    for (const DialogCase& c : kDialogs) {
+        SCOPED_TRACE(c.title);
+        Bench bench(startingCalibration(), 4);
+        const std::unique_ptr<CalibrationDialogBase> dialog = c.open(bench);
+        ASSERT_TRUE(showActive(*dialog));
+        QWidget& first = *QApplication::focusWidget();
+        std::vector<std::string> order;
+        for (const QString& name : QString(c.tabOrder).split('|'))
+            order.push_back(name.toStdString());
+        order.push_back(order.front());
+        EXPECT_EQ(tabWalk(first, int(order.size()) - 1), order);
+        EXPECT_TRUE(bench.dialogs.transcript.empty());
+        if (QTabBar* tabs = dialog->cellTabs()) {
+            const auto cell = [&] {
+                return std::to_string(tabs->currentIndex()) +
+                       std::to_string(bench.session.calibrationCell());
+            };
+            EXPECT_EQ(cell(), "44");
+            switchCell(first, true);
+            EXPECT_EQ(cell(), "00");
+            switchCell(first, false);
+            EXPECT_EQ(cell(), "44");
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+            EXPECT_EQ(cell(), "11");
+        }
+    }
+}
+
+// Each command runs its dialog modally over the main window until it is closed; OK of the
+// A/B and volume dialogs refreshes the form.
+TEST(CalibrationMenu, RunsEachDialogModallyOverTheMainWindow) {
+    for (const DialogCase& c : kDialogs) {
+        SCOPED_TRACE(c.title);
+        Bench bench(startingCalibration(), 3);
+        QWidget mainWindow;
+        QString title;
+        QWidget* parent = nullptr;
+        QTimer::singleShot(0, [&] {
+            auto* modal = qobject_cast<CalibrationDialogBase*>(QApplication::activeModalWidget());
+            ASSERT_NE(modal, nullptr);
+            title = modal->windowTitle();
+            parent = modal->parentWidget();
+            click(*modal->okButton());
+        });
+        int refreshes = 0;
+        runCalibrationDialog(c.command, bench.session, bench.help, &mainWindow,
+                             [&refreshes] { ++refreshes; });
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(parent, &mainWindow);
+        const bool refreshed = c.command == CalibrationDialog::AbCalculation ||
+                               c.command == CalibrationDialog::CellVolumes;
+        EXPECT_EQ(refreshes, refreshed ? 1 : 0);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
+}
+
+} // namespace
+} // namespace rheo::testing

@@ -1,0 +1,182 @@
+// How the list draws: a text cut to its column, the columns' widths, and on the painted
+// pixels the selection colours, the alignment, the focus rectangle and the headings.
+
+#include "gui/widgets/results_list_model.hpp"
+#include "list_fixture.hpp"
+
+#include <QFontInfo>
+#include <QHeaderView>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdlib>
+
+namespace rheo::testing {
+namespace {
+
+TEST(FitText, WholeWhenItFitsElseTheLongestFittingBeginningFollowedByDots) {
+    const QFont font = fixedListFont();
+    ASSERT_EQ(QFontInfo(font).family(), "Liberation Sans"); // every width below depends on it
+    const QFontMetrics metrics(font);
+    const QString text = QStringLiteral("A&B Oils Ltd. 1234567 iiiWWW");
+    const QString dots = QStringLiteral("...");
+    const int whole = metrics.horizontalAdvance(text);
+
+    EXPECT_EQ(CExtendedListCtrl::FitText(metrics, text, whole), text); // exactly as wide
+    EXPECT_EQ(CExtendedListCtrl::FitText(metrics, text, metrics.horizontalAdvance("A&B O...")),
+              "A&B O...");
+    EXPECT_EQ(CExtendedListCtrl::FitText(metrics, text, metrics.horizontalAdvance(dots) - 1),
+              dots); // narrower than the dots: the dots all the same
+    EXPECT_EQ(CExtendedListCtrl::FitText(metrics, QString(), 0), QString());
+    // At every width: one more character would not fit.
+    for (int width = 0; width < whole; ++width) {
+        const QString fitted = CExtendedListCtrl::FitText(metrics, text, width);
+        ASSERT_TRUE(fitted.endsWith(dots)) << width;
+        const qsizetype kept = fitted.size() - dots.size();
+        EXPECT_TRUE(text.startsWith(fitted.left(kept))) << width;
+        EXPECT_TRUE(kept == 0 || metrics.horizontalAdvance(fitted) <= width) << width;
+        EXPECT_GT(metrics.horizontalAdvance(text.left(kept + 1) + dots), width) << width;
+    }
+}
+
+// The heading measured bold at 10 points, as the list's window always measured it, times
+// the column's factor, truncated; set before the model and kept for it.
+TEST(ListColumns, AreTheHeadingWidthMeasuredBoldAtTenPointsTimesTheFactor) {
+    const std::vector<TestResult> results;
+    ResultsListModel model(results);
+    CExtendedListCtrl list;
+    list.setFont(fixedListFont());
+    list.setColumns({{"Sample ID", 1.4}, {"Cell #", 1.1}});
+    list.setModel(&model);
+    QFont bold10 = fixedListFont();
+    bold10.setBold(true);
+    bold10.setPointSize(10);
+    EXPECT_EQ(list.header()->sectionSize(0),
+              int(QFontMetrics(bold10).horizontalAdvance("Sample ID") * 1.4));
+    EXPECT_EQ(list.header()->sectionSize(1),
+              int(QFontMetrics(bold10).horizontalAdvance("Cell #") * 1.1));
+}
+
+const QColor kBase(255, 255, 255);
+const QColor kText(0, 0, 0);
+const QColor kHighlight(0, 0, 160);
+const QColor kHighlightText(255, 255, 0);
+
+// The pixels of `area` that `wanted` accepts: how many, and the leftmost and rightmost.
+struct Ink {
+    int count = 0;
+    int left = INT_MAX;
+    int right = INT_MIN;
+};
+template <typename Wanted> Ink inkIn(const QImage& image, QRect area, Wanted wanted) {
+    Ink ink;
+    area = area.intersected(image.rect());
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (wanted(image.pixelColor(x, y))) {
+                ++ink.count;
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x);
+            }
+    return ink;
+}
+auto like(QColor colour, bool same = true) {
+    return [colour, same](QColor pixel) {
+        return (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                    std::abs(pixel.blue() - colour.blue()) <
+                60) == same;
+    };
+}
+
+// Row 1 selected, row 2 current, row 3 too long for its first column.
+class RowPainting : public ::testing::Test {
+protected:
+    RowPainting() {
+        QPalette colours = shown.list->palette();
+        colours.setColor(QPalette::Base, kBase);
+        colours.setColor(QPalette::Text, kText);
+        colours.setColor(QPalette::Highlight, kHighlight);
+        colours.setColor(QPalette::HighlightedText, kHighlightText);
+        shown.list->setPalette(colours);
+        shown.list->selectRows({1});
+        shown.list->selectionModel()->setCurrentIndex(shown.model.index(2, 0),
+                                                      QItemSelectionModel::NoUpdate);
+    }
+    QImage painted() const { return shown.list->viewport()->grab().toImage(); }
+    // A cell's inside, clear of a focus rectangle on the row's edges.
+    QRect inside(int row, int column) const {
+        return shown.cellRect(row, column).adjusted(0, 1, 0, -1);
+    }
+
+    ShownList shown{{{"Sample", 3.0}, {"Cell", 3.0}, {"Mode", 3.0}},
+                    {{"Left", "Mid", "X"},
+                     {"Chosen", "Row", "Y"},
+                     {"Focus", "Row", "Z"},
+                     {"A long sample name that cannot fit its column", "A&B", "W"}}};
+};
+
+// A selected row in the selection colours across all its columns, the others in the list's
+// colours; the first column left-aligned, the others centred; a long text cut inside its
+// cell; "&" a character of its own.
+TEST_F(RowPainting, SelectionColoursAlignmentAndCutting) {
+    const QImage image = painted();
+    for (int column = 0; column < 3; ++column) {
+        const QRect chosen = shown.cellRect(1, column);
+        for (int x : {chosen.left() + 1, chosen.right() - 1}) {
+            EXPECT_EQ(image.pixelColor(x, chosen.center().y()), kHighlight) << column;
+            EXPECT_EQ(image.pixelColor(x, shown.cellRect(0, column).center().y()), kBase);
+        }
+    }
+    EXPECT_GT(inkIn(image, inside(1, 0), like(kHighlightText)).count, 5);
+    EXPECT_EQ(inkIn(image, inside(1, 0), like(kText)).count, 0);
+
+    const QRect first = shown.cellRect(0, 0);
+    const Ink name = inkIn(image, inside(0, 0), like(kBase, false));
+    EXPECT_GE(name.left, first.left() + 2);
+    EXPECT_LE(name.left, first.left() + 4);
+    const QRect centred = shown.cellRect(0, 1);
+    const Ink text = inkIn(image, inside(0, 1), like(kBase, false));
+    EXPECT_NEAR((text.left + text.right) / 2.0, centred.left() + centred.width() / 2.0, 2.0);
+
+    const Ink longName = inkIn(image, inside(3, 0), like(kBase, false));
+    EXPECT_LE(longName.right, first.right() - 1);
+    EXPECT_GT(longName.right, first.left() + first.width() / 2);
+    const Ink company = inkIn(image, inside(3, 1), like(kBase, false));
+    EXPECT_GE(company.right - company.left + 3,
+              QFontMetrics(fixedListFont()).horizontalAdvance("A&B"));
+}
+
+// The current row is framed while the list has the focus, and only then.
+TEST_F(RowPainting, TheCurrentRowIsFramedWhileTheListHasTheFocus) {
+    ASSERT_TRUE(shown.focusList());
+    const QRect left = shown.cellRect(2, 0);
+    const int width = shown.cellRect(2, 2).right() - left.left();
+    const QRect topEdge(left.left(), left.top(), width, 1);
+    EXPECT_GT(inkIn(painted(), topEdge, like(kText)).count, width / 3);
+    EXPECT_GT(inkIn(painted(), topEdge.translated(0, left.height() - 1), like(kText)).count,
+              width / 3);
+    EXPECT_EQ(inkIn(painted(), QRect(left.left(), 0, width, 1), like(kText)).count, 0);
+    shown.focusOther();
+    EXPECT_EQ(inkIn(painted(), topEdge, like(kText)).count, 0);
+}
+
+// Each heading in its own section, cut with "..." rather than spilling into the next.
+TEST_F(RowPainting, EveryHeadingIsDrawnInsideItsSection) {
+    QHeaderView* header = shown.list->header();
+    header->resizeSection(1, header->sectionSize(1) / 3);
+    const QImage image = header->grab().toImage();
+    const auto dark = [](QColor pixel) { return pixel.red() + pixel.green() + pixel.blue() < 200; };
+    for (int column = 0; column < 3; ++column) {
+        const QRect section(header->sectionViewportPosition(column), 0, header->sectionSize(column),
+                            image.height());
+        const Ink heading = inkIn(image, section.adjusted(1, 0, -1, 0), dark);
+        EXPECT_GT(heading.count, 5) << column;
+        EXPECT_GE(heading.left, section.left() + 2) << column;
+        EXPECT_LE(heading.right, section.right() - 2) << column;
+    }
+}
+
+} // namespace
+} // namespace rheo::testing
