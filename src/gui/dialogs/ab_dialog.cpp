@@ -45,7 +45,7 @@ std::vector<ListColumn> abPointColumns() {
 ABDialog::ABDialog(Session& session, HelpLauncher& help, QWidget* parent)
     : CalibrationDialogBase(session, help, CalibrationDialog::AbCalculation,
                             HelpPage::CalculatingConstants, parent) {
-    checks_ = new CheckedNumberFields(*this, *cancelButton(), dialogs());
+    checks_ = new CheckedNumberFields(*this, dialogs());
 
     auto* pane = new CellTabPane(createCellTabs(), this);
     buildPage(*pane->page());

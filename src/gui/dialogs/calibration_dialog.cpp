@@ -3,6 +3,7 @@
 #include "gui/platform/help_launcher.hpp"
 #include "gui/widgets/cell_switch_keys.hpp"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
@@ -50,6 +51,10 @@ void CalibrationDialogBase::setVisible(bool visible) {
     QDialog::setVisible(true);
     for (QPushButton* button : pressedByEnter)
         button->setAutoDefault(true);
+}
+
+bool CalibrationDialogBase::isClosing() const {
+    return closing_ || QApplication::focusWidget() == cancel_;
 }
 
 void CalibrationDialogBase::showHelp() {

@@ -43,9 +43,10 @@ public:
     QPushButton* helpButton() const { return helpButton_; }
 
     void showHelp();
-    // True from OK or Cancel on. A field that loses the focus while the dialog goes takes
-    // nothing: the calibration is no longer the dialog's to change.
-    bool isClosing() const { return closing_; }
+    // True from OK or Cancel on, and while the focus is going to the Cancel button. A field
+    // that loses the focus then takes nothing and tells nothing: the edits are being thrown
+    // away, and the calibration is no longer the dialog's to change.
+    bool isClosing() const;
     // Runs after OK has kept the edits, before the dialog closes (the A/B and volume
     // dialogs refresh the form here).
     void setAfterOk(std::function<void()> afterOk) { afterOk_ = std::move(afterOk); }

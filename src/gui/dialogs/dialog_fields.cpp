@@ -51,7 +51,6 @@ void setWidthInCharacters(QLineEdit& field, int characters) {
 QHBoxLayout* closingButtonRow(const CalibrationDialogBase& dialog) {
     // OK is drawn as the default button, as dialogs show it, although Enter does nothing
     // here; a focused button still takes Enter itself.
-    dialog.okButton()->setDefault(true);
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     row->addWidget(dialog.okButton());

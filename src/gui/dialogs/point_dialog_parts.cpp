@@ -99,16 +99,13 @@ QFrame* newValueFrame() {
     return frame;
 }
 
-CheckedNumberFields::CheckedNumberFields(QDialog& dialog, QAbstractButton& cancel,
-                                         UserDialogs& dialogs)
-    : QObject(&dialog), dialog_(dialog), cancel_(cancel), dialogs_(dialogs) {}
+CheckedNumberFields::CheckedNumberFields(CalibrationDialogBase& dialog, UserDialogs& dialogs)
+    : QObject(&dialog), dialog_(dialog), dialogs_(dialogs) {}
 
 void CheckedNumberFields::add(NumberEdit& field, NumberField rule) {
     fields_.emplace_back(&field, rule);
     connect(&field, &NumberEdit::focusLeft, this, [this, &field, rule] {
-        // A closing dialog checks nothing either: the focus leaves it as it goes (it is
-        // hidden by then, though still visible until its window has gone).
-        if (dialog_.isVisible() && !dialog_.isHidden() && QApplication::focusWidget() != &cancel_)
+        if (!dialog_.isClosing())
             take(field, rule);
     });
 }

@@ -5,6 +5,7 @@
 
 #include "core/model/field_rules.hpp"
 #include "core/seams/user_dialogs.hpp"
+#include "gui/dialogs/calibration_dialog.hpp"
 #include "gui/widgets/list_column.hpp"
 
 #include <QObject>
@@ -60,8 +61,9 @@ class CheckedNumberFields : public QObject {
     Q_OBJECT
 
 public:
-    // Leaving a field for `cancel` checks nothing: Cancel throws the edits away anyway.
-    CheckedNumberFields(QDialog& dialog, QAbstractButton& cancel, UserDialogs& dialogs);
+    // A field left while the dialog is closing, or for its Cancel button, is not checked:
+    // the edits are being thrown away.
+    CheckedNumberFields(CalibrationDialogBase& dialog, UserDialogs& dialogs);
 
     void add(NumberEdit& field, NumberField rule);
     // Takes every field typed into and not left since (a button pressed without taking the
@@ -71,8 +73,7 @@ public:
 private:
     bool take(NumberEdit& field, NumberField rule);
 
-    QDialog& dialog_;
-    QAbstractButton& cancel_;
+    CalibrationDialogBase& dialog_;
     UserDialogs& dialogs_;
     std::vector<std::pair<NumberEdit*, NumberField>> fields_;
 };

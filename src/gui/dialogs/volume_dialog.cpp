@@ -38,7 +38,7 @@ std::vector<ListColumn> volumePointColumns() {
 VolumeDialog::VolumeDialog(Session& session, HelpLauncher& help, QWidget* parent)
     : CalibrationDialogBase(session, help, CalibrationDialog::CellVolumes, HelpPage::CellVolume,
                             parent) {
-    checks_ = new CheckedNumberFields(*this, *cancelButton(), dialogs());
+    checks_ = new CheckedNumberFields(*this, dialogs());
 
     auto* pane = new CellTabPane(createCellTabs(), this);
     buildPage(*pane->page());

@@ -94,9 +94,9 @@ TEST(CalibrationDialogs, CancelEscapeAndCloseBoxRestoreEveryCell) {
                 edit(c, *dialog);
             }
             ASSERT_NE(bench.session.calibration(), before);
+            // A refused value typed and not yet left is dropped with the rest, untold.
             NumberEdit& field = *dialog->findChild<NumberEdit*>();
-            if (leave != std::string("Cancel"))
-                typeInto(field, "-5");
+            typeInto(field, "-5");
             const std::size_t told = bench.dialogs.messages.size();
 
             if (leave == std::string("Cancel"))
@@ -227,7 +227,7 @@ TEST(CalibrationDialogs, NumberFieldsTakeTheirRangeWhenLeft) {
         const std::string told(edge.otherMessage ? edge.otherMessage : fieldMessage(edge.rule));
         EXPECT_EQ(bench.dialogs.messages, edge.accepted ? Texts{} : Texts{told});
         EXPECT_EQ(field->text(), edge.accepted ? QString(edge.typed) : before);
-        EXPECT_EQ(field->hasFocus(), !edge.accepted && !edge.otherMessage);
+        EXPECT_EQ(field->hasFocus(), !edge.accepted);
     }
 }
 
