@@ -1,6 +1,7 @@
 #include "core/text/c_format.hpp"
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdarg>
@@ -68,6 +69,25 @@ std::string cformat(const char* format, ...) {
 }
 
 double cAtof(std::string_view text) {
+    // Plain decimal numbers, all that the program writes, take the quick way: from_chars
+    // reads them to the same nearest double as strtod. Everything else (hexadecimal, "inf",
+    // "nan", no digits, out of range) is left to strtod itself.
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    const char* const first = text.data() + i;
+    const char* const last = text.data() + text.size();
+    const bool hexadecimal =
+        last - first >= 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X');
+    if (first < last && ((*first >= '0' && *first <= '9') || *first == '.') && !hexadecimal) {
+        double value = 0.0;
+        const auto read = std::from_chars(first, last, value, std::chars_format::general);
+        if (read.ec == std::errc())
+            return negative ? -value : value;
+    }
     // strtod needs a terminated string; fields are short, a copy is cheap.
     const std::string copy(text);
     CLocaleScope scope;
