@@ -4,7 +4,7 @@
 
 namespace rheo {
 
-std::size_t FileLines::append(const std::vector<LineField>& fields, char separator) {
+std::size_t FileLines::append(std::span<const LineField> fields, char separator) {
     const std::size_t start = text_.size();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
@@ -16,7 +16,7 @@ std::size_t FileLines::append(const std::vector<LineField>& fields, char separat
     return length;
 }
 
-void FileLines::noteOverlong(const std::string& record, const std::vector<LineField>& fields,
+void FileLines::noteOverlong(const std::string& record, std::span<const LineField> fields,
                              std::size_t length, std::size_t longest) {
     const auto longestField =
         std::max_element(fields.begin(), fields.end(), [](const LineField& a, const LineField& b) {

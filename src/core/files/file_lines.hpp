@@ -5,10 +5,11 @@
 // line that would be longer is traced to the record and the field that make it so.
 
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/files/line_reader.hpp"
 
@@ -31,23 +32,32 @@ public:
     // holds ("Cell 2", "Run 7"); it is called only for a line longer than `longest`, which
     // would not be read back whole.
     template <typename RecordName>
-    void add(const RecordName& recordName, const std::vector<LineField>& fields,
-             char separator = ' ', std::size_t longest = kLongestFileLine) {
+    void add(const RecordName& recordName, std::span<const LineField> fields, char separator = ' ',
+             std::size_t longest = kLongestFileLine) {
         const std::size_t length = append(fields, separator);
         if (length > longest && !overlong_)
             noteOverlong(recordName(), fields, length, longest);
     }
+    template <typename RecordName>
+    void add(const RecordName& recordName, std::initializer_list<LineField> fields,
+             char separator = ' ', std::size_t longest = kLongestFileLine) {
+        add(recordName, std::span<const LineField>(fields.begin(), fields.size()), separator,
+            longest);
+    }
 
     const std::string& text() const { return text_; }
     std::string takeText() { return std::move(text_); }
+    // Forgets the text written so far, once it has been handed on (a file written piece by
+    // piece); what overlong() says is kept.
+    void clearText() { text_.clear(); }
 
     // For the first line too long to be read back whole: the record, the field with the
     // longest text and the length, in words. Nothing when every line fits.
     const std::optional<std::string>& overlong() const { return overlong_; }
 
 private:
-    std::size_t append(const std::vector<LineField>& fields, char separator);
-    void noteOverlong(const std::string& record, const std::vector<LineField>& fields,
+    std::size_t append(std::span<const LineField> fields, char separator);
+    void noteOverlong(const std::string& record, std::span<const LineField> fields,
                       std::size_t length, std::size_t longest);
 
     std::string text_;

@@ -1,5 +1,6 @@
 #include "core/files/results_file.hpp"
 
+#include <array>
 #include <iterator>
 #include <optional>
 
@@ -9,6 +10,7 @@
 #include "core/files/input_file.hpp"
 #include "core/files/safe_file_writer.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/number_text.hpp"
 #include "core/text/words.hpp"
 
 namespace rheo {
@@ -62,38 +64,100 @@ const std::vector<std::string_view>& columnNames() {
     return names;
 }
 
-std::vector<LineField> resultFields(const TestResult& result) {
-    const auto& names = columnNames();
-    const LocalDateTime& t = result.dateTime;
-    return {{names[0], result.sampleId.substr(0, kWrittenIdLength)},
-            {names[1], cformat("%d", static_cast<int>(result.cellNumber))},
-            {names[2], cformat("%2.3f", result.viscosity)},
-            {names[3], cformat("%2.2f", result.shearRate)},
-            {names[4], cformat("%2.1f", result.reynoldsNumber)},
-            {names[5], cformat("%d", result.newtonian ? 1 : 0)},
-            {names[6], cformat("%2.1f", result.pressure)},
-            {names[7], cformat("%2.2f", result.effluxTime)},
-            {names[8], cformat("%d/%d/%d %d:%d", t.month, t.day, t.year, t.hour, t.minute)}};
+std::string dateTimeText(const LocalDateTime& t) {
+    // "%d/%d/%d %d:%d"
+    std::string text;
+    appendInteger(text, t.month);
+    text += '/';
+    appendInteger(text, t.day);
+    text += '/';
+    appendInteger(text, t.year);
+    text += ' ';
+    appendInteger(text, t.hour);
+    text += ':';
+    appendInteger(text, t.minute);
+    return text;
 }
+
+// "%s,%d,%2.3f,%2.2f,%2.1f,%d,%2.1f,%2.2f," then the date and time.
+std::array<LineField, 9> resultFields(const TestResult& result) {
+    const auto& names = columnNames();
+    return {{{names[0], result.sampleId.substr(0, kWrittenIdLength)},
+             {names[1], formatInteger(result.cellNumber)},
+             {names[2], formatFixed(result.viscosity, 2, 3)},
+             {names[3], formatFixed(result.shearRate, 2, 2)},
+             {names[4], formatFixed(result.reynoldsNumber, 2, 1)},
+             {names[5], formatInteger(result.newtonian ? 1 : 0)},
+             {names[6], formatFixed(result.pressure, 2, 1)},
+             {names[7], formatFixed(result.effluxTime, 2, 2)},
+             {names[8], dateTimeText(result.dateTime)}}};
+}
+
+void addHeaderLine(FileLines& lines) {
+    lines.add([] { return std::string("The header"); }, {{"header", file_texts::kResultsHeader}},
+              ',', kLongestHeaderLine);
+}
+
+// `index` counts the rows from 0.
+void addResultLine(FileLines& lines, TestResult& result, std::size_t index) {
+    if (result.sampleId.empty())
+        result.sampleId = file_texts::kEmptySampleId;
+    lines.add([&] { return cformat("Run %d (%s)", int(index) + 1, result.sampleId.c_str()); },
+              resultFields(result), ',');
+}
+
+// What resultsFileLines says of the first row too long to be read back, without keeping
+// the text.
+std::optional<std::string> firstOverlongRow(std::vector<TestResult>& results) {
+    FileLines lines;
+    for (std::size_t i = 0; i < results.size() && !lines.overlong(); ++i) {
+        addResultLine(lines, results[i], i);
+        lines.clearText();
+    }
+    return lines.overlong();
+}
+
+// The text handed on to the file at a time.
+constexpr std::size_t kBlockBytes = 256 * 1024;
 
 } // namespace
 
 FileLines resultsFileLines(std::vector<TestResult>& results) {
     FileLines lines;
-    lines.add([] { return std::string("The header"); }, {{"header", file_texts::kResultsHeader}},
-              ',', kLongestHeaderLine);
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        TestResult& result = results[i];
-        if (result.sampleId.empty())
-            result.sampleId = file_texts::kEmptySampleId;
-        lines.add([&] { return cformat("Run %d (%s)", int(i) + 1, result.sampleId.c_str()); },
-                  resultFields(result), ',');
-    }
+    addHeaderLine(lines);
+    for (std::size_t i = 0; i < results.size(); ++i)
+        addResultLine(lines, results[i], i);
     return lines;
 }
 
 std::string resultsFileText(std::vector<TestResult>& results) {
     return resultsFileLines(results).takeText();
+}
+
+ResultsFileWriter::ResultsFileWriter(SaveStream& out) : out_(out) {
+    addHeaderLine(lines_);
+}
+
+bool ResultsFileWriter::add(TestResult& result) {
+    if (lines_.overlong() || out_.failed())
+        return false;
+    addResultLine(lines_, result, rows_++);
+    if (lines_.overlong())
+        return false;
+    if (lines_.text().size() >= kBlockBytes)
+        handOn();
+    return !out_.failed();
+}
+
+bool ResultsFileWriter::finish() {
+    if (!lines_.overlong())
+        handOn();
+    return !lines_.overlong() && !out_.failed();
+}
+
+void ResultsFileWriter::handOn() {
+    out_.write(lines_.text());
+    lines_.clearText();
 }
 
 bool parseResultRow(std::string_view row, TestResult& result) {
@@ -116,16 +180,23 @@ bool parseResultRow(std::string_view row, TestResult& result) {
     return true;
 }
 
-std::vector<TestResult> readResults(LineReader& reader) {
-    std::vector<TestResult> results;
+void readResultRows(LineReader& reader, const std::function<bool(TestResult&)>& take) {
     std::string line;
     // A lone CR ends a line too: a file saved by a spreadsheet may use it alone.
     if (!reader.next(line, kHeaderReadLimit, LoneCr::EndsTheLine))
-        return results;
+        return;
     TestResult result;
     while (reader.next(line, kLineReadLimit, LoneCr::EndsTheLine))
-        if (parseResultRow(line, result))
-            results.push_back(result);
+        if (parseResultRow(line, result) && !take(result))
+            return;
+}
+
+std::vector<TestResult> readResults(LineReader& reader) {
+    std::vector<TestResult> results;
+    readResultRows(reader, [&](TestResult& result) {
+        results.push_back(std::move(result));
+        return true;
+    });
     return results;
 }
 
@@ -147,18 +218,29 @@ bool saveResultsFileAt(std::vector<TestResult>& results, const std::string& path
         dialogs.inform(file_texts::kUseCsvExtension);
         return false;
     }
-    const FileLines lines = resultsFileLines(results);
-    // A row the reader would take apart is never written: the file would not read back.
-    if (lines.overlong()) {
-        dialogs.inform(saveFailedMessage(path, *lines.overlong()));
-        return false;
-    }
-    const SaveOutcome outcome = saveBytesSafely(path, lines.text());
-    if (!outcome.saved) {
-        dialogs.inform(saveFailedMessage(path, outcome.reason));
-        return false;
-    }
-    return true;
+    // Every empty sample ID is held as "NO_ID" from here on, whether or not the save succeeds.
+    for (TestResult& result : results)
+        if (result.sampleId.empty())
+            result.sampleId = file_texts::kEmptySampleId;
+    // Written row by row: the list and its file's text are never in memory at once.
+    std::optional<std::string> overlong;
+    const SaveOutcome outcome = saveSafely(path, [&](SaveStream& out) {
+        ResultsFileWriter writer(out);
+        for (TestResult& result : results)
+            if (!writer.add(result))
+                break;
+        writer.finish();
+        overlong = writer.overlong();
+        return !overlong; // a failed write is the save's own reason
+    });
+    if (outcome.saved)
+        return true;
+    // A row the reader would take apart is never written, the file would not read back; it
+    // is named before any other reason a save failed for.
+    if (!overlong)
+        overlong = firstOverlongRow(results);
+    dialogs.inform(saveFailedMessage(path, overlong ? *overlong : outcome.reason));
+    return false;
 }
 
 bool loadResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs) {
@@ -191,8 +273,12 @@ bool loadResultsFromOpenFile(std::vector<TestResult>& results, const std::string
         dialogs.inform(readFailedMessage(path, reader.readErrorNumber()));
         return false;
     }
-    results.insert(results.begin(), std::make_move_iterator(loaded.begin()),
-                   std::make_move_iterator(loaded.end()));
+    // One move of the rows held, however many rows the file had.
+    if (results.empty())
+        results = std::move(loaded);
+    else
+        results.insert(results.begin(), std::make_move_iterator(loaded.begin()),
+                       std::make_move_iterator(loaded.end()));
     return true;
 }
 

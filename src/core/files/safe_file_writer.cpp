@@ -117,12 +117,32 @@ SaveSteps systemSaveSteps() {
     return steps;
 }
 
+void SaveStream::write(std::string_view bytes) {
+    if (error_ == 0)
+        error_ = steps_.write(file_, bytes.data(), bytes.size());
+}
+
 SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes) {
     return saveBytesSafely(path, bytes, systemSaveSteps());
 }
 
 SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
                             const SaveSteps& steps) {
+    return saveSafely(
+        path,
+        [bytes](SaveStream& out) {
+            out.write(bytes);
+            return true;
+        },
+        steps);
+}
+
+SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStream&)>& produce) {
+    return saveSafely(path, produce, systemSaveSteps());
+}
+
+SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStream&)>& produce,
+                       const SaveSteps& steps) {
     SaveOutcome outcome;
     if (path.empty()) {
         outcome.reason = "No file name was given";
@@ -151,8 +171,13 @@ SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
         return outcome;
     }
 
+    SaveStream stream(file, steps);
+    if (!produce(stream)) {
+        steps.close(file);
+        return outcome; // given up: the temporary file goes, the old file stays
+    }
     const char* failedStep = nullptr;
-    if ((error = steps.write(file, bytes.data(), bytes.size())) != 0)
+    if ((error = stream.error()) != 0)
         failedStep = "Writing failed";
     else if ((error = steps.flush(file)) != 0)
         failedStep = "Writing failed";
