@@ -3,7 +3,7 @@
 #include "core/model/field_rules.hpp"
 #include "core/model/formulas.hpp"
 #include "core/model/row_removal.hpp"
-#include "core/text/c_format.hpp"
+#include "core/text/number_text.hpp"
 #include "core/text/words.hpp"
 
 #include <algorithm>
@@ -69,15 +69,16 @@ void SortStandards(CalibrationData& calibration) {
 std::string standardPressureText(const CellCalibration& cell, double viscosity) {
     if (!missingFields(cell).empty())
         return "N/A";
-    return cformat("%2.1f", formulas::targetPressure(cell.constantA, cell.constantB,
-                                                     cell.targetEffluxTime, viscosity));
+    return formatFixed(
+        formulas::targetPressure(cell.constantA, cell.constantB, cell.targetEffluxTime, viscosity),
+        2, 1);
 }
 
 TargetPressureRow targetPressureRow(const CalibrationData& calibration,
                                     const ViscosityStandard& standard) {
     TargetPressureRow row;
     row.texts[0] = standard.name;
-    row.texts[1] = cformat("%2.3f", standard.viscosity);
+    row.texts[1] = formatFixed(standard.viscosity, 2, 3);
     for (int i = 0; i < kCellCount; ++i)
         row.texts[2 + i] = standardPressureText(calibration.cells[i], standard.viscosity);
     return row;
