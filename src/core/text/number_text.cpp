@@ -51,33 +51,48 @@ bool scaledMagnitude(double value, int decimals, Wide& scaled) {
     return true;
 }
 
-// Writes the decimal digits of `value` backwards from `end`, at least `minimumDigits` of them
-// (zeros in front); returns where they start.
-char* writeDigits(char* end, Wide value, int minimumDigits) {
+// "00" to "99": two digits written at a time.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233"
+    "34353637383940414243444546474849505152535455565758596061626364656667"
+    "6869707172737475767778798081828384858687888990919293949596979899";
+
+// Writes exactly `count` decimal digits of `value` (below 10^count) backwards from `end`.
+char* writeDigits(char* end, std::uint64_t value, int count) {
     char* p = end;
-    while (value > UINT64_MAX) {
-        const Wide high = value / kTenToThe19;
-        auto low = static_cast<std::uint64_t>(value - high * kTenToThe19);
-        for (int i = 0; i < 19; ++i) {
-            *--p = static_cast<char>('0' + low % 10);
-            low /= 10;
-        }
-        value = high;
+    for (; count >= 2; count -= 2) {
+        const auto pair = static_cast<std::size_t>(value % 100) * 2;
+        value /= 100;
+        *--p = kDigitPairs[pair + 1];
+        *--p = kDigitPairs[pair];
     }
-    auto rest = static_cast<std::uint64_t>(value);
-    do {
-        *--p = static_cast<char>('0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
-    while (end - p < minimumDigits)
-        *--p = '0';
+    if (count == 1)
+        *--p = static_cast<char>('0' + value);
     return p;
 }
 
-void padTo(std::string& out, std::size_t start, int width) {
-    const std::size_t length = out.size() - start;
-    if (width > 0 && length < static_cast<std::size_t>(width))
-        out.insert(start, static_cast<std::size_t>(width) - length, ' ');
+// Writes all decimal digits of `value` (at least one) backwards from `end`.
+char* writeAllDigits(char* end, Wide value) {
+    char* p = end;
+    while (value > UINT64_MAX) { // beyond 64 bits: 19 digits at a time
+        const Wide high = value / kTenToThe19;
+        p = writeDigits(p, static_cast<std::uint64_t>(value - high * kTenToThe19), 19);
+        value = high;
+    }
+    auto rest = static_cast<std::uint64_t>(value);
+    while (rest >= 100) {
+        const auto pair = static_cast<std::size_t>(rest % 100) * 2;
+        rest /= 100;
+        *--p = kDigitPairs[pair + 1];
+        *--p = kDigitPairs[pair];
+    }
+    if (rest >= 10) {
+        *--p = kDigitPairs[rest * 2 + 1];
+        *--p = kDigitPairs[rest * 2];
+    } else {
+        *--p = static_cast<char>('0' + rest);
+    }
+    return p;
 }
 
 } // namespace
@@ -89,20 +104,31 @@ void appendFixed(std::string& out, double value, int width, int precision) {
         out += cformat("%*.*f", width, precision, value);
         return;
     }
-    char digits[48];
-    char* const end = digits + sizeof digits;
-    const char* const first = writeDigits(end, scaled, precision + 1);
-    const char* const point = end - precision;
-    const char* const last = end;
-    const std::size_t start = out.size();
-    if (std::signbit(value))
-        out += '-';
-    out.append(first, point);
-    if (precision > 0) {
-        out += '.';
-        out.append(point, last);
+    // Built backwards: the decimals, the point, the whole part, the sign, the blanks.
+    char text[80];
+    char* const end = text + sizeof text;
+    const std::uint64_t unit = kPowersOfTen[precision];
+    Wide whole = 0;
+    std::uint64_t decimals = 0;
+    if (scaled <= UINT64_MAX) { // nearly always: 64-bit division is much quicker
+        const auto narrow = static_cast<std::uint64_t>(scaled);
+        whole = narrow / unit;
+        decimals = narrow % unit;
+    } else {
+        whole = scaled / unit;
+        decimals = static_cast<std::uint64_t>(scaled - whole * unit);
     }
-    padTo(out, start, width);
+    char* p = writeDigits(end, decimals, precision);
+    if (precision > 0)
+        *--p = '.';
+    p = writeAllDigits(p, whole);
+    if (std::signbit(value))
+        *--p = '-';
+    while (end - p < width && p > text)
+        *--p = ' ';
+    if (end - p < width) // wider than the buffer holds
+        out.append(static_cast<std::size_t>(width - (end - p)), ' ');
+    out.append(p, end);
 }
 
 std::string formatFixed(double value, int width, int precision) {
