@@ -1,6 +1,6 @@
 #include "core/files/results_file.hpp"
 
-#include <array>
+#include <algorithm>
 #include <iterator>
 #include <optional>
 
@@ -9,9 +9,12 @@
 #include "core/files/file_numbers.hpp"
 #include "core/files/input_file.hpp"
 #include "core/files/safe_file_writer.hpp"
+#include "core/files/written_row.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/number_text.hpp"
 #include "core/text/words.hpp"
+
+#include <sys/stat.h>
 
 namespace rheo {
 namespace {
@@ -19,28 +22,29 @@ namespace {
 constexpr std::size_t kWrittenIdLength = 17;
 constexpr std::size_t kReadIdLength = 19; // the reader's field holds 19 characters
 
-// The C strtok walk over one text, where each call may name other delimiters: delimiters
+// The C strtok walk over one text, where each call may name another delimiter: delimiters
 // before a field are skipped, the field runs to the next delimiter, which is consumed.
 class FieldCursor {
 public:
     explicit FieldCursor(std::string_view text) : rest_(text) {}
 
-    std::optional<std::string_view> next(std::string_view delimiters) {
-        const std::size_t start = rest_.find_first_not_of(delimiters);
+    // One delimiter at a time, as the program's rows and dates use them.
+    std::optional<std::string_view> next(char delimiter) {
+        const std::size_t start = rest_.find_first_not_of(delimiter);
         if (start == std::string_view::npos) {
             rest_ = {};
             return std::nullopt;
         }
         rest_.remove_prefix(start);
-        const std::size_t end = rest_.find_first_of(delimiters);
+        const std::size_t end = rest_.find(delimiter);
         const std::string_view field = rest_.substr(0, end);
         rest_.remove_prefix(end == std::string_view::npos ? rest_.size() : end + 1);
         return field;
     }
 
     // An absent field counts as the text "0".
-    std::string_view nextOrZero(std::string_view delimiters) {
-        return next(delimiters).value_or(std::string_view("0"));
+    std::string_view nextOrZero(char delimiter) {
+        return next(delimiter).value_or(std::string_view("0"));
     }
 
 private:
@@ -49,11 +53,11 @@ private:
 
 LocalDateTime parseDateTime(std::string_view text) {
     FieldCursor parts(text);
-    const int month = cAtoi(parts.nextOrZero("/"));
-    const int day = cAtoi(parts.nextOrZero("/"));
-    const int year = cAtoi(parts.nextOrZero(" "));
-    const int hour = cAtoi(parts.nextOrZero(":"));
-    const int minute = cAtoi(parts.nextOrZero(":"));
+    const int month = cAtoi(parts.nextOrZero('/'));
+    const int day = cAtoi(parts.nextOrZero('/'));
+    const int year = cAtoi(parts.nextOrZero(' '));
+    const int hour = cAtoi(parts.nextOrZero(':'));
+    const int minute = cAtoi(parts.nextOrZero(':'));
     return makeLocalDateTime(year, month, day, hour, minute, 0);
 }
 
@@ -64,46 +68,38 @@ const std::vector<std::string_view>& columnNames() {
     return names;
 }
 
-std::string dateTimeText(const LocalDateTime& t) {
-    // "%d/%d/%d %d:%d"
-    std::string text;
-    appendInteger(text, t.month);
-    text += '/';
-    appendInteger(text, t.day);
-    text += '/';
-    appendInteger(text, t.year);
-    text += ' ';
-    appendInteger(text, t.hour);
-    text += ':';
-    appendInteger(text, t.minute);
-    return text;
-}
-
-// "%s,%d,%2.3f,%2.2f,%2.1f,%d,%2.1f,%2.2f," then the date and time.
-std::array<LineField, 9> resultFields(const TestResult& result) {
-    const auto& names = columnNames();
-    return {{{names[0], result.sampleId.substr(0, kWrittenIdLength)},
-             {names[1], formatInteger(result.cellNumber)},
-             {names[2], formatFixed(result.viscosity, 2, 3)},
-             {names[3], formatFixed(result.shearRate, 2, 2)},
-             {names[4], formatFixed(result.reynoldsNumber, 2, 1)},
-             {names[5], formatInteger(result.newtonian ? 1 : 0)},
-             {names[6], formatFixed(result.pressure, 2, 1)},
-             {names[7], formatFixed(result.effluxTime, 2, 2)},
-             {names[8], dateTimeText(result.dateTime)}}};
-}
-
 void addHeaderLine(FileLines& lines) {
     lines.add([] { return std::string("The header"); }, {{"header", file_texts::kResultsHeader}},
               ',', kLongestHeaderLine);
 }
 
+// "%s,%d,%2.3f,%2.2f,%2.1f,%d,%2.1f,%2.2f,%d/%d/%d %d:%d", the ID cut to 17 characters.
 // `index` counts the rows from 0.
 void addResultLine(FileLines& lines, TestResult& result, std::size_t index) {
     if (result.sampleId.empty())
         result.sampleId = file_texts::kEmptySampleId;
-    lines.add([&] { return cformat("Run %d (%s)", int(index) + 1, result.sampleId.c_str()); },
-              resultFields(result), ',');
+    const auto& names = columnNames();
+    FileLines::Line line(lines, ',');
+    line.field(names[0]).append(result.sampleId, 0, kWrittenIdLength);
+    appendInteger(line.field(names[1]), result.cellNumber);
+    appendFixed(line.field(names[2]), result.viscosity, 2, 3);
+    appendFixed(line.field(names[3]), result.shearRate, 2, 2);
+    appendFixed(line.field(names[4]), result.reynoldsNumber, 2, 1);
+    appendInteger(line.field(names[5]), result.newtonian ? 1 : 0);
+    appendFixed(line.field(names[6]), result.pressure, 2, 1);
+    appendFixed(line.field(names[7]), result.effluxTime, 2, 2);
+    std::string& dateTime = line.field(names[8]);
+    const LocalDateTime& t = result.dateTime;
+    appendInteger(dateTime, t.month);
+    dateTime += '/';
+    appendInteger(dateTime, t.day);
+    dateTime += '/';
+    appendInteger(dateTime, t.year);
+    dateTime += ' ';
+    appendInteger(dateTime, t.hour);
+    dateTime += ':';
+    appendInteger(dateTime, t.minute);
+    line.end([&] { return cformat("Run %d (%s)", int(index) + 1, result.sampleId.c_str()); });
 }
 
 // What resultsFileLines says of the first row too long to be read back, without keeping
@@ -115,6 +111,29 @@ std::optional<std::string> firstOverlongRow(std::vector<TestResult>& results) {
         lines.clearText();
     }
     return lines.overlong();
+}
+
+// A row of a results file as the program writes it takes about 55 bytes and rarely less than
+// this: a list is made room for the rows a file's size suggests, so that a long file is not
+// copied over and over as the list grows.
+constexpr std::size_t kUsualRowBytes = 48;
+
+std::vector<TestResult> readResultsExpecting(LineReader& reader, std::size_t likelyRows) {
+    std::vector<TestResult> results;
+    results.reserve(likelyRows);
+    readResultRows(reader, [&](TestResult& result) {
+        results.push_back(std::move(result));
+        return true;
+    });
+    return results;
+}
+
+std::size_t likelyRowsOf(std::FILE* file) {
+    struct stat status {};
+    const int descriptor = ::fileno(file);
+    if (descriptor < 0 || ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+        return 0;
+    return static_cast<std::size_t>(status.st_size) / kUsualRowBytes;
 }
 
 // The text handed on to the file at a time.
@@ -142,6 +161,22 @@ bool ResultsFileWriter::add(TestResult& result) {
     if (lines_.overlong() || out_.failed())
         return false;
     addResultLine(lines_, result, rows_++);
+    return nextRowWritten();
+}
+
+bool ResultsFileWriter::addRead(std::string_view row) {
+    if (lines_.overlong() || out_.failed())
+        return false;
+    if (isResultRowAsWritten(row)) {
+        lines_.addAsWritten(row);
+        ++rows_;
+        return nextRowWritten();
+    }
+    TestResult result;
+    return !parseResultRow(row, result) || add(result);
+}
+
+bool ResultsFileWriter::nextRowWritten() {
     if (lines_.overlong())
         return false;
     if (lines_.text().size() >= kBlockBytes)
@@ -161,48 +196,48 @@ void ResultsFileWriter::handOn() {
 }
 
 bool parseResultRow(std::string_view row, TestResult& result) {
-    if (firstWord(row).empty())
+    if (std::all_of(row.begin(), row.end(), isWhiteSpace))
         return false; // an empty or blank line is no run
     FieldCursor fields(row);
-    const auto sampleId = fields.next(",");
+    const auto sampleId = fields.next(',');
     if (!sampleId)
         return false;
     result = TestResult{};
     result.sampleId = std::string(sampleId->substr(0, kReadIdLength));
-    result.cellNumber = cAtoi(fields.nextOrZero(","));
-    result.viscosity = fileNumber(fields.nextOrZero(","));
-    result.shearRate = fileNumber(fields.nextOrZero(","));
-    result.reynoldsNumber = fileNumber(fields.nextOrZero(","));
-    result.newtonian = cAtoi(fields.nextOrZero(",")) == 1;
-    result.pressure = fileNumber(fields.nextOrZero(","));
-    result.effluxTime = fileNumber(fields.nextOrZero(","));
-    result.dateTime = parseDateTime(fields.nextOrZero(","));
+    result.cellNumber = cAtoi(fields.nextOrZero(','));
+    result.viscosity = fileNumber(fields.nextOrZero(','));
+    result.shearRate = fileNumber(fields.nextOrZero(','));
+    result.reynoldsNumber = fileNumber(fields.nextOrZero(','));
+    result.newtonian = cAtoi(fields.nextOrZero(',')) == 1;
+    result.pressure = fileNumber(fields.nextOrZero(','));
+    result.effluxTime = fileNumber(fields.nextOrZero(','));
+    result.dateTime = parseDateTime(fields.nextOrZero(','));
     return true;
 }
 
-void readResultRows(LineReader& reader, const std::function<bool(TestResult&)>& take) {
+void readResultLines(LineReader& reader, const std::function<bool(std::string_view)>& take) {
     std::string line;
     // A lone CR ends a line too: a file saved by a spreadsheet may use it alone.
     if (!reader.next(line, kHeaderReadLimit, LoneCr::EndsTheLine))
         return;
-    TestResult result;
     while (reader.next(line, kLineReadLimit, LoneCr::EndsTheLine))
-        if (parseResultRow(line, result) && !take(result))
+        if (!take(line))
             return;
 }
 
+void readResultRows(LineReader& reader, const std::function<bool(TestResult&)>& take) {
+    TestResult result;
+    readResultLines(
+        reader, [&](std::string_view row) { return !parseResultRow(row, result) || take(result); });
+}
+
 std::vector<TestResult> readResults(LineReader& reader) {
-    std::vector<TestResult> results;
-    readResultRows(reader, [&](TestResult& result) {
-        results.push_back(std::move(result));
-        return true;
-    });
-    return results;
+    return readResultsExpecting(reader, 0);
 }
 
 std::vector<TestResult> parseResultsText(std::string_view bytes) {
     LineReader reader(bytes);
-    return readResults(reader);
+    return readResultsExpecting(reader, bytes.size() / kUsualRowBytes);
 }
 
 bool saveResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs) {
@@ -267,7 +302,7 @@ bool loadResultsFileAt(std::vector<TestResult>& results, const std::string& path
 bool loadResultsFromOpenFile(std::vector<TestResult>& results, const std::string& path,
                              std::FILE* file, UserDialogs& dialogs) {
     LineReader reader(file);
-    std::vector<TestResult> loaded = readResults(reader);
+    std::vector<TestResult> loaded = readResultsExpecting(reader, likelyRowsOf(file));
     // Rows read before a failing read are not the file: none of them is taken.
     if (reader.readError()) {
         dialogs.inform(readFailedMessage(path, reader.readErrorNumber()));

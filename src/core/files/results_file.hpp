@@ -38,12 +38,17 @@ public:
     // was too long to be read back (see overlong) or the file could not be written: the save
     // is then to be given up.
     bool add(TestResult& result);
+    // A row as read from a results file (line end removed): copied as it is when it is
+    // exactly what add() writes for the record read from it, else that record is written.
+    // A row that gives no record is skipped. False as for add().
+    bool addRead(std::string_view row);
     // Writes what is still held; false when the file could not be written.
     bool finish();
     // The first row too long to be read back, as resultsFileLines names it.
     const std::optional<std::string>& overlong() const { return lines_.overlong(); }
 
 private:
+    bool nextRowWritten();
     void handOn();
 
     SaveStream& out_;
@@ -62,6 +67,9 @@ std::vector<TestResult> readResults(LineReader& reader);
 // The same one record at a time: `take` gets each record in file order and returns false to
 // stop reading.
 void readResultRows(LineReader& reader, const std::function<bool(TestResult&)>& take);
+// The rows themselves as the reader takes them (line ends removed), before they are read
+// into records; the header is skipped.
+void readResultLines(LineReader& reader, const std::function<bool(std::string_view)>& take);
 
 // Menu command "Save test data to a file" (and the exit sequence): save dialog, extension
 // check, safe write. True only when the file was written; a row too long to be read back

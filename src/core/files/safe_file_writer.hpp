@@ -24,6 +24,10 @@ struct SaveSteps {
     // After the rename, so that the new name survives a power failure; its result cannot
     // undo the save any more and is not reported.
     std::function<int(const std::string& directory)> syncDirectory;
+    // While a long file is still being written: starts writing what it holds so far to the
+    // disk, so that the sync at the end has little left to wait for. Only a hint: nothing
+    // depends on it, and it may be left empty.
+    std::function<void(std::FILE*)> startWriteBack;
 };
 
 // The steps the program really uses.
@@ -57,6 +61,7 @@ private:
     std::FILE* file_;
     const SaveSteps& steps_;
     int error_ = 0;
+    std::size_t notYetOnTheWay_ = 0; // bytes written since the last startWriteBack
 };
 
 // A save whose bytes `produce` writes into the stream. When `produce` returns false the save
