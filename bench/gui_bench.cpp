@@ -1,15 +1,22 @@
-// Speed of the results list with a million rows: filling it, selecting everything,
-// deleting scattered rows and scrolling to the end, each with the repaint that follows.
+// Speed of the results list with a million rows (filling it, selecting everything, deleting
+// scattered rows and scrolling to the end, each with the repaint that follows) and of the test
+// data report written as a PDF.
 
 #include "core/model/row_removal.hpp"
+#include "core/reports/test_data_report.hpp"
+#include "gui/platform/report_output.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/results_list_model.hpp"
+
+#include "bench_data.hpp"
 
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -141,6 +148,29 @@ void BM_ScrollToTheEndOfAMillion(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ScrollToTheEndOfAMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// 10,000 results: 197 pages at 51 rows a page.
+void BM_TestDataReportPdf(benchmark::State& state) {
+    const auto results = rheo::bench::manyResults(static_cast<std::size_t>(state.range(0)));
+    const rheo::CalibrationData calibration = rheo::bench::largeCalibration(0);
+    const auto printedAt = rheo::makeLocalDateTime(2026, 12, 6, 9, 30);
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "rheo_bench_report.pdf").string();
+    for (auto _ : state) {
+        std::string error;
+        const bool written = rheo::writeReportPdf(
+            path,
+            [&](rheo::DrawingSurface& surface) {
+                rheo::drawTestDataReport(surface, results, calibration, printedAt);
+            },
+            error);
+        if (!written)
+            state.SkipWithError(error.c_str());
+    }
+    std::remove(path.c_str());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_TestDataReportPdf)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 
