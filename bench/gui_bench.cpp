@@ -1,22 +1,30 @@
-// Speed of the results list with a million rows (filling it, selecting everything, deleting
-// scattered rows and scrolling to the end, each with the repaint that follows) and of the test
-// data report written as a PDF.
+// Speed of the results list with a million rows: filling it, selecting everything,
+// deleting scattered rows and scrolling to the end, each with the repaint that follows.
+// Then the same through the test-run form: loading a file of a million runs, recalling a
+// row and deleting them all. And the test data report written as a PDF.
 
+#include "core/files/results_file.hpp"
 #include "core/model/row_removal.hpp"
 #include "core/reports/test_data_report.hpp"
+#include "core/session/session.hpp"
+#include "gui/platform/alarm_sound.hpp"
+#include "gui/platform/help_launcher.hpp"
 #include "gui/platform/report_output.hpp"
+#include "gui/runs/rheo_view.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/results_list_model.hpp"
 
-#include "bench_data.hpp"
-
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include "bench_data.hpp"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -148,6 +156,99 @@ void BM_ScrollToTheEndOfAMillion(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ScrollToTheEndOfAMillion)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The operator's answers: the million-run file is chosen, every question is answered Yes.
+class BenchDialogs : public rheo::UserDialogs {
+public:
+    explicit BenchDialogs(std::string path) : path_(std::move(path)) {}
+    std::optional<std::string> chooseFileToOpen(const rheo::FileDialogRequest&) override {
+        return path_;
+    }
+    std::optional<std::string> chooseFileToSave(const rheo::FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    void inform(const std::string&) override {}
+    bool ask(const std::string&) override { return true; }
+
+private:
+    std::string path_;
+};
+
+class SilentAlarm : public rheo::AlarmSound {
+public:
+    void beepThenExclamation() override {}
+};
+
+// A results file of the million runs, written once.
+const std::string& millionResultsFile() {
+    static QTemporaryDir dir;
+    static const std::string path = [] {
+        std::vector<rheo::TestResult> results = millionResults();
+        const std::string file = dir.filePath("million.csv").toStdString();
+        std::ofstream(file, std::ios::binary) << rheo::resultsFileText(results);
+        return file;
+    }();
+    return path;
+}
+
+// The form shown in a window of a usual size, the million runs loaded when asked.
+struct ShownForm {
+    BenchDialogs dialogs{millionResultsFile()};
+    rheo::FixedClock clock{rheo::makeLocalDateTime(2026, 12, 6, 9, 30)};
+    rheo::HelpLauncher help;
+    SilentAlarm alarm;
+    rheo::Session session{dialogs, clock};
+    rheo::CRHEOView view{session, help, alarm};
+
+    explicit ShownForm(bool loaded) {
+        view.resize(1000, 700);
+        view.show();
+        if (loaded)
+            view.loadTestData();
+        settle();
+    }
+    rheo::CExtendedListCtrl& list() { return *view.findChild<rheo::CExtendedListCtrl*>(); }
+    void settle() {
+        view.repaint();
+        QApplication::processEvents();
+    }
+};
+
+void BM_FormLoadsAMillionRuns(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        ShownForm form(false);
+        state.ResumeTiming();
+        form.view.loadTestData();
+        form.settle();
+    }
+}
+BENCHMARK(BM_FormLoadsAMillionRuns)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+void BM_FormRecallsARowOfAMillion(benchmark::State& state) {
+    ShownForm form(true);
+    std::size_t row = 0;
+    for (auto _ : state) {
+        row = (row + 99991) % kRows;
+        form.list().selectRows({row});
+        form.list().scrollToRow(row);
+        emit form.list().recallRequested();
+        form.settle();
+    }
+}
+BENCHMARK(BM_FormRecallsARowOfAMillion)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void BM_FormDeletesAllOfAMillion(benchmark::State& state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        ShownForm form(true);
+        form.list().selectAll();
+        state.ResumeTiming();
+        emit form.list().deleteRequested();
+        form.settle();
+    }
+}
+BENCHMARK(BM_FormDeletesAllOfAMillion)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 // 10,000 results: 197 pages at 51 rows a page.
 void BM_TestDataReportPdf(benchmark::State& state) {

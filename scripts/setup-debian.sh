@@ -30,6 +30,10 @@ xvfb
 xauth
 x11-utils
 imagemagick
+dpkg-dev
+desktop-file-utils
+appstream
+man-db
 "
 
 if [ "$(id -u)" = 0 ]; then SUDO=""; else SUDO="sudo"; fi

@@ -7,12 +7,14 @@
 #include "cli/exit_codes.hpp"
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
-#include "cli/output_paths.hpp"
 #include "core/calibration/ab_regression.hpp"
 #include "core/calibration/point_texts.hpp"
 #include "core/calibration/volume_calculation.hpp"
 #include "core/model/field_rules.hpp"
 #include "core/text/c_format.hpp"
+
+#include <functional>
+#include <string_view>
 
 namespace rheo::cli {
 namespace {
@@ -36,14 +38,9 @@ std::optional<ListCommand> readListCommand(const std::string& name, const Words&
     command.files = {options.text("--calibration"), options.requiredText("--out")};
     command.cellIndex = options.requiredCellIndex("--cell");
     command.tablePath = options.requiredText(tableOption);
-    options.refusePlainArguments();
-    if (!options.ok()) {
-        status = badCommandLine(name, options.error());
-        return std::nullopt;
-    }
-    if (!outputAllowed(command.files.outPath, {command.files.calibrationPath, {command.tablePath}},
-                       InPlace::Calibration)) {
-        status = kFileFailed;
+    if (const auto refused =
+            calibrateCommandLineRefused(name, options, command.files, {command.tablePath})) {
+        status = *refused;
         return std::nullopt;
     }
     return command;
@@ -140,12 +137,17 @@ template <typename AddOne> LinesApplied applyLines(InputTable& lines, AddOne add
     return applied;
 }
 
-} // namespace
-
-int calibrateVolumeCommand(const Words& words) {
-    const std::string name = "calibrate volume";
+// One calibrate list command: each line of its CSV input is one Add of the dialog on the
+// cell, a refused line is told with its number and skipped, the notice follows the last
+// Add when it is due, then OK and the save; `print` shows what the dialog's list then shows.
+int runListCommand(
+    const std::string& name, const Words& words, const std::string& tableOption,
+    CalibrationDialog dialog, std::string_view notice,
+    const std::function<void(CalibrationEdit&)>& open,
+    const std::function<std::optional<std::string>(CalibrationEdit&, const InputLine&, bool&)>& add,
+    const std::function<void(const CellCalibration&)>& print) {
     int status = kDone;
-    const auto listCommand = readListCommand(name, words, "--weighings", status);
+    const auto listCommand = readListCommand(name, words, tableOption, status);
     if (!listCommand)
         return status;
     CommandSession command(*listCommand->clock);
@@ -156,71 +158,55 @@ int calibrateVolumeCommand(const Words& words) {
         return kFileFailed;
 
     bool noticeDue = false;
-    status = editCalibration(command, listCommand->files.outPath, CalibrationDialog::CellVolumes,
-                             [&](CalibrationEdit& edit) -> int {
-                                 edit.selectCell(listCommand->cellIndex);
-                                 const LinesApplied applied =
-                                     applyLines(lines, [&](const InputLine& line) {
-                                         return addWeighing(edit, line, noticeDue);
-                                     });
-                                 if (lines.endStatus() != kDone)
-                                     return lines.endStatus();
-                                 if (applied.anyAdded && noticeDue)
-                                     writeLine(stderr, std::string(kVolumeNotice));
-                                 return applied.anyRejected ? kRefused : kDone;
-                             });
+    status = editCalibration(
+        command, listCommand->files.outPath, dialog, [&](CalibrationEdit& edit) -> int {
+            edit.selectCell(listCommand->cellIndex);
+            if (open)
+                open(edit);
+            const LinesApplied applied = applyLines(
+                lines, [&](const InputLine& line) { return add(edit, line, noticeDue); });
+            if (lines.endStatus() != kDone)
+                return lines.endStatus();
+            if (applied.anyAdded && noticeDue)
+                writeLine(stderr, std::string(notice));
+            return applied.anyRejected ? kRefused : kDone;
+        });
     if (status != kDone && status != kRefused)
         return status;
-
-    const CellCalibration& cell = command.session().calibration().cells[listCommand->cellIndex];
-    for (const VolumePoint& point : cell.volumePoints)
-        writeRow(stdout, volumePointRow(point));
-    writeRow(stdout,
-             std::array<std::string, 2>{"Average Volume (ml):", cformat("%2.4f", cell.cellVolume)});
-    writeRow(stdout, std::array<std::string, 2>{"Average Target Efflux Time (T0) (sec):",
-                                                cformat("%2.2f", cell.targetEffluxTime)});
+    print(command.session().calibration().cells[listCommand->cellIndex]);
     return status;
 }
 
+} // namespace
+
+int calibrateVolumeCommand(const Words& words) {
+    return runListCommand(
+        "calibrate volume", words, "--weighings", CalibrationDialog::CellVolumes, kVolumeNotice, {},
+        addWeighing, [](const CellCalibration& cell) {
+            for (const VolumePoint& point : cell.volumePoints)
+                writeRow(stdout, volumePointRow(point));
+            const VolumeLabels labels = volumeLabelsOf(cell);
+            writeRow(stdout, std::array<std::string, 2>{"Average Volume (ml):", labels.volume});
+            writeRow(stdout, std::array<std::string, 2>{"Average Target Efflux Time (T0) (sec):",
+                                                        labels.t0});
+        });
+}
+
 int calibrateAbCommand(const Words& words) {
-    const std::string name = "calibrate ab";
-    int status = kDone;
-    const auto listCommand = readListCommand(name, words, "--points", status);
-    if (!listCommand)
-        return status;
-    CommandSession command(*listCommand->clock);
-    if (!command.loadCalibrationIfGiven(listCommand->files.calibrationPath))
-        return kFileFailed;
-    InputTable lines(name, listCommand->tablePath);
-    if (!lines.opened())
-        return kFileFailed;
-
     AbLabels labels;
-    bool noticeDue = false;
-    status = editCalibration(command, listCommand->files.outPath, CalibrationDialog::AbCalculation,
-                             [&](CalibrationEdit& edit) -> int {
-                                 edit.selectCell(listCommand->cellIndex);
-                                 labels = abLabelsOf(edit.cellData()); // as the dialog opens
-                                 const LinesApplied applied =
-                                     applyLines(lines, [&](const InputLine& line) {
-                                         return addStandardRun(edit, line, labels, noticeDue);
-                                     });
-                                 if (lines.endStatus() != kDone)
-                                     return lines.endStatus();
-                                 if (applied.anyAdded && noticeDue)
-                                     writeLine(stderr, std::string(kAbRegressionNotice));
-                                 return applied.anyRejected ? kRefused : kDone;
-                             });
-    if (status != kDone && status != kRefused)
-        return status;
-
-    const CellCalibration& cell = command.session().calibration().cells[listCommand->cellIndex];
-    for (const AbPoint& point : cell.abPoints)
-        writeRow(stdout, abPointRow(point));
-    writeRow(stdout, std::array<std::string, 2>{"A:", labels.a});
-    writeRow(stdout, std::array<std::string, 2>{"B:", labels.b});
-    writeRow(stdout, std::array<std::string, 2>{"RMS % Diff:", labels.rms});
-    return status;
+    return runListCommand(
+        "calibrate ab", words, "--points", CalibrationDialog::AbCalculation, kAbRegressionNotice,
+        [&](CalibrationEdit& edit) { labels = abLabelsOf(edit.cellData()); }, // as it opens
+        [&](CalibrationEdit& edit, const InputLine& line, bool& noticeDue) {
+            return addStandardRun(edit, line, labels, noticeDue);
+        },
+        [&](const CellCalibration& cell) {
+            for (const AbPoint& point : cell.abPoints)
+                writeRow(stdout, abPointRow(point));
+            writeRow(stdout, std::array<std::string, 2>{"A:", labels.a});
+            writeRow(stdout, std::array<std::string, 2>{"B:", labels.b});
+            writeRow(stdout, std::array<std::string, 2>{"RMS % Diff:", labels.rms});
+        });
 }
 
 } // namespace rheo::cli

@@ -6,7 +6,6 @@
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
-#include "cli/output_paths.hpp"
 #include "core/calibration/cell_data.hpp"
 #include "core/calibration/standards.hpp"
 #include "core/files/calibration_lines.hpp"
@@ -55,11 +54,8 @@ int calibrateSettingsCommand(const Words& words) {
     const auto serial = options.text("--serial");
     const auto temperature = options.wholeNumber("--temperature");
     const auto timer = options.wholeNumber("--timer");
-    options.refusePlainArguments();
-    if (!options.ok())
-        return badCommandLine(name, options.error());
-    if (!outputAllowed(files.outPath, {files.calibrationPath, {}}, InPlace::Calibration))
-        return kFileFailed;
+    if (const auto refused = calibrateCommandLineRefused(name, options, files))
+        return *refused;
 
     CommandSession command(*line->clock);
     return editCalibrationFile(
@@ -104,11 +100,8 @@ int calibrateCellCommand(const Words& words) {
         {NumberField::MinShearRate, options.decimal("--min")},
         {NumberField::WorkingShearRate, options.decimal("--working")},
     };
-    options.refusePlainArguments();
-    if (!options.ok())
-        return badCommandLine(name, options.error());
-    if (!outputAllowed(files.outPath, {files.calibrationPath, {}}, InPlace::Calibration))
-        return kFileFailed;
+    if (const auto refused = calibrateCommandLineRefused(name, options, files))
+        return *refused;
 
     CommandSession command(*line->clock);
     return editCalibrationFile(
@@ -145,11 +138,8 @@ int calibrateStandardCommand(const Words& words) {
         addName = options.requiredText("--name");
         viscosity = options.requiredDecimal("--viscosity");
     }
-    options.refusePlainArguments();
-    if (!options.ok())
-        return badCommandLine(name, options.error());
-    if (!outputAllowed(files.outPath, {files.calibrationPath, {}}, InPlace::Calibration))
-        return kFileFailed;
+    if (const auto refused = calibrateCommandLineRefused(name, options, files))
+        return *refused;
 
     CommandSession command(*line->clock);
     return editCalibrationFile(

@@ -1,6 +1,8 @@
 #include "cli/command_session.hpp"
 
+#include "cli/command_support.hpp"
 #include "cli/exit_codes.hpp"
+#include "cli/output_paths.hpp"
 
 namespace rheo::cli {
 
@@ -26,6 +28,18 @@ bool CommandSession::loadResults(const std::string& path) {
 bool CommandSession::saveResults(const std::string& path) {
     dialogs_.usePath(path);
     return session_.saveResults();
+}
+
+std::optional<int> calibrateCommandLineRefused(const std::string& name, OptionReader& options,
+                                               const CalibrationFiles& files,
+                                               std::vector<std::string> alsoRead) {
+    options.refusePlainArguments();
+    if (!options.ok())
+        return badCommandLine(name, options.error());
+    if (!outputAllowed(files.outPath, {files.calibrationPath, std::move(alsoRead)},
+                       InPlace::Calibration))
+        return kFileFailed;
+    return std::nullopt;
 }
 
 int editCalibration(CommandSession& command, const std::string& outPath, CalibrationDialog dialog,

@@ -5,6 +5,7 @@
 // through the session's own commands, so every check and message after the file dialog
 // is the program's own.
 
+#include "cli/arguments.hpp"
 #include "cli/command_line_dialogs.hpp"
 #include "core/session/calibration_edit.hpp"
 #include "core/session/session.hpp"
@@ -12,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace rheo::cli {
 
@@ -44,6 +46,14 @@ struct CalibrationFiles {
     std::optional<std::string> calibrationPath;
     std::string outPath;
 };
+
+// The end of a calibrate subcommand's command line: plain arguments refused, every option
+// well formed, and an output the command may write (the calibration it edits in place, or a
+// new file, never one of `alsoRead`). The exit status when the command ends here, its
+// complaint already written.
+std::optional<int> calibrateCommandLineRefused(const std::string& name, OptionReader& options,
+                                               const CalibrationFiles& files,
+                                               std::vector<std::string> alsoRead = {});
 
 // Opens `dialog` on the calibration the session holds, lets `apply` make the edits, presses
 // OK and writes `outPath`. `apply` returns kDone when every edit was made, kRefused when one

@@ -6,6 +6,7 @@
 #include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
 #include "cli/usage.hpp"
+#include "core/model/version.hpp"
 
 #include <clocale>
 #include <cstdio>
@@ -59,6 +60,10 @@ int dispatch(const Words& words) {
     }
     if (words[0] == "--help" || words[0] == "help") {
         std::fputs(generalUsage().c_str(), stdout);
+        return kDone;
+    }
+    if (words[0] == "--version") {
+        std::printf("%s\n", rheo::kVersionText);
         return kDone;
     }
     std::string name = words[0];

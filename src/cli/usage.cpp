@@ -5,6 +5,9 @@
 namespace rheo::cli {
 namespace {
 
+const char kVersion[] = "rheo-cli --version\n"
+                        "  Prints the program's version.\n";
+
 const char kCommon[] =
     "Every subcommand also accepts --at \"YYYY-MM-DD HH:MM\" (stands for the local clock)\n"
     "and --help. Numbers use \".\" as decimal point whatever the locale.\n"
@@ -62,7 +65,7 @@ std::string generalUsage() {
     for (const char* name :
          {"run", "batch", "recommend", "standards", "merge", "convert", "calibrate", "report"})
         text += usages().at(name);
-    return text + kCommon;
+    return text + kVersion + kCommon;
 }
 
 std::string commandUsage(const std::string& command) {

@@ -1,7 +1,9 @@
-// The command line itself: usage on --help, exit 1 with usage for every kind of bad
-// command line (nothing run, nothing written), and output that cannot be written.
+// The command line itself: usage on --help, the version on --version, exit 1 with usage for
+// every kind of bad command line (nothing run, nothing written), and output that cannot be
+// written.
 
 #include "cli_harness.hpp"
+#include "core/model/version.hpp"
 
 namespace rheo::testing {
 namespace {
@@ -19,6 +21,14 @@ TEST_F(CommandLineTest, HelpPrintsUsageOnStandardOutputWhateverElseStandsThere) 
         EXPECT_EQ(run.out.rfind("Usage:\n", 0), 0u) << run.out;
         EXPECT_EQ(run.err, "");
     }
+}
+
+TEST_F(CommandLineTest, VersionIsTheWindowsVersionText) {
+    const CliRun run = cli("--version");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, std::string(kVersionText) + "\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_NE(cli("--help").out.find("rheo-cli --version\n"), std::string::npos);
 }
 
 TEST_F(CommandLineTest, OutputThatCannotBeWrittenIsAFailure) {

@@ -1,5 +1,6 @@
 #include "core/calibration/point_texts.hpp"
 
+#include "core/model/units.hpp"
 #include "core/text/number_text.hpp"
 
 namespace rheo {
@@ -32,6 +33,27 @@ AbLabels abLabelsOf(const CellCalibration& cell) {
 
 AbLabels abLabelsBeforeFit() {
     return {"0.00000000", "0.00000000", "0.00000000"};
+}
+
+AbLabels abLabelsCleared() {
+    return {"0", "0", "0"};
+}
+
+std::string targetEffluxTimeText(const CellCalibration& cell) {
+    return formatFixed(cell.targetEffluxTime, 2, 2);
+}
+
+VolumeLabels volumeLabelsOf(const CellCalibration& cell) {
+    return {formatFixed(cell.capillaryRadius, 2, 4),
+            formatFixed(shearRateInDisplayUnits(cell.workingShearRate), 2, 3),
+            formatFixed(cell.cellVolume, 2, 4), targetEffluxTimeText(cell)};
+}
+
+VolumeLabels volumeLabelsWithoutWeighings(const CellCalibration& cell) {
+    VolumeLabels labels = volumeLabelsOf(cell);
+    labels.volume = "0";
+    labels.t0 = "0";
+    return labels;
 }
 
 } // namespace rheo

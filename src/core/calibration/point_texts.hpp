@@ -1,6 +1,6 @@
 #pragma once
 // The texts of a weighing and of a standard-oil run as the volume and A/B dialogs list them,
-// and the A/B dialog's value labels. The dialogs, rheo-cli and the calibration report
+// and the value labels of both dialogs. The dialogs, rheo-cli and the calibration report
 // (weighings) share them.
 
 #include "core/model/model.hpp"
@@ -26,7 +26,27 @@ struct AbLabels {
 
 // As the dialog shows the stored values when it opens or after a fit.
 AbLabels abLabelsOf(const CellCalibration& cell);
-// As the dialog shows them after an Add that left fewer than 3 points (no fit yet).
+// As the dialog shows them after an Add or a Delete that left fewer than 3 points (no fit).
 AbLabels abLabelsBeforeFit();
+// As the dialog shows them after Delete All.
+AbLabels abLabelsCleared();
+
+// The cell's target efflux time T0 as both dialogs show it under their lists.
+std::string targetEffluxTimeText(const CellCalibration& cell);
+
+// The value labels of the volume dialog: what the calculation needs from the cell and the
+// means it gives.
+struct VolumeLabels {
+    std::string radius;    // capillary radius, mm
+    std::string shearRate; // working shear rate, in units of 1e6 1/s
+    std::string volume;    // average volume, ml
+    std::string t0;        // average target efflux time, s
+};
+
+// As the dialog shows the stored values when it opens, on a change of cell and after an Add
+// or a Delete that left weighings.
+VolumeLabels volumeLabelsOf(const CellCalibration& cell);
+// After Delete All, or a Delete that left no weighing: the volume and T0 read "0".
+VolumeLabels volumeLabelsWithoutWeighings(const CellCalibration& cell);
 
 } // namespace rheo

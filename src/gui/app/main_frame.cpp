@@ -16,7 +16,7 @@
 namespace rheo {
 namespace {
 
-const QString kTitle = QStringLiteral("Vantor Viscosity Calculator");
+const QString kTitle = QString::fromLatin1(kMainWindowTitle);
 
 // The old program's main window opened at this size before it was maximized.
 constexpr int kNormalWidth = 788;

@@ -8,6 +8,8 @@
 #include <QShortcut>
 #include <QTabBar>
 
+#include <vector>
+
 namespace rheo {
 
 CalibrationDialogBase::CalibrationDialogBase(Session& session, HelpLauncher& help,
@@ -31,11 +33,31 @@ CalibrationDialogBase::CalibrationDialogBase(Session& session, HelpLauncher& hel
 // A dialog destroyed while open has been cancelled (the edit restores the calibration).
 CalibrationDialogBase::~CalibrationDialogBase() = default;
 
+void CalibrationDialogBase::setVisible(bool visible) {
+    if (!visible) {
+        QDialog::setVisible(false);
+        return;
+    }
+    // A dialog being shown makes the first button that Enter may press its default button
+    // for good. With none to find, a button is the default only while it has the focus.
+    std::vector<QPushButton*> pressedByEnter;
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        if (button->autoDefault()) {
+            button->setAutoDefault(false);
+            pressedByEnter.push_back(button);
+        }
+    }
+    QDialog::setVisible(true);
+    for (QPushButton* button : pressedByEnter)
+        button->setAutoDefault(true);
+}
+
 void CalibrationDialogBase::showHelp() {
     help_.showHelpPage(helpPagePath(session_.appDirectory(), page_));
 }
 
 void CalibrationDialogBase::accept() {
+    closing_ = true;
     edit_->commit();
     if (afterOk_)
         afterOk_();
@@ -43,6 +65,7 @@ void CalibrationDialogBase::accept() {
 }
 
 void CalibrationDialogBase::reject() {
+    closing_ = true;
     edit_->cancel();
     QDialog::reject();
 }

@@ -43,9 +43,16 @@ public:
     QPushButton* helpButton() const { return helpButton_; }
 
     void showHelp();
+    // True from OK or Cancel on. A field that loses the focus while the dialog goes takes
+    // nothing: the calibration is no longer the dialog's to change.
+    bool isClosing() const { return closing_; }
     // Runs after OK has kept the edits, before the dialog closes (the A/B and volume
     // dialogs refresh the form here).
     void setAfterOk(std::function<void()> afterOk) { afterOk_ = std::move(afterOk); }
+
+    // Shows the dialog with no button drawn as the one Enter would press, since Enter does
+    // nothing here; a button that has the focus still takes Enter as its own.
+    void setVisible(bool visible) override;
 
 public slots:
     void accept() override;
@@ -74,6 +81,7 @@ private:
     QPushButton* helpButton_ = nullptr;
     std::function<void()> afterOk_;
     bool switching_ = false;
+    bool closing_ = false;
 };
 
 } // namespace rheo

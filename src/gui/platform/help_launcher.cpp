@@ -29,16 +29,23 @@ void HelpLauncher::setInstalledHelpFile(const std::string& path) {
     installedHelpFile_ = QFile::decodeName(QByteArray::fromStdString(path));
 }
 
+QString HelpLauncher::helpFileFor(const std::string& pagePath) const {
+    const QString path = QFile::decodeName(QByteArray::fromStdString(pagePath));
+    const qsizetype separator = path.indexOf(QStringLiteral("::"));
+    const QString filePath = separator < 0 ? path : path.left(separator);
+    if (!QFileInfo(filePath).isFile() && !installedHelpFile_.isEmpty() &&
+        QFileInfo(installedHelpFile_).isFile())
+        return installedHelpFile_;
+    return filePath;
+}
+
 void HelpLauncher::showHelpPage(const std::string& pagePath) {
     if (!library_.load())
         return;
     const QString path = QFile::decodeName(QByteArray::fromStdString(pagePath));
     const qsizetype separator = path.indexOf(QStringLiteral("::"));
-    QString filePath = separator < 0 ? path : path.left(separator);
+    const QString filePath = helpFileFor(pagePath);
     const QString page = separator < 0 ? QString() : path.mid(separator + 2);
-    if (!QFileInfo(filePath).isFile() && !installedHelpFile_.isEmpty() &&
-        QFileInfo(installedHelpFile_).isFile())
-        filePath = installedHelpFile_;
 
     HelpWindow* help = window();
     if (!help->isShowingFile(filePath)) {

@@ -35,6 +35,9 @@ public:
 
     // Virtual so that window tests can record the pages asked for.
     virtual void showHelpPage(const std::string& pagePath);
+    // The help file a page path is shown from: the one it names, or the installed one when
+    // the named file does not exist and the installed one does.
+    QString helpFileFor(const std::string& pagePath) const;
 
     const ChmLibrary& library() const { return library_; }
     // The help window, once a request has made it.

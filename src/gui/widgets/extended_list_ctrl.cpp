@@ -44,13 +44,26 @@ void CExtendedListCtrl::setColumns(const std::vector<ListColumn>& columns) {
     applyColumnWidths();
 }
 
+QFont CExtendedListCtrl::columnMeasureFont(const QFont& listFont) {
+    QFont measure(listFont);
+    measure.setBold(true);
+    if (listFont.pointSizeF() < 10.0)
+        measure.setPointSizeF(10.0);
+    return measure;
+}
+
+int CExtendedListCtrl::columnWidth(const QFont& listFont, const QString& heading,
+                                   double widthFactor) {
+    const QFontMetrics metrics(columnMeasureFont(listFont));
+    return static_cast<int>(metrics.horizontalAdvance(heading) * widthFactor);
+}
+
 void CExtendedListCtrl::applyColumnWidths() {
-    const QFontMetrics metrics(font());
     const int count = std::min(static_cast<int>(m_columns.size()), header()->count());
     for (int column = 0; column < count; ++column) {
         const auto& wanted = m_columns[static_cast<std::size_t>(column)];
-        const double width = metrics.horizontalAdvance(toQt(wanted.heading)) * wanted.widthFactor;
-        header()->resizeSection(column, static_cast<int>(width));
+        header()->resizeSection(column,
+                                columnWidth(font(), toQt(wanted.heading), wanted.widthFactor));
     }
 }
 

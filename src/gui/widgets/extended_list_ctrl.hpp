@@ -35,9 +35,17 @@ public:
 
     explicit CExtendedListCtrl(QWidget* parent = nullptr);
 
-    // Sets the column widths: each heading's width in the list's font times its factor,
+    // Sets the column widths: each heading's width in the measuring font times its factor,
     // truncated to whole pixels. The headings shown are the model's.
     void setColumns(const std::vector<ListColumn>& columns);
+    // The font the headings are measured in: the list's family, bold, at 10 points or the
+    // list's size when that is larger. The list always measured its headings in its window's
+    // plain drawing context, whose font is the system's bold 10-point face; the width factors
+    // were chosen for that measure, and with the list's own smaller font every heading would
+    // be cut.
+    static QFont columnMeasureFont(const QFont& listFont);
+    // The width of a column of `heading` for a list in `listFont`.
+    static int columnWidth(const QFont& listFont, const QString& heading, double widthFactor);
 
     // `text` as it fits into `width` pixels: whole when it fits, otherwise its longest
     // beginning that fits followed by "...", and "..." alone when not even one character

@@ -47,7 +47,9 @@ std::optional<double> take(NumberEdit& field, const std::optional<NumberField>& 
     const std::optional<double> typed = field.typedValue();
     if (!typed) {
         field.showValue(previous);
+        field.setFocus(Qt::OtherFocusReason);
         dialogs.inform(field.wholeNumber() ? kNotAWholeNumberMessage : kNotANumberMessage);
+        field.setFocus(Qt::OtherFocusReason);
         return std::nullopt;
     }
     if (rule) {

@@ -52,8 +52,8 @@ private:
 
 // Takes a field as the program does when the field is left: text that is no number is
 // told and the field shows its value again; a value the field's rule refuses is told with
-// the rule's message, the value held before is shown again and the focus goes back to the
-// field. Returns the accepted value (then held by the field), or nothing after a refusal.
+// the rule's message and the value held before is shown again; either way the focus goes
+// back to the field. Returns the accepted value (then held by the field), or nothing after a refusal.
 std::optional<double> takeNumberEdit(NumberEdit& field, NumberField rule, UserDialogs& dialogs);
 
 // The same for a field whose every number is accepted: only text that is no number is

@@ -174,6 +174,12 @@ TEST(HelpLauncher, TheInstalledHelpFileStandsInOnlyForAMissingOne) {
 
     launcher.showHelpPage(helpPagePath(programDir.path().string(), HelpPage::Welcome));
     EXPECT_TRUE(launcher.helpWindow()->isShowingFile(QString::fromStdString(ownFile)));
+
+    // The file each page path is shown from, told without showing it.
+    EXPECT_EQ(launcher.helpFileFor(helpPagePath(emptyDir.path().string(), HelpPage::Welcome)),
+              QString::fromStdString(installedFile));
+    EXPECT_EQ(launcher.helpFileFor(helpPagePath(programDir.path().string(), HelpPage::Welcome)),
+              QString::fromStdString(ownFile));
 }
 
 TEST(HelpLauncher, OneWindowServesEveryRequestAndComesBackAfterBeingClosed) {

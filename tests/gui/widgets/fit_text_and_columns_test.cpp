@@ -38,7 +38,7 @@ TEST(FitText, WholeWhenItFitsElseTheLongestFittingBeginningFollowedByDots) {
     }
 }
 
-TEST(ListColumns, AreTheHeadingWidthInTheListFontTimesTheFactorTruncated) {
+TEST(ListColumns, AreTheHeadingWidthMeasuredBoldAtTenPointsTimesTheFactorTruncated) {
     const std::vector<TestResult> results;
     ResultsListModel model(results);
     CExtendedListCtrl list;
@@ -46,7 +46,11 @@ TEST(ListColumns, AreTheHeadingWidthInTheListFontTimesTheFactorTruncated) {
     list.setColumns(ResultsListModel::resultColumns()); // before the model: kept for it
     list.setModel(&model);
 
-    const QFontMetrics metrics(fixedListFont());
+    // Measured bold at 10 points, as the list's window always measured them.
+    QFont bold10 = fixedListFont();
+    bold10.setBold(true);
+    bold10.setPointSize(10);
+    const QFontMetrics measure(bold10);
     const std::pair<QString, double> expected[] = {
         {"Sample ID", 1.4},
         {"Cell #", 1.1},
@@ -62,7 +66,7 @@ TEST(ListColumns, AreTheHeadingWidthInTheListFontTimesTheFactorTruncated) {
     for (int column = 0; column < 9; ++column) {
         const auto& [heading, factor] = expected[column];
         EXPECT_EQ(model.headerData(column, Qt::Horizontal).toString(), heading);
-        const double exact = metrics.horizontalAdvance(heading) * factor;
+        const double exact = measure.horizontalAdvance(heading) * factor;
         EXPECT_EQ(list.header()->sectionSize(column), static_cast<int>(exact)) << column;
     }
 }

@@ -1,0 +1,95 @@
+#pragma once
+// What the A/B and volume dialogs build alike: captioned number fields checked by their
+// rules when they are left, value labels, the points list with its Delete key and context
+// menu, and the notice shown once the dialog shows the change that made it due.
+
+#include "core/model/field_rules.hpp"
+#include "core/seams/user_dialogs.hpp"
+#include "gui/widgets/list_column.hpp"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+class QAbstractButton;
+class QBoxLayout;
+class QDialog;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace rheo {
+
+class CExtendedListCtrl;
+class CalibrationDialogBase;
+class NumberEdit;
+class RowTextsModel;
+
+// Titles the dialog and lays out `content` above its OK, Cancel and Help buttons.
+void layOutCalibrationDialog(CalibrationDialogBase& dialog, const QString& title, QWidget& content);
+
+// A push button named for its text.
+QPushButton* newNamedButton(const QString& text);
+
+// The accessible name a caption gives its control: the caption without its colon.
+QString accessibleNameOfCaption(const QString& caption);
+
+// A caption in front of `control` (its buddy, which takes the caption's name).
+QLabel* addCaption(QBoxLayout& row, const QString& caption, QWidget* control);
+
+// Caption, number field and unit (none when `unit` is empty), in that order, in `row`.
+NumberEdit* addNumberField(QBoxLayout& row, const QString& caption, const QString& unit);
+
+// Caption and the label that shows a value of the cell, wide enough for `widestValue`.
+QLabel* addValueLabel(QBoxLayout& row, const QString& caption, const QString& widestValue);
+
+// The framed line under a points list that holds its value labels.
+QFrame* newValueFrame();
+
+// The number fields of a dialog. Each is checked by its rule when it is left: a refused
+// value is told, the value held before comes back and the focus returns to the field.
+class CheckedNumberFields : public QObject {
+    Q_OBJECT
+
+public:
+    // Leaving a field for `cancel` checks nothing: Cancel throws the edits away anyway.
+    CheckedNumberFields(QDialog& dialog, QAbstractButton& cancel, UserDialogs& dialogs);
+
+    void add(NumberEdit& field, NumberField rule);
+    // Takes every field typed into and not left since (a button pressed without taking the
+    // focus leaves no field). False when one was refused.
+    bool takeTyped();
+
+private:
+    bool take(NumberEdit& field, NumberField rule);
+
+    QDialog& dialog_;
+    QAbstractButton& cancel_;
+    UserDialogs& dialogs_;
+    std::vector<std::pair<NumberEdit*, NumberField>> fields_;
+};
+
+// A row of point texts as the list's model takes it.
+template <std::size_t N>
+std::vector<std::string> rowTexts(const std::array<std::string, N>& texts) {
+    return {texts.begin(), texts.end()};
+}
+
+// The list shows `model`'s rows at their columns' widths; the Delete key and the context
+// menu's "Delete" call `deleteSelected`.
+void setUpPointList(CExtendedListCtrl& list, RowTextsModel& model, QWidget& owner,
+                    std::function<void()> deleteSelected);
+
+// The dialog is repainted, so that the list and labels show the change; then the notice is
+// told when it is due.
+void showNoticeWhenDue(QWidget& dialog, UserDialogs& dialogs, bool due, std::string_view notice);
+
+} // namespace rheo

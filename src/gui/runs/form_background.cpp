@@ -1,0 +1,41 @@
+#include "gui/runs/form_background.hpp"
+
+#include <QPainter>
+#include <QPalette>
+
+namespace rheo {
+
+FormBackground::FormBackground(const FormArrangement& arrangement) : arrangement_(arrangement) {}
+
+void FormBackground::paint(QPainter& painter, const QRect& area, int cell, const QString& timerText,
+                           const QPalette& palette, int displayDepth) {
+    // The form's face, the colour the controls stand on.
+    painter.fillRect(area, palette.color(QPalette::Window));
+
+    style_ = cellPictureStyleForDepth(displayDepth);
+    if (area.intersects(picture().pictureRect()))
+        paintCellPicture(painter, picture(), cell, palette);
+
+    const TimerTextPlace& timer = arrangement_.timerText();
+    if (!timerText.isEmpty() && area.intersects(timer.rect)) {
+        painter.save();
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.setFont(timer.font);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(timer.position, timer.rect.size()),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
+                         timerText);
+        painter.restore();
+    }
+}
+
+std::optional<int> FormBackground::cellAt(QPointF point) const {
+    return picture().cellAt(point);
+}
+
+QString FormBackground::statusTextAt(QPointF point) const {
+    return QString::fromLatin1(picture().containsPoint(point) ? kPictureStatusText
+                                                              : kBackgroundStatusText);
+}
+
+} // namespace rheo

@@ -1,0 +1,81 @@
+#include "gui/runs/rheo_view.hpp"
+
+// The form's runs: Calculate and its outcome, and the results list with its recall,
+// deletion and loading. The session owns the results; the list's model is told of every
+// change after the session has made it.
+
+#include "gui/runs/form_values.hpp"
+#include "gui/runs/multi_line_button.hpp"
+#include "gui/widgets/extended_list_ctrl.hpp"
+#include "gui/widgets/results_list_model.hpp"
+
+#include <QContextMenuEvent>
+
+#include <variant>
+
+namespace rheo {
+
+void CRHEOView::connectResultsList() {
+    CExtendedListCtrl& list = *controls_.results;
+    resultsModel_ = new ResultsListModel(session_.results(), this);
+    list.setModel(resultsModel_);
+    list.setColumns(ResultsListModel::resultColumns());
+    connect(&list, &CExtendedListCtrl::recallRequested, this, &CRHEOView::recallSelectedRow);
+    connect(&list, &CExtendedListCtrl::deleteRequested, this, &CRHEOView::deleteSelectedResults);
+    connect(&list, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {
+        offerDeleteMenu(controls_.results->viewport()->mapToGlobal(position));
+    });
+}
+
+void CRHEOView::contextMenuEvent(QContextMenuEvent* event) {
+    offerDeleteMenu(event->globalPos());
+}
+
+void CRHEOView::offerDeleteMenu(const QPoint& globalPosition) {
+    if (controls_.results->ShowDeleteMenu(this, globalPosition))
+        deleteSelectedResults();
+}
+
+void CRHEOView::calculate() {
+    values_->take();
+    const RunOutcome outcome = session_.runSample(values_->runInput());
+    const auto* accepted = std::get_if<RunAccepted>(&outcome);
+    if (accepted == nullptr)
+        return; // the session has told the operator why
+    values_->setSampleId(accepted->result.sampleId);
+    resultsModel_->notifyAppended(1);
+    // The new run is in sight, however long the list.
+    controls_.results->scrollToEnd();
+    update();
+}
+
+void CRHEOView::recallSelectedRow() {
+    const auto row = controls_.results->firstSelectedRow();
+    if (!row)
+        return;
+    const auto result = session_.recallResult(*row);
+    if (!result)
+        return;
+    values_->recall(*result);
+    // The session keeps the working cell for a row that names no cell 1 to 5; the form
+    // shows the cell it really has.
+    showWorkingCell();
+    values_->show();
+}
+
+void CRHEOView::deleteSelectedResults() {
+    std::vector<std::size_t> rows = controls_.results->selectedRows();
+    if (!session_.deleteResults(rows))
+        return;
+    resultsModel_->notifyRemoved(std::move(rows));
+    update();
+}
+
+void CRHEOView::loadTestData() {
+    const auto read = session_.loadResults();
+    if (read && *read > 0)
+        resultsModel_->notifyInsertedAtFront(*read);
+    update();
+}
+
+} // namespace rheo
