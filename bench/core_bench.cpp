@@ -1,51 +1,30 @@
-// Speed of the operations a lab feels: a run, a refit, and reading and writing the files
-// with many rows (a year of runs in one results file, for example).
+// Speed of the operations a lab feels: a run, a refit, the files with many rows (a year of
+// runs in one results file, a calibration with thousands of points), the standards table and
+// the test data report.
 
 #include "core/calibration/ab_regression.hpp"
+#include "core/calibration/standards.hpp"
 #include "core/files/calibration_file.hpp"
 #include "core/files/results_file.hpp"
+#include "core/reports/recording_surface.hpp"
+#include "core/reports/test_data_report.hpp"
 #include "core/runs/run_calculation.hpp"
+
+#include "bench_data.hpp"
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
 
-rheo::CellCalibration exampleCell() {
-    rheo::CellCalibration cell;
-    cell.constantA = 0.0025;
-    cell.constantB = 9;
-    cell.targetEffluxTime = 18;
-    cell.cellVolume = 6;
-    cell.capillaryRadius = 0.075;
-    cell.capillaryLength = 15;
-    cell.rmsPercentDiff = 0.5;
-    cell.workingShearRate = 1.1e6;
-    cell.minShearRate = 1.0e6;
-    cell.maxShearRate = 1.2e6;
-    return cell;
-}
-
-std::vector<rheo::TestResult> manyResults(size_t count) {
-    std::vector<rheo::TestResult> results(count);
-    for (size_t i = 0; i < count; ++i) {
-        auto& r = results[i];
-        r.sampleId = "SAMPLE-" + std::to_string(i % 100000);
-        r.cellNumber = static_cast<int>(i % 5) + 1;
-        r.viscosity = 3.5 + static_cast<double>(i % 100) * 0.01;
-        r.shearRate = 1.4;
-        r.reynoldsNumber = 120.5;
-        r.pressure = 250.0;
-        r.effluxTime = 16.2;
-        r.dateTime = rheo::makeLocalDateTime(2026, 12, 6, 9, 30);
-    }
-    return results;
-}
+using rheo::bench::manyResults;
 
 void BM_ComputeRun(benchmark::State& state) {
-    const auto cell = exampleCell();
+    const auto cell = rheo::bench::exampleCell();
     const rheo::RunInput input{"Oil", 200.0, 18.0, false};
     const auto now = rheo::makeLocalDateTime(2026, 12, 6, 9, 30);
     for (auto _ : state)
@@ -53,55 +32,136 @@ void BM_ComputeRun(benchmark::State& state) {
 }
 BENCHMARK(BM_ComputeRun);
 
+// Grows linearly with the points: one pass for the sums, one to recompute each point.
 void BM_RecomputeAb(benchmark::State& state) {
-    auto cell = exampleCell();
-    for (int64_t i = 0; i < state.range(0); ++i) {
-        rheo::AbPoint p;
-        p.knownViscosity = 7.0 + static_cast<double>(i % 10) * 0.3;
-        p.pressure = 150.0 + static_cast<double>(i % 7) * 20.0;
-        p.effluxTime = 16.0 + static_cast<double>(i % 5) * 0.5;
-        p.newtonian = i % 2 == 0;
-        cell.abPoints.push_back(p);
-    }
+    auto cell = rheo::bench::exampleCell();
+    cell.abPoints = rheo::bench::manyAbPoints(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
         rheo::RecomputeAb(cell);
         benchmark::DoNotOptimize(cell.constantA);
     }
+    state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_RecomputeAb)->Arg(4)->Arg(1000);
+BENCHMARK(BM_RecomputeAb)
+    ->Arg(4)
+    ->Arg(1000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
 
-void BM_WriteResultsText(benchmark::State& state) {
-    auto results = manyResults(static_cast<size_t>(state.range(0)));
+// The files go to the temporary directory, through the program's own save and load (with
+// the save's sync to disk).
+std::string temporaryPath(const char* name) {
+    return (std::filesystem::temp_directory_path() / name).string();
+}
+
+void BM_WriteCalibrationFile(benchmark::State& state) {
+    const rheo::CalibrationData data =
+        rheo::bench::largeCalibration(static_cast<std::size_t>(state.range(0)));
+    const std::string path = temporaryPath("rheo_bench_calibration.dat");
+    rheo::bench::SilentDialogs dialogs;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rheo::saveCalibrationFileAt(data, path, dialogs));
+    std::remove(path.c_str());
+    state.SetItemsProcessed(state.iterations() * state.range(0) * rheo::kCellCount);
+}
+BENCHMARK(BM_WriteCalibrationFile)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_ReadCalibrationFile(benchmark::State& state) {
+    const rheo::CalibrationData data =
+        rheo::bench::largeCalibration(static_cast<std::size_t>(state.range(0)));
+    const std::string path = temporaryPath("rheo_bench_calibration.dat");
+    rheo::bench::SilentDialogs dialogs;
+    rheo::saveCalibrationFileAt(data, path, dialogs);
+    for (auto _ : state) {
+        rheo::CalibrationData read;
+        benchmark::DoNotOptimize(rheo::loadCalibrationFileAt(read, path, dialogs));
+    }
+    std::remove(path.c_str());
+    state.SetItemsProcessed(state.iterations() * state.range(0) * rheo::kCellCount);
+}
+BENCHMARK(BM_ReadCalibrationFile)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_WriteResultsFile(benchmark::State& state) {
+    auto results = manyResults(static_cast<std::size_t>(state.range(0)));
+    const std::string path = temporaryPath("rheo_bench_results.csv");
+    rheo::bench::SilentDialogs dialogs;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rheo::saveResultsFileAt(results, path, dialogs));
+    std::remove(path.c_str());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_WriteResultsFile)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Loaded into an empty list, as at the start of a session.
+void BM_ReadResultsFile(benchmark::State& state) {
+    auto results = manyResults(static_cast<std::size_t>(state.range(0)));
+    const std::string path = temporaryPath("rheo_bench_results.csv");
+    rheo::bench::SilentDialogs dialogs;
+    rheo::saveResultsFileAt(results, path, dialogs);
+    for (auto _ : state) {
+        std::vector<rheo::TestResult> list;
+        benchmark::DoNotOptimize(rheo::loadResultsFileAt(list, path, dialogs));
+    }
+    std::remove(path.c_str());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ReadResultsFile)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// The text alone, without the file system: the rows' formatting and parsing.
+void BM_ResultsFileText(benchmark::State& state) {
+    auto results = manyResults(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(rheo::resultsFileText(results));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_WriteResultsText)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ResultsFileText)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 void BM_ParseResultsText(benchmark::State& state) {
-    auto results = manyResults(static_cast<size_t>(state.range(0)));
+    auto results = manyResults(static_cast<std::size_t>(state.range(0)));
     const std::string bytes = rheo::resultsFileText(results);
     for (auto _ : state)
         benchmark::DoNotOptimize(rheo::parseResultsText(bytes));
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(BM_ParseResultsText)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ParseResultsText)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
-void BM_CalibrationFileRoundTrip(benchmark::State& state) {
+// Sorted again from the order the last sort left, with many equal viscosities.
+void BM_SortStandards(benchmark::State& state) {
     rheo::CalibrationData data;
-    for (auto& cell : data.cells) {
-        cell = exampleCell();
-        cell.abPoints.resize(50);
-        cell.volumePoints.resize(10);
-    }
-    data.standards.resize(100);
+    data.standards = rheo::bench::manyStandards(static_cast<std::size_t>(state.range(0)));
     for (auto _ : state) {
-        const std::string bytes = rheo::calibrationFileText(data);
-        rheo::CalibrationData back;
-        rheo::parseCalibrationText(back, bytes);
-        benchmark::DoNotOptimize(back.cells[0].constantA);
+        rheo::SortStandards(data);
+        benchmark::DoNotOptimize(data.standards.front());
     }
+    state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_CalibrationFileRoundTrip)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SortStandards)
+    ->Arg(10000)
+    ->Arg(40000)
+    ->Arg(160000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oNLogN);
+
+void BM_BuildTargetPressureRows(benchmark::State& state) {
+    rheo::CalibrationData data = rheo::bench::largeCalibration(0);
+    data.standards = rheo::bench::manyStandards(static_cast<std::size_t>(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(rheo::BuildTargetPressureRows(data));
+}
+BENCHMARK(BM_BuildTargetPressureRows)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+void BM_TestDataReportRecorded(benchmark::State& state) {
+    const auto results = manyResults(static_cast<std::size_t>(state.range(0)));
+    const rheo::CalibrationData calibration = rheo::bench::largeCalibration(0);
+    const auto printedAt = rheo::makeLocalDateTime(2026, 12, 6, 9, 30);
+    for (auto _ : state) {
+        rheo::RecordingSurface surface(600, 600);
+        rheo::drawTestDataReport(surface, results, calibration, printedAt);
+        benchmark::DoNotOptimize(surface.pageCount());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_TestDataReportRecorded)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,13 +1,15 @@
 // Speed of the results list with a million rows: filling it, selecting everything,
 // deleting scattered rows and scrolling to the end, each with the repaint that follows.
 // Then the same through the test-run form: loading a file of a million runs, recalling a
-// row and deleting them all.
+// row and deleting them all. And the test data report written as a PDF.
 
 #include "core/files/results_file.hpp"
 #include "core/model/row_removal.hpp"
+#include "core/reports/test_data_report.hpp"
 #include "core/session/session.hpp"
 #include "gui/platform/alarm_sound.hpp"
 #include "gui/platform/help_launcher.hpp"
+#include "gui/platform/report_output.hpp"
 #include "gui/runs/rheo_view.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/results_list_model.hpp"
@@ -15,11 +17,14 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include <fstream>
-
 #include <benchmark/benchmark.h>
 
+#include "bench_data.hpp"
+
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -244,6 +249,29 @@ void BM_FormDeletesAllOfAMillion(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FormDeletesAllOfAMillion)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// 10,000 results: 197 pages at 51 rows a page.
+void BM_TestDataReportPdf(benchmark::State& state) {
+    const auto results = rheo::bench::manyResults(static_cast<std::size_t>(state.range(0)));
+    const rheo::CalibrationData calibration = rheo::bench::largeCalibration(0);
+    const auto printedAt = rheo::makeLocalDateTime(2026, 12, 6, 9, 30);
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "rheo_bench_report.pdf").string();
+    for (auto _ : state) {
+        std::string error;
+        const bool written = rheo::writeReportPdf(
+            path,
+            [&](rheo::DrawingSurface& surface) {
+                rheo::drawTestDataReport(surface, results, calibration, printedAt);
+            },
+            error);
+        if (!written)
+            state.SkipWithError(error.c_str());
+    }
+    std::remove(path.c_str());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_TestDataReportPdf)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 

@@ -34,6 +34,8 @@ dpkg-dev
 desktop-file-utils
 appstream
 man-db
+time
+valgrind
 "
 
 if [ "$(id -u)" = 0 ]; then SUDO=""; else SUDO="sudo"; fi

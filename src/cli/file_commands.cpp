@@ -8,6 +8,7 @@
 #include "cli/output.hpp"
 #include "cli/output_paths.hpp"
 #include "core/calibration/standards.hpp"
+#include "core/files/results_join.hpp"
 
 namespace rheo::cli {
 
@@ -49,8 +50,12 @@ int mergeCommand(const Words& words) {
     if (!outputAllowed(resultsPath, {}))
         return kFileFailed;
 
-    // Each load puts its rows in front of those already held: loading from the last file
-    // to the first leaves the rows of the first file first.
+    // Row by row in the usual case, so that no file is ever held whole in memory.
+    if (joinResultsFiles(inputs, resultsPath))
+        return kDone;
+    // Anything out of the ordinary is left to the program's own load and save, which say what
+    // went wrong. Each load puts its rows in front of those already held: loading from the
+    // last file to the first leaves the rows of the first file first.
     CommandSession command(*line->clock);
     for (auto input = inputs.rbegin(); input != inputs.rend(); ++input) {
         if (!command.loadResults(*input))

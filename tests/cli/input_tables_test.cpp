@@ -1,8 +1,9 @@
 // The CSV inputs of batch, calibrate volume and calibrate ab: the three line ends, inputs
-// that cannot be read whole (no ordinary file, a line too long, no record), and a command
-// that runs out of memory.
+// that cannot be read whole (no ordinary file, a line too long, no record), a command that
+// runs out of memory and one that does not, going row by row.
 
 #include "cli_harness.hpp"
+#include "core/files/file_messages.hpp"
 
 #include <sys/stat.h>
 
@@ -100,16 +101,24 @@ TEST_F(InputTablesTest, AnInputThatCannotBeReadWholeIsRefusedAndNothingIsWritten
 }
 
 TEST_F(InputTablesTest, RunningOutOfMemoryEndsWithAMessageAndExitTwo) {
-    // 2 million rows need several hundred MB; the address space is limited to 300 MB.
+    // A report holds all 2 million rows, several hundred MB; the address space is limited to
+    // 300 MB.
     const std::string limited = "ulimit -v 300000 && ";
     if (runShell(limited + kCli + " --help").exitCode != 0)
         GTEST_SKIP() << "rheo-cli cannot start within 300 MB of address space (a sanitizer build)";
-    runShell("yes 'A,1,8.500,1.01,266.3,1,200.0,18.00,5/14/2024 9:5' | head -n 2000000 > " +
-             quoted(dir.file("big.csv")));
-    const CliRun run = cli("merge big.csv --results out.csv", limited);
+    const std::string row = "A,1,8.500,1.01,266.3,1,200.0,18.00,5/14/2024 9:5";
+    runShell("yes '" + row + "' | head -n 2000000 > " + quoted(dir.file("big.csv")));
+    const CliRun run = cli("report results --results big.csv --trace out.txt", limited);
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, "rheo-cli: there is not enough memory to go on; the command was stopped.\n");
-    EXPECT_FALSE(exists("out.csv"));
+    EXPECT_FALSE(exists("out.txt"));
+
+    // merge goes row by row: the same file is joined within that space. Its first line is
+    // taken as the header.
+    const CliRun merged = cli("merge big.csv --results out.csv", limited);
+    EXPECT_EQ(merged.exitCode, 0) << merged.err;
+    const std::size_t header = std::string(file_texts::kResultsHeader).size() + 2;
+    EXPECT_EQ(std::filesystem::file_size(dir.file("out.csv")), header + 1999999 * (row.size() + 2));
 }
 
 } // namespace

@@ -1,34 +1,34 @@
 #include "core/calibration/point_texts.hpp"
 
 #include "core/model/units.hpp"
-#include "core/text/c_format.hpp"
+#include "core/text/number_text.hpp"
 
 namespace rheo {
 
 std::array<std::string, 6> volumePointRow(const VolumePoint& point) {
     // The difference is recomputed here; the weighing does not hold it.
-    return {cformat("%2.4f", point.tareWeight),
-            cformat("%2.4f", point.fullWeight),
-            cformat("%2.4f", point.fullWeight - point.tareWeight),
-            cformat("%2.4f", point.density),
-            cformat("%2.2f", point.effluxTimeT0),
-            cformat("%2.4f", point.volume)};
+    return {formatFixed(point.tareWeight, 2, 4),
+            formatFixed(point.fullWeight, 2, 4),
+            formatFixed(point.fullWeight - point.tareWeight, 2, 4),
+            formatFixed(point.density, 2, 4),
+            formatFixed(point.effluxTimeT0, 2, 2),
+            formatFixed(point.volume, 2, 4)};
 }
 
 std::array<std::string, 8> abPointRow(const AbPoint& point) {
     return {point.standardName,
-            cformat("%2.3f", point.knownViscosity),
-            cformat("%2.1f", point.pressure),
-            cformat("%4.2f", point.effluxTime),
-            cformat("%2.3f", point.calculatedViscosity),
-            cformat("%2.2f", point.percentDiff),
-            cformat("%2.1f", point.reynoldsNumber),
+            formatFixed(point.knownViscosity, 2, 3),
+            formatFixed(point.pressure, 2, 1),
+            formatFixed(point.effluxTime, 4, 2),
+            formatFixed(point.calculatedViscosity, 2, 3),
+            formatFixed(point.percentDiff, 2, 2),
+            formatFixed(point.reynoldsNumber, 2, 1),
             point.newtonian ? "Yes" : "No"};
 }
 
 AbLabels abLabelsOf(const CellCalibration& cell) {
-    return {cformat("%2.6f", cell.constantA), cformat("%2.6f", cell.constantB),
-            cformat("%2.2f", cell.rmsPercentDiff)};
+    return {formatFixed(cell.constantA, 2, 6), formatFixed(cell.constantB, 2, 6),
+            formatFixed(cell.rmsPercentDiff, 2, 2)};
 }
 
 AbLabels abLabelsBeforeFit() {
@@ -40,13 +40,13 @@ AbLabels abLabelsCleared() {
 }
 
 std::string targetEffluxTimeText(const CellCalibration& cell) {
-    return cformat("%2.2f", cell.targetEffluxTime);
+    return formatFixed(cell.targetEffluxTime, 2, 2);
 }
 
 VolumeLabels volumeLabelsOf(const CellCalibration& cell) {
-    return {cformat("%2.4f", cell.capillaryRadius),
-            cformat("%2.3f", shearRateInDisplayUnits(cell.workingShearRate)),
-            cformat("%2.4f", cell.cellVolume), targetEffluxTimeText(cell)};
+    return {formatFixed(cell.capillaryRadius, 2, 4),
+            formatFixed(shearRateInDisplayUnits(cell.workingShearRate), 2, 3),
+            formatFixed(cell.cellVolume, 2, 4), targetEffluxTimeText(cell)};
 }
 
 VolumeLabels volumeLabelsWithoutWeighings(const CellCalibration& cell) {

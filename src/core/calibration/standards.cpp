@@ -3,9 +3,11 @@
 #include "core/model/field_rules.hpp"
 #include "core/model/formulas.hpp"
 #include "core/model/row_removal.hpp"
-#include "core/text/c_format.hpp"
+#include "core/text/number_text.hpp"
 #include "core/text/words.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace rheo {
@@ -16,22 +18,50 @@ constexpr const char* kNoName = "No_Name";
 } // namespace
 
 void SortStandards(CalibrationData& calibration) {
+    // The program has always sorted by selection: while standards are left, walk them from
+    // the front and move the last one whose viscosity is <= the smallest seen so far. So
+    // equal viscosities come out in the reverse of their order, and a viscosity that is no
+    // number (never <= anything) waits until it stands at the front of those left. The same
+    // order in O(n log n): sort the numbers stably, reverse each run of equal ones, then let
+    // each NaN follow the last of the numbers that stood before it.
     std::vector<ViscosityStandard>& list = calibration.standards;
+    std::vector<std::size_t> numbers;
+    numbers.reserve(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (!std::isnan(list[i].viscosity))
+            numbers.push_back(i);
+    std::stable_sort(numbers.begin(), numbers.end(), [&](std::size_t a, std::size_t b) {
+        return list[a].viscosity < list[b].viscosity;
+    });
+    for (auto run = numbers.begin(); run != numbers.end();) {
+        const double viscosity = list[*run].viscosity;
+        const auto runEnd = std::find_if(
+            run, numbers.end(), [&](std::size_t i) { return list[i].viscosity != viscosity; });
+        std::reverse(run, runEnd);
+        run = runEnd;
+    }
+
+    // A NaN is taken once every standard before it is gone: right after the number of the
+    // latest sorted place among those before it (before all numbers when there is none).
+    std::vector<std::size_t> sortedPlace(list.size());
+    for (std::size_t place = 0; place < numbers.size(); ++place)
+        sortedPlace[numbers[place]] = place + 1;
+    std::vector<std::vector<std::size_t>> nanAfter(numbers.size() + 1);
+    std::size_t latest = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (std::isnan(list[i].viscosity))
+            nanAfter[latest].push_back(i);
+        else
+            latest = std::max(latest, sortedPlace[i]);
+    }
+
     std::vector<ViscosityStandard> sorted;
     sorted.reserve(list.size());
-    while (!list.empty()) {
-        // The last standard holding the smallest viscosity: "<=" lets a later equal one
-        // take over, which is why equal viscosities swap their order at every sort.
-        std::size_t candidate = 0;
-        double smallest = list.front().viscosity;
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            if (list[i].viscosity <= smallest) {
-                smallest = list[i].viscosity;
-                candidate = i;
-            }
-        }
-        sorted.push_back(std::move(list[candidate]));
-        list.erase(list.begin() + static_cast<std::ptrdiff_t>(candidate));
+    for (std::size_t place = 0; place <= numbers.size(); ++place) {
+        if (place > 0)
+            sorted.push_back(std::move(list[numbers[place - 1]]));
+        for (const std::size_t nan : nanAfter[place])
+            sorted.push_back(std::move(list[nan]));
     }
     list = std::move(sorted);
 }
@@ -39,15 +69,16 @@ void SortStandards(CalibrationData& calibration) {
 std::string standardPressureText(const CellCalibration& cell, double viscosity) {
     if (!missingFields(cell).empty())
         return "N/A";
-    return cformat("%2.1f", formulas::targetPressure(cell.constantA, cell.constantB,
-                                                     cell.targetEffluxTime, viscosity));
+    return formatFixed(
+        formulas::targetPressure(cell.constantA, cell.constantB, cell.targetEffluxTime, viscosity),
+        2, 1);
 }
 
 TargetPressureRow targetPressureRow(const CalibrationData& calibration,
                                     const ViscosityStandard& standard) {
     TargetPressureRow row;
     row.texts[0] = standard.name;
-    row.texts[1] = cformat("%2.3f", standard.viscosity);
+    row.texts[1] = formatFixed(standard.viscosity, 2, 3);
     for (int i = 0; i < kCellCount; ++i)
         row.texts[2 + i] = standardPressureText(calibration.cells[i], standard.viscosity);
     return row;

@@ -4,15 +4,18 @@
 #include "core/model/field_rules.hpp"
 #include "core/model/units.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/number_text.hpp"
+
+#include <array>
 
 namespace rheo {
 namespace {
 
 std::string number8(double value) {
-    return cformat("%2.8f", value);
+    return formatFixed(value, 2, 8); // "%2.8f"
 }
 
-std::vector<LineField> cellFields(const CellCalibration& cell) {
+std::array<LineField, kCellValueLabels.size()> cellFields(const CellCalibration& cell) {
     // The first three are shear rates, filed in units of 1x10e6 1/s.
     const double values[] = {shearRateInDisplayUnits(cell.workingShearRate),
                              shearRateInDisplayUnits(cell.minShearRate),
@@ -24,39 +27,39 @@ std::vector<LineField> cellFields(const CellCalibration& cell) {
                              cell.rmsPercentDiff,
                              cell.cellVolume,
                              cell.targetEffluxTime};
-    std::vector<LineField> fields;
+    std::array<LineField, kCellValueLabels.size()> fields;
     for (std::size_t i = 0; i < kCellValueLabels.size(); ++i)
-        fields.push_back({kCellValueLabels[i], number8(values[i])});
+        fields[i] = {kCellValueLabels[i], number8(values[i])};
     return fields;
 }
 
-std::vector<LineField> abFields(const AbPoint& point) {
+std::array<LineField, 9> abFields(const AbPoint& point) {
     // The name is copied as bytes: it may be empty, hold blanks or any other byte. After an
     // empty name the line ends in the blank that stands before it.
-    return {{"keyword", "AB"},
-            {"Known Viscosity", number8(point.knownViscosity)},
-            {"Efflux Time", number8(point.effluxTime)},
-            {"Pressure", number8(point.pressure)},
-            {"Calculated Viscosity", number8(point.calculatedViscosity)},
-            {"% Difference", number8(point.percentDiff)},
-            {"Reynolds Number", number8(point.reynoldsNumber)},
-            {"Newtonian", cformat("%d", point.newtonian ? 1 : 0)},
-            {"Standard Name", point.standardName}};
+    return {{{"keyword", "AB"},
+             {"Known Viscosity", number8(point.knownViscosity)},
+             {"Efflux Time", number8(point.effluxTime)},
+             {"Pressure", number8(point.pressure)},
+             {"Calculated Viscosity", number8(point.calculatedViscosity)},
+             {"% Difference", number8(point.percentDiff)},
+             {"Reynolds Number", number8(point.reynoldsNumber)},
+             {"Newtonian", formatInteger(point.newtonian ? 1 : 0)},
+             {"Standard Name", point.standardName}}};
 }
 
-std::vector<LineField> volFields(const VolumePoint& point) {
-    return {{"keyword", "VOL"},
-            {"Tare Weight", number8(point.tareWeight)},
-            {"Full Weight", number8(point.fullWeight)},
-            {"Density", number8(point.density)},
-            {"T0", number8(point.effluxTimeT0)},
-            {"Volume", number8(point.volume)}};
+std::array<LineField, 6> volFields(const VolumePoint& point) {
+    return {{{"keyword", "VOL"},
+             {"Tare Weight", number8(point.tareWeight)},
+             {"Full Weight", number8(point.fullWeight)},
+             {"Density", number8(point.density)},
+             {"T0", number8(point.effluxTimeT0)},
+             {"Volume", number8(point.volume)}}};
 }
 
-std::vector<LineField> calFields(const ViscosityStandard& standard) {
-    return {{"keyword", "CAL"},
-            {"Standard Name", standard.name},
-            {"Viscosity", cformat("%2.4f", standard.viscosity)}};
+std::array<LineField, 3> calFields(const ViscosityStandard& standard) {
+    return {{{"keyword", "CAL"},
+             {"Standard Name", standard.name},
+             {"Viscosity", formatFixed(standard.viscosity, 2, 4)}}}; // "%2.4f"
 }
 
 // The operator's words for each text, in messages.
@@ -81,9 +84,9 @@ FileLines calibrationFileLines(const CalibrationData& data) {
     lines.add(settings, {{"Company Name", data.companyName}});
     lines.add(settings, {{"Serial Number", data.serialNumber}});
     lines.add(settings, {{"Operating Temperature",
-                          cformat("%d", static_cast<int>(data.operatingTemperature))}});
+                          formatInteger(static_cast<int>(data.operatingTemperature))}});
     lines.add(settings, {{"Equilibrium Timer Minutes",
-                          cformat("%d", static_cast<int>(data.equilibriumTimerMinutes))}});
+                          formatInteger(static_cast<int>(data.equilibriumTimerMinutes))}});
     for (int c = 0; c < kCellCount; ++c) {
         const CellCalibration& cell = data.cells[static_cast<std::size_t>(c)];
         lines.add([c] { return cformat("Cell %d", c + 1); }, cellFields(cell));

@@ -4,19 +4,18 @@
 
 namespace rheo {
 
-std::size_t FileLines::append(const std::vector<LineField>& fields, char separator) {
-    const std::size_t start = text_.size();
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            text_ += separator;
-        text_ += fields[i].text;
+std::vector<LineField> FileLines::Line::fields() const {
+    std::vector<LineField> fields;
+    const std::size_t recorded = std::min(count_, kMostFields);
+    for (std::size_t i = 0; i < recorded; ++i) {
+        // A field runs to the separator before the next one, the last to the line's end.
+        const std::size_t end = i + 1 < recorded ? starts_[i + 1] - 1 : lines_.text_.size();
+        fields.push_back({names_[i], lines_.text_.substr(starts_[i], end - starts_[i])});
     }
-    const std::size_t length = text_.size() - start;
-    text_ += "\r\n";
-    return length;
+    return fields;
 }
 
-void FileLines::noteOverlong(const std::string& record, const std::vector<LineField>& fields,
+void FileLines::noteOverlong(const std::string& record, std::span<const LineField> fields,
                              std::size_t length, std::size_t longest) {
     const auto longestField =
         std::max_element(fields.begin(), fields.end(), [](const LineField& a, const LineField& b) {

@@ -4,8 +4,11 @@
 // counting as one of them, so a written line holds at most 126 bytes before its line end. A
 // line that would be longer is traced to the record and the field that make it so.
 
+#include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,27 +30,84 @@ struct LineField {
 // The text of a file, line by line, each line ended by CR LF.
 class FileLines {
 public:
-    // Appends the fields joined by `separator`. `recordName()` names the record the line
-    // holds ("Cell 2", "Run 7"); it is called only for a line longer than `longest`, which
-    // would not be read back whole.
+    // One line written field by field straight into the text, as the lines of a long file
+    // are: field(name) starts the next field and gives the text its bytes are appended to.
+    class Line {
+    public:
+        Line(FileLines& lines, char separator)
+            : lines_(lines), separator_(separator), start_(lines.text_.size()) {}
+        Line(const Line&) = delete;
+        Line& operator=(const Line&) = delete;
+
+        std::string& field(std::string_view name) {
+            if (count_ > 0)
+                lines_.text_ += separator_;
+            if (count_ < kMostFields) {
+                names_[count_] = name;
+                starts_[count_] = lines_.text_.size();
+            }
+            ++count_;
+            return lines_.text_;
+        }
+
+        // Ends the line. `recordName()` names the record the line holds ("Cell 2", "Run 7");
+        // it is called only for a line longer than `longest`, which would not be read back
+        // whole.
+        template <typename RecordName>
+        void end(const RecordName& recordName, std::size_t longest = kLongestFileLine) {
+            const std::size_t length = lines_.text_.size() - start_;
+            if (length > longest && !lines_.overlong_)
+                lines_.noteOverlong(recordName(), fields(), length, longest);
+            lines_.text_ += "\r\n";
+        }
+
+    private:
+        static constexpr std::size_t kMostFields = 16; // a line names at most this many
+        // The fields as written, for the message about a line too long.
+        std::vector<LineField> fields() const;
+
+        FileLines& lines_;
+        char separator_;
+        std::size_t start_;
+        std::size_t count_ = 0;
+        std::array<std::string_view, kMostFields> names_{};
+        std::array<std::size_t, kMostFields> starts_{};
+    };
+
+    // Appends the fields joined by `separator`, as Line does.
     template <typename RecordName>
-    void add(const RecordName& recordName, const std::vector<LineField>& fields,
+    void add(const RecordName& recordName, std::span<const LineField> fields, char separator = ' ',
+             std::size_t longest = kLongestFileLine) {
+        Line line(*this, separator);
+        for (const LineField& field : fields)
+            line.field(field.name) += field.text;
+        line.end(recordName, longest);
+    }
+    template <typename RecordName>
+    void add(const RecordName& recordName, std::initializer_list<LineField> fields,
              char separator = ' ', std::size_t longest = kLongestFileLine) {
-        const std::size_t length = append(fields, separator);
-        if (length > longest && !overlong_)
-            noteOverlong(recordName(), fields, length, longest);
+        add(recordName, std::span<const LineField>(fields.begin(), fields.size()), separator,
+            longest);
+    }
+
+    // Appends a line already in its written form and known to fit.
+    void addAsWritten(std::string_view line) {
+        text_ += line;
+        text_ += "\r\n";
     }
 
     const std::string& text() const { return text_; }
     std::string takeText() { return std::move(text_); }
+    // Forgets the text written so far, once it has been handed on (a file written piece by
+    // piece); what overlong() says is kept.
+    void clearText() { text_.clear(); }
 
     // For the first line too long to be read back whole: the record, the field with the
     // longest text and the length, in words. Nothing when every line fits.
     const std::optional<std::string>& overlong() const { return overlong_; }
 
 private:
-    std::size_t append(const std::vector<LineField>& fields, char separator);
-    void noteOverlong(const std::string& record, const std::vector<LineField>& fields,
+    void noteOverlong(const std::string& record, std::span<const LineField> fields,
                       std::size_t length, std::size_t longest);
 
     std::string text_;

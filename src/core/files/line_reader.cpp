@@ -1,6 +1,7 @@
 #include "core/files/line_reader.hpp"
 
 #include <cerrno>
+#include <cstring>
 
 namespace rheo {
 namespace {
@@ -51,20 +52,35 @@ bool LineReader::next(std::string& line, std::size_t limit, LoneCr loneCr) {
         limit = 1; // every read takes at least one byte, so reading always ends
     if (peek() == kEnd)
         return false;
+    // Whole runs of ordinary bytes are copied at once; a line end is looked at byte by byte.
     // A CR LF pair is one byte to the count, as a Windows text-mode read translates it.
-    while (line.size() < limit) {
+    while (line.size() < limit && fill()) {
+        const std::string_view run = pending_.substr(0, limit - line.size());
+        const char* const start = run.data();
+        const void* const lineFeed = std::memchr(start, '\n', run.size());
+        const std::size_t beforeLineFeed =
+            lineFeed != nullptr
+                ? static_cast<std::size_t>(static_cast<const char*>(lineFeed) - start)
+                : run.size();
+        const void* const carriageReturn = std::memchr(start, '\r', beforeLineFeed);
+        const std::size_t ordinary =
+            carriageReturn != nullptr
+                ? static_cast<std::size_t>(static_cast<const char*>(carriageReturn) - start)
+                : beforeLineFeed;
+        line.append(start, ordinary);
+        pending_.remove_prefix(ordinary);
+        if (ordinary == run.size())
+            continue; // the run ended without a line end: the limit, or the end of the block
         const int c = get();
-        if (c == kEnd || c == '\n')
+        if (c == '\n')
             break;
-        if (c == '\r') {
-            if (peek() == '\n') {
-                get();
-                break;
-            }
-            if (loneCr == LoneCr::EndsTheLine)
-                break;
+        if (peek() == '\n') { // c is CR
+            get();
+            break;
         }
-        line.push_back(static_cast<char>(c));
+        if (loneCr == LoneCr::EndsTheLine)
+            break;
+        line.push_back('\r');
     }
     return true;
 }

@@ -18,6 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// How much of a long save is handed to the disk at a time while it is being written.
+constexpr std::size_t kWriteBackBytes = 8 * 1024 * 1024;
+
 // errno of the call just made, never 0 for a call that reported failure.
 int lastError() {
     return errno != 0 ? errno : EIO;
@@ -105,6 +108,10 @@ SaveSteps systemSaveSteps() {
         errno = 0;
         return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError();
     };
+    steps.startWriteBack = [](std::FILE* file) {
+        // Only what the system already holds; what stdio still buffers goes with the flush.
+        ::sync_file_range(::fileno(file), 0, 0, SYNC_FILE_RANGE_WRITE);
+    };
     steps.syncDirectory = [](const std::string& directory) {
         const int fd = ::open(directory.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0)
@@ -117,12 +124,38 @@ SaveSteps systemSaveSteps() {
     return steps;
 }
 
+void SaveStream::write(std::string_view bytes) {
+    if (error_ != 0)
+        return;
+    error_ = steps_.write(file_, bytes.data(), bytes.size());
+    notYetOnTheWay_ += bytes.size();
+    if (error_ == 0 && notYetOnTheWay_ >= kWriteBackBytes && steps_.startWriteBack) {
+        steps_.startWriteBack(file_);
+        notYetOnTheWay_ = 0;
+    }
+}
+
 SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes) {
     return saveBytesSafely(path, bytes, systemSaveSteps());
 }
 
 SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
                             const SaveSteps& steps) {
+    return saveSafely(
+        path,
+        [bytes](SaveStream& out) {
+            out.write(bytes);
+            return true;
+        },
+        steps);
+}
+
+SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStream&)>& produce) {
+    return saveSafely(path, produce, systemSaveSteps());
+}
+
+SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStream&)>& produce,
+                       const SaveSteps& steps) {
     SaveOutcome outcome;
     if (path.empty()) {
         outcome.reason = "No file name was given";
@@ -151,8 +184,13 @@ SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
         return outcome;
     }
 
+    SaveStream stream(file, steps);
+    if (!produce(stream)) {
+        steps.close(file);
+        return outcome; // given up: the temporary file goes, the old file stays
+    }
     const char* failedStep = nullptr;
-    if ((error = steps.write(file, bytes.data(), bytes.size())) != 0)
+    if ((error = stream.error()) != 0)
         failedStep = "Writing failed";
     else if ((error = steps.flush(file)) != 0)
         failedStep = "Writing failed";

@@ -24,6 +24,10 @@ struct SaveSteps {
     // After the rename, so that the new name survives a power failure; its result cannot
     // undo the save any more and is not reported.
     std::function<int(const std::string& directory)> syncDirectory;
+    // While a long file is still being written: starts writing what it holds so far to the
+    // disk, so that the sync at the end has little left to wait for. Only a hint: nothing
+    // depends on it, and it may be left empty.
+    std::function<void(std::FILE*)> startWriteBack;
 };
 
 // The steps the program really uses.
@@ -38,6 +42,34 @@ struct SaveOutcome {
 SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes);
 SaveOutcome saveBytesSafely(const std::string& path, std::string_view bytes,
                             const SaveSteps& steps);
+
+// The temporary file of a save, written piece by piece: a file too long to be built whole in
+// memory first is made and handed over a block at a time.
+class SaveStream {
+public:
+    SaveStream(std::FILE* file, const SaveSteps& steps) : file_(file), steps_(steps) {}
+    SaveStream(const SaveStream&) = delete;
+    SaveStream& operator=(const SaveStream&) = delete;
+
+    // Appends the bytes exactly. After a failed write nothing more is written, and the save
+    // fails with that write's reason.
+    void write(std::string_view bytes);
+    bool failed() const { return error_ != 0; }
+    int error() const { return error_; }
+
+private:
+    std::FILE* file_;
+    const SaveSteps& steps_;
+    int error_ = 0;
+    std::size_t notYetOnTheWay_ = 0; // bytes written since the last startWriteBack
+};
+
+// A save whose bytes `produce` writes into the stream. When `produce` returns false the save
+// is given up: nothing is saved, the old file stays, and the outcome gives no reason (the
+// producer knows why).
+SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStream&)>& produce);
+SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStream&)>& produce,
+                       const SaveSteps& steps);
 
 // What the operator is told when a save failed.
 std::string saveFailedMessage(const std::string& path, const std::string& reason);

@@ -5,6 +5,7 @@
 #include "core/reports/report_frame.hpp"
 #include "core/reports/report_table.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/number_text.hpp"
 
 #include <vector>
 
@@ -74,18 +75,18 @@ TableHeading abHeading(int cellNumber) {
 }
 
 std::vector<std::string> cellDataTexts(const CellCalibration& cell) {
-    return {cformat("%d", cell.cellNumber),
-            cformat("%2.3f", shearRateInDisplayUnits(cell.workingShearRate)),
-            cformat("%2.3f", shearRateInDisplayUnits(cell.minShearRate)),
-            cformat("%2.3f", shearRateInDisplayUnits(cell.maxShearRate)),
-            cformat("%2.4f", cell.capillaryRadius),
-            cformat("%2.4f", cell.capillaryLength)};
+    return {formatInteger(cell.cellNumber),
+            formatFixed(shearRateInDisplayUnits(cell.workingShearRate), 2, 3),
+            formatFixed(shearRateInDisplayUnits(cell.minShearRate), 2, 3),
+            formatFixed(shearRateInDisplayUnits(cell.maxShearRate), 2, 3),
+            formatFixed(cell.capillaryRadius, 2, 4),
+            formatFixed(cell.capillaryLength, 2, 4)};
 }
 
 std::vector<std::string> constantsTexts(const CellCalibration& cell) {
-    return {cformat("%d", cell.cellNumber),    cformat("%2.6f", cell.constantA),
-            cformat("%2.6f", cell.constantB),  cformat("%2.2f", cell.rmsPercentDiff),
-            cformat("%2.4f", cell.cellVolume), cformat("%2.2f", cell.targetEffluxTime)};
+    return {formatInteger(cell.cellNumber),     formatFixed(cell.constantA, 2, 6),
+            formatFixed(cell.constantB, 2, 6),  formatFixed(cell.rmsPercentDiff, 2, 2),
+            formatFixed(cell.cellVolume, 2, 4), formatFixed(cell.targetEffluxTime, 2, 2)};
 }
 
 std::vector<std::string> volumeTexts(const VolumePoint& point) {
@@ -95,12 +96,12 @@ std::vector<std::string> volumeTexts(const VolumePoint& point) {
 
 std::vector<std::string> abTexts(const AbPoint& point) {
     return {point.standardName,
-            cformat("%2.3f", point.knownViscosity),
-            cformat("%2.2f", point.effluxTime),
-            cformat("%2.1f", point.pressure),
-            cformat("%2.3f", point.calculatedViscosity),
-            cformat("%2.2f", point.percentDiff),
-            cformat("%2.1f", point.reynoldsNumber)};
+            formatFixed(point.knownViscosity, 2, 3),
+            formatFixed(point.effluxTime, 2, 2),
+            formatFixed(point.pressure, 2, 1),
+            formatFixed(point.calculatedViscosity, 2, 3),
+            formatFixed(point.percentDiff, 2, 2),
+            formatFixed(point.reynoldsNumber, 2, 1)};
 }
 
 // Starts a cell section at row k, or at row 0 of a new page when its points would pass
@@ -134,9 +135,9 @@ int printCellSections(ReportFrame& frame, const CellCalibration& cell, int k, bo
     // The one-cell report leaves two empty rows above its constants line.
     const int line = abRows.next(oneCell ? 2 : 0);
     const double y = frame.rowY(line);
-    frame.labelledValue("Cal Constant A: ", cformat("%2.6f", cell.constantA), 170, y);
-    frame.labelledValue("Cal Constant B: ", cformat("%2.6f", cell.constantB), 370, y);
-    frame.labelledValue("RMS % Diff: ", cformat("%2.2f", cell.rmsPercentDiff), 570, y);
+    frame.labelledValue("Cal Constant A: ", formatFixed(cell.constantA, 2, 6), 170, y);
+    frame.labelledValue("Cal Constant B: ", formatFixed(cell.constantB, 2, 6), 370, y);
+    frame.labelledValue("RMS % Diff: ", formatFixed(cell.rmsPercentDiff, 2, 2), 570, y);
     return line + 2;
 }
 

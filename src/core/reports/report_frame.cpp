@@ -3,6 +3,7 @@
 #include "core/reports/device_units.hpp"
 #include "core/runs/run_calculation.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/number_text.hpp"
 
 #include <utility>
 
@@ -15,7 +16,7 @@ ReportHeaderData reportHeaderData(const CalibrationData& calibration) {
 std::string headerCompanyLine(const ReportHeaderData& header) {
     // "\xB0" and "C" are kept apart: "\xB0C" would read as one hexadecimal escape.
     return header.companyName + "     Serial # " + header.serialNumber + "     Operating Temp " +
-           cformat("%d", header.operatingTemperature) + "\xB0" + "C";
+           formatInteger(header.operatingTemperature) + "\xB0" + "C";
 }
 
 std::string headerTitleLine() {

@@ -2,13 +2,14 @@
 
 #include "core/runs/run_calculation.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/number_text.hpp"
 
 namespace rheo {
 
 RecommendationText RecommendationTexts(const CellCalibration& cell, double estimatedViscosity) {
     RecommendationText texts;
     // The T0 text is shown in every case, also for a cell that is not calibrated.
-    texts.targetEffluxTime = cformat("%2.2f", cell.targetEffluxTime);
+    texts.targetEffluxTime = formatFixed(cell.targetEffluxTime, 2, 2);
 
     if (!missingFields(cell).empty()) {
         texts.recommendedPressure = "               N/A";

@@ -3,6 +3,7 @@
 #include "core/model/formulas.hpp"
 #include "core/model/units.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/number_text.hpp"
 
 #include <type_traits>
 #include <utility>
@@ -18,7 +19,8 @@ constexpr std::size_t kSampleIdLength = 17;
 
 // Month, day, hour and minute always take two digits.
 std::string twoDigits(int value) {
-    return cformat(value < 10 ? "0%d" : "%d", value);
+    // "0%d" below 10, else "%d"
+    return value < 10 ? "0" + formatInteger(value) : formatInteger(value);
 }
 
 } // namespace
@@ -140,13 +142,13 @@ std::string sampleIdForResult(const std::string& typed) {
 std::array<std::string, 9> FormatResultRow(const TestResult& result) {
     return {
         result.sampleId,
-        cformat("%d", result.cellNumber),
-        cformat("%2.3f", result.viscosity),
-        cformat("%2.3f", result.shearRate),
-        cformat("%2.1f", result.reynoldsNumber),
+        formatInteger(result.cellNumber),
+        formatFixed(result.viscosity, 2, 3),
+        formatFixed(result.shearRate, 2, 3),
+        formatFixed(result.reynoldsNumber, 2, 1),
         result.newtonian ? "Yes" : "No",
-        cformat("%2.1f", result.pressure),
-        cformat("%4.2f", result.effluxTime),
+        formatFixed(result.pressure, 2, 1),
+        formatFixed(result.effluxTime, 4, 2),
         formatDisplayDateTime(result.dateTime),
     };
 }
@@ -154,9 +156,10 @@ std::array<std::string, 9> FormatResultRow(const TestResult& result) {
 std::string formatDisplayDateTime(const LocalDateTime& dateTime) {
     if (!dateTime.valid)
         return "invalid date";
-    return cformat("%s/%s/%d %s:%s", twoDigits(dateTime.month).c_str(),
-                   twoDigits(dateTime.day).c_str(), dateTime.year, twoDigits(dateTime.hour).c_str(),
-                   twoDigits(dateTime.minute).c_str());
+    // "%s/%s/%d %s:%s"
+    return twoDigits(dateTime.month) + '/' + twoDigits(dateTime.day) + '/' +
+           formatInteger(dateTime.year) + ' ' + twoDigits(dateTime.hour) + ':' +
+           twoDigits(dateTime.minute);
 }
 
 } // namespace rheo

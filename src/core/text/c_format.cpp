@@ -1,9 +1,11 @@
 #include "core/text/c_format.hpp"
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <locale.h>
@@ -40,6 +42,44 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
+double strtodInCLocale(std::string_view text) {
+    // strtod needs a terminated string; fields are short, a copy is cheap.
+    const std::string copy(text);
+    CLocaleScope scope;
+    return std::strtod(copy.c_str(), nullptr);
+}
+
+// Digits with at most one point and no exponent, 19 digits at most, that make a whole number
+// m below 2^53 over 10^k with k at most 22: both are exact doubles, so m / 10^k, one
+// correctly rounded division, is the nearest double to the text, as strtod gives it. False
+// for any other text.
+bool shortDecimal(const char* first, const char* last, double& value) {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    std::uint64_t whole = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool point = false;
+    const char* p = first;
+    for (; p < last; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            if (++digits > 19)
+                return false;
+            whole = whole * 10 + static_cast<std::uint64_t>(*p - '0');
+            decimals += point ? 1 : 0;
+        } else if (*p == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0 || (p < last && (*p == 'e' || *p == 'E')) || whole > (std::uint64_t{1} << 53))
+        return false;
+    value = static_cast<double>(whole) / kPowersOfTen[decimals];
+    return true;
+}
+
 } // namespace
 
 std::string cformat(const char* format, ...) {
@@ -68,12 +108,30 @@ std::string cformat(const char* format, ...) {
 }
 
 double cAtof(std::string_view text) {
-    // strtod needs a terminated string; fields are short, a copy is cheap.
-    const std::string copy(text);
-    CLocaleScope scope;
-    return std::strtod(copy.c_str(), nullptr);
+    // Plain decimal numbers, all that the program writes, take a quick way to the same
+    // nearest double as strtod. Everything else (hexadecimal, "inf", "nan", no digits, out
+    // of range) is left to strtod itself.
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        ++i;
+    const char* const first = text.data() + i;
+    const char* const last = text.data() + text.size();
+    const bool hexadecimal =
+        last - first >= 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X');
+    if (first < last && ((*first >= '0' && *first <= '9') || *first == '.') && !hexadecimal) {
+        double value = 0.0;
+        if (!shortDecimal(first, last, value)) {
+            const auto read = std::from_chars(first, last, value, std::chars_format::general);
+            if (read.ec != std::errc())
+                return strtodInCLocale(text);
+        }
+        return negative ? -value : value;
+    }
+    return strtodInCLocale(text);
 }
-
 int cAtoi(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && isBlank(text[i]))

@@ -50,8 +50,13 @@ bool startsWithKeyword(std::string_view text, std::string_view keyword) {
 }
 
 std::string_view firstWord(std::string_view text) {
-    const auto words = scanWords(text, 1);
-    return words.empty() ? std::string_view() : words.front();
+    std::size_t start = 0;
+    while (start < text.size() && isWhiteSpace(text[start]))
+        ++start;
+    std::size_t end = start;
+    while (end < text.size() && !isWhiteSpace(text[end]))
+        ++end;
+    return text.substr(start, end - start);
 }
 
 } // namespace rheo

@@ -1,0 +1,100 @@
+// The line reader copies runs of bytes at once; it must cut every input exactly as reading
+// one byte at a time does, wherever line ends, limits and block boundaries fall.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/files/input_file.hpp"
+#include "core/files/line_reader.hpp"
+#include "support/temp_dir.hpp"
+
+namespace rheo {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// The reading rules one byte at a time: at most `limit` bytes a read, CR LF or LF ending the
+// line and counting as one of them, a lone CR a byte of the line or its end.
+Lines readByteByByte(const std::string& bytes, const std::vector<std::size_t>& limits,
+                     LoneCr loneCr) {
+    Lines lines;
+    std::size_t at = 0;
+    for (std::size_t read = 0; at < bytes.size(); ++read) {
+        const std::size_t limit = std::max<std::size_t>(limits[read % limits.size()], 1);
+        std::string line;
+        while (line.size() < limit && at < bytes.size()) {
+            const char c = bytes[at++];
+            if (c == '\n')
+                break;
+            if (c == '\r') {
+                if (at < bytes.size() && bytes[at] == '\n') {
+                    ++at;
+                    break;
+                }
+                if (loneCr == LoneCr::EndsTheLine)
+                    break;
+            }
+            line.push_back(c);
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+Lines readWith(LineReader& reader, const std::vector<std::size_t>& limits, LoneCr loneCr) {
+    Lines lines;
+    std::string line;
+    for (std::size_t read = 0; reader.next(line, limits[read % limits.size()], loneCr); ++read)
+        lines.push_back(line);
+    return lines;
+}
+
+// Bytes with line ends of every kind close together, NULs, and now and then a long line.
+std::string randomBytes(std::mt19937& random, std::size_t size) {
+    static const char kBytes[] = {'\r', '\n', '\r', '\n', 'a', 'b', ',', ' ', '\0', '\xCC'};
+    std::string bytes;
+    while (bytes.size() < size) {
+        if (random() % 50 == 0)
+            bytes.append(random() % 400, 'x');
+        else
+            bytes.push_back(kBytes[random() % sizeof kBytes]);
+    }
+    return bytes;
+}
+
+TEST(LineReaderModel, CutsRandomBytesAsReadingOneByteAtATime) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 300; ++round) {
+        const std::string bytes = randomBytes(random, random() % 3000);
+        const std::vector<std::size_t> limits = {random() % 200, 127, random() % 5, 255};
+        for (const LoneCr loneCr : {LoneCr::IsAByte, LoneCr::EndsTheLine}) {
+            LineReader reader{std::string_view(bytes)};
+            ASSERT_EQ(readWith(reader, limits, loneCr), readByteByByte(bytes, limits, loneCr))
+                << "round " << round;
+        }
+    }
+}
+
+TEST(LineReaderModel, AFileCutsLikeItsBytesWhereverTheBlocksEnd) {
+    // Several 64 KiB blocks: line ends, CR LF pairs and reads of at most 127 bytes fall
+    // across block boundaries at random.
+    std::mt19937 random(12);
+    testing::TempDir dir;
+    for (int round = 0; round < 4; ++round) {
+        const std::string bytes = randomBytes(random, 200000 + random() % 100000);
+        const std::string path = dir.write("lines.csv", bytes);
+        const std::vector<std::size_t> limits = {127, 255, random() % 130 + 1};
+        for (const LoneCr loneCr : {LoneCr::IsAByte, LoneCr::EndsTheLine}) {
+            const InputFile file = openInputFile(path);
+            ASSERT_TRUE(file);
+            LineReader reader(file.get());
+            EXPECT_EQ(readWith(reader, limits, loneCr), readByteByByte(bytes, limits, loneCr));
+            EXPECT_FALSE(reader.readError());
+        }
+    }
+}
+
+} // namespace
+} // namespace rheo
