@@ -1,19 +1,24 @@
-// The line reader copies runs of bytes at once; it must cut every input exactly as reading
-// one byte at a time does, wherever line ends, limits and block boundaries fall.
+// Reading lines: at most a fixed number of bytes a read, the line end (CR LF or LF, for some
+// readers a lone CR too) counting as one of them. The reader copies runs of bytes at once; it
+// must cut every input exactly as reading one byte at a time does, wherever line ends, limits
+// and block boundaries fall.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "core/files/input_file.hpp"
 #include "core/files/line_reader.hpp"
+#include "failing_file.hpp"
 #include "support/temp_dir.hpp"
 
 namespace rheo {
 namespace {
 
 using Lines = std::vector<std::string>;
+using namespace std::string_literals;
 
 // The reading rules one byte at a time: at most `limit` bytes a read, CR LF or LF ending the
 // line and counting as one of them, a lone CR a byte of the line or its end.
@@ -51,6 +56,14 @@ Lines readWith(LineReader& reader, const std::vector<std::size_t>& limits, LoneC
     return lines;
 }
 
+// Every read with the reader's own limit and meaning of a lone CR.
+Lines readAll(LineReader& reader) {
+    Lines lines;
+    for (std::string line; reader.next(line);)
+        lines.push_back(line);
+    return lines;
+}
+
 // Bytes with line ends of every kind close together, NULs, and now and then a long line.
 std::string randomBytes(std::mt19937& random, std::size_t size) {
     static const char kBytes[] = {'\r', '\n', '\r', '\n', 'a', 'b', ',', ' ', '\0', '\xCC'};
@@ -64,7 +77,19 @@ std::string randomBytes(std::mt19937& random, std::size_t size) {
     return bytes;
 }
 
-TEST(LineReaderModel, CutsRandomBytesAsReadingOneByteAtATime) {
+TEST(LineReader, ByDefaultAReadTakesAtMost127BytesAndALoneCrIsAByte) {
+    const std::string a126(126, 'a'), a127(127, 'a');
+    // 127 bytes fill a read; the line end after them then comes as an empty line of its own.
+    const std::string bytes =
+        "a\r\nb\nc\r\r\n\r\n\n\0b\0\r\n"s + a126 + "\r\nz\n" + a127 + "\r\nz\n" + a127 + "bc";
+    LineReader reader{std::string_view(bytes)};
+    EXPECT_EQ(readAll(reader),
+              (Lines{"a", "b", "c\r", "", "", "\0b\0"s, a126, "z", a127, "", "z", a127, "bc"}));
+    LineReader empty("");
+    EXPECT_EQ(readAll(empty), Lines{});
+}
+
+TEST(LineReader, CutsRandomBytesAsReadingOneByteAtATime) {
     std::mt19937 random(11);
     for (int round = 0; round < 300; ++round) {
         const std::string bytes = randomBytes(random, random() % 3000);
@@ -77,13 +102,15 @@ TEST(LineReaderModel, CutsRandomBytesAsReadingOneByteAtATime) {
     }
 }
 
-TEST(LineReaderModel, AFileCutsLikeItsBytesWhereverTheBlocksEnd) {
-    // Several 64 KiB blocks: line ends, CR LF pairs and reads of at most 127 bytes fall
-    // across block boundaries at random.
+TEST(LineReader, AFileCutsLikeItsBytesWhereverTheBlocksEnd) {
+    // Several 64 KiB blocks: line ends, CR LF pairs and reads fall across block boundaries at
+    // random; first a CR LF split between the first two blocks, among NULs and long lines.
     std::mt19937 random(12);
     testing::TempDir dir;
-    for (int round = 0; round < 4; ++round) {
-        const std::string bytes = randomBytes(random, 200000 + random() % 100000);
+    for (int round = 0; round < 5; ++round) {
+        const std::string bytes =
+            round == 0 ? std::string(65535, '\0') + "\r\nafter\n" + std::string(70000, 'y')
+                       : randomBytes(random, 200000 + random() % 100000);
         const std::string path = dir.write("lines.csv", bytes);
         const std::vector<std::size_t> limits = {127, 255, random() % 130 + 1};
         for (const LoneCr loneCr : {LoneCr::IsAByte, LoneCr::EndsTheLine}) {
@@ -94,6 +121,18 @@ TEST(LineReaderModel, AFileCutsLikeItsBytesWhereverTheBlocksEnd) {
             EXPECT_FALSE(reader.readError());
         }
     }
+    // Only ordinary files are opened: an endless read of /dev/zero would hang the reader.
+    EXPECT_FALSE(openInputFile(dir.file("missing.dat")));
+    EXPECT_FALSE(openInputFile(dir.path().string()));
+    EXPECT_FALSE(openInputFile("/dev/zero"));
+}
+
+TEST(LineReader, AFailingReadEndsTheLinesAndIsReportedWithItsErrorNumber) {
+    const InputFile failing = testing::fileFailingAfter("first\r\nsecond");
+    LineReader reader(failing.get());
+    EXPECT_EQ(readAll(reader), (Lines{"first", "second"}));
+    EXPECT_TRUE(reader.readError());
+    EXPECT_EQ(reader.readErrorNumber(), EIO);
 }
 
 } // namespace
