@@ -35,10 +35,10 @@ TEST(RowRemoval, AgreesWithRemovingOneRowAtATimeOnRandomSelections) {
         std::vector<std::size_t> positions(random() % 80);
         for (auto& p : positions)
             p = random() % (size + 10); // some past the end, some repeated
-        std::vector<std::string> fast, slow;
+        std::vector<std::string> fast(size);
         for (std::size_t i = 0; i < size; ++i)
-            fast.push_back("row " + std::to_string(i));
-        slow = fast;
+            fast[i] = "row " + std::to_string(i);
+        std::vector<std::string> slow = fast;
         EXPECT_EQ(removeRows(fast, positions), removeOneByOne(slow, positions)) << round;
         EXPECT_EQ(fast, slow) << round;
     }
@@ -51,10 +51,10 @@ TEST(RowRemoval, MovesRowsThatCannotBeCopied) {
         rows.push_back(std::make_unique<int>(i));
     EXPECT_FALSE(removeRows(rows, {6, 9}));
     EXPECT_TRUE(removeRows(rows, {4, 1, 4}));
-    std::vector<int> values;
+    std::string kept;
     for (const auto& row : rows)
-        values.push_back(*row);
-    EXPECT_EQ(values, (std::vector<int>{0, 2, 3, 5}));
+        kept += std::to_string(*row);
+    EXPECT_EQ(kept, "0235");
 }
 
 } // namespace
