@@ -111,16 +111,20 @@ TEST(PrintfTexts, ResultsFileRowsAndListRows) {
     EXPECT_EQ(linesOf(resultsFileText(results)), expected);
 }
 
+// A cell's numbers in the order of its line in the file.
+std::array<double*, 10> numbersOf(CellCalibration& c) {
+    return {&c.workingShearRate, &c.minShearRate,    &c.maxShearRate, &c.capillaryRadius,
+            &c.capillaryLength,  &c.constantA,       &c.constantB,    &c.rmsPercentDiff,
+            &c.cellVolume,       &c.targetEffluxTime};
+}
+
 TEST(PrintfTexts, CalibrationFileLinesAndStandardsRows) {
     Values v(2);
     CalibrationData data;
     data.companyName = "Lab";
     data.operatingTemperature = v.whole(-200, 400);
     for (CellCalibration& cell : data.cells) {
-        for (double* field :
-             {&cell.workingShearRate, &cell.minShearRate, &cell.maxShearRate, &cell.capillaryRadius,
-              &cell.capillaryLength, &cell.constantA, &cell.constantB, &cell.rmsPercentDiff,
-              &cell.cellVolume, &cell.targetEffluxTime})
+        for (double* field : numbersOf(cell))
             *field = v.next();
         for (int i = 0; i < 1500; ++i) {
             cell.abPoints.push_back({v.next(), v.next(), v.next(), v.next(), v.next(), v.next(),
@@ -155,10 +159,7 @@ TEST(PrintfTexts, CalibrationFileLinesAndStandardsRows) {
 
     // The standards table: "%2.3f" of the viscosity and "%2.1f" of each target pressure.
     for (CellCalibration& cell : data.cells)
-        for (double* field :
-             {&cell.workingShearRate, &cell.minShearRate, &cell.maxShearRate, &cell.capillaryRadius,
-              &cell.capillaryLength, &cell.constantA, &cell.constantB, &cell.rmsPercentDiff,
-              &cell.cellVolume, &cell.targetEffluxTime})
+        for (double* field : numbersOf(cell))
             *field = 0.001 + std::abs(v.next()); // every value given: calibrated
     data.cells[2].rmsPercentDiff = 0.0;          // not calibrated: "N/A"
     const std::vector<TargetPressureRow> rows = BuildTargetPressureRows(data);

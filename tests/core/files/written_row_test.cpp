@@ -33,6 +33,35 @@ class RowPieces {
 public:
     explicit RowPieces(unsigned seed) : random_(seed) {}
 
+    // A row in the written form, or with one of its parts beside it.
+    std::string row() {
+        // Each field (the ID, a whole number, a number of 1 to 3 decimals, the Newtonian flag)
+        // and the separator after it.
+        enum { kId = -3, kWhole = -2, kFlag = -1 };
+        static constexpr std::pair<int, char> kFields[] = {
+            {kId, ','}, {kWhole, ','}, {3, ','},      {2, ','},      {1, ','},      {kFlag, ','},
+            {1, ','},   {2, ','},      {kWhole, '/'}, {kWhole, '/'}, {kWhole, ' '}, {kWhole, ':'}};
+        const int odd = random_() % 2 == 0 ? -1 : static_cast<int>(random_() % 27);
+        int part = 0;
+        const auto next = [&] { return part++ == odd; };
+        std::string row;
+        for (const auto& [field, separator] : kFields) {
+            row += field == kId      ? id(next())
+                   : field == kFlag  ? flag(next())
+                   : field == kWhole ? whole(next())
+                                     : decimal(field, next());
+            row += next() ? pick({"", ",,", " ", std::string(2, separator)})
+                          : std::string(1, separator);
+        }
+        row += whole(next());
+        if (next())
+            row += pick({",", ",extra", " ", ":5", "\r"});
+        if (next())
+            row = std::string(60 + random_() % 60, 'L') + row;
+        return row;
+    }
+
+private:
     std::string pick(const std::vector<std::string>& choices) {
         return choices[random_() % choices.size()];
     }
@@ -63,7 +92,6 @@ public:
             written += random_() % 2 == 0 ? 1 : -1;
         else if (odd)
             wholeDigits = static_cast<std::size_t>(16 - decimals) + random_() % 4; // 16 to 19
-
         std::string whole = digits(wholeDigits);
         if (whole.size() > 1 && whole[0] == '0')
             whole[0] = '1';
@@ -75,68 +103,40 @@ public:
         return pick({"S" + std::to_string(random_() % 100000), " A B", "A\0B"s, "\xCC\xE9", ";",
                      std::string(17, 'x')});
     }
-    std::string separator(char usual, bool odd) {
-        return odd ? pick({"", ",,", " ", std::string(2, usual)}) : std::string(1, usual);
-    }
     std::string flag(bool odd) {
         return odd ? pick({"2", "01", "-1", "", " 1"}) : pick({"0", "1"});
     }
 
-    // A row in the written form, or with one of its parts beside it.
-    std::string row() {
-        constexpr int kParts = 30;
-        const int odd = random_() % 2 == 0 ? -1 : static_cast<int>(random_() % kParts);
-        int part = 0;
-        const auto next = [&] { return part++ == odd; };
-        std::string row =
-            id(next()) + separator(',', next()) + whole(next()) + separator(',', next()) +
-            decimal(3, next()) + separator(',', next()) + decimal(2, next()) +
-            separator(',', next()) + decimal(1, next()) + separator(',', next()) + flag(next()) +
-            separator(',', next()) + decimal(1, next()) + separator(',', next()) +
-            decimal(2, next()) + separator(',', next()) + whole(next()) + separator('/', next()) +
-            whole(next()) + separator('/', next()) + whole(next()) + separator(' ', next()) +
-            whole(next()) + separator(':', next()) + whole(next());
-        if (next())
-            row += pick({",", ",extra", " ", ":5", "\r"});
-        if (next())
-            row = std::string(60 + random_() % 60, 'L') + row;
-        return row;
-    }
-
-private:
     std::mt19937 random_;
 };
 
 TEST(WrittenRow, ARowTakenAsWrittenIsExactlyWhatTheProgramWritesForIt) {
     RowPieces pieces(8);
     int taken = 0;
-    int declined = 0;
     for (int i = 0; i < 200000; ++i) {
         const std::string row = pieces.row();
         if (isResultRowAsWritten(row)) {
             ++taken;
             ASSERT_EQ(rewritten(row), row) << ::testing::PrintToString(row);
-        } else {
-            ++declined;
         }
     }
     // Both kinds come in numbers, so that both sides of the test count.
     EXPECT_GT(taken, 30000);
-    EXPECT_GT(declined, 30000);
+    EXPECT_LT(taken, 170000);
 }
 
 TEST(WrittenRow, TheProgramsOwnRowsAreTakenAsWritten) {
     std::mt19937 random(9);
     std::uniform_real_distribution<double> lab(-1000.0, 100000.0);
+    const auto from = [&](int low, unsigned count) {
+        return low + static_cast<int>(random() % count);
+    };
     std::vector<TestResult> results;
     for (int i = 0; i < 20000; ++i)
-        results.push_back(
-            {"Sample " + std::to_string(i), static_cast<int>(random() % 7), lab(random),
-             lab(random), lab(random), random() % 2 == 0, lab(random), lab(random),
-             makeLocalDateTime(static_cast<int>(1990 + random() % 60),
-                               static_cast<int>(1 + random() % 12),
-                               static_cast<int>(1 + random() % 28), static_cast<int>(random() % 24),
-                               static_cast<int>(random() % 60))});
+        results.push_back({"Sample " + std::to_string(i), from(0, 7), lab(random), lab(random),
+                           lab(random), random() % 2 == 0, lab(random), lab(random),
+                           makeLocalDateTime(from(1990, 60), from(1, 12), from(1, 28), from(0, 24),
+                                             from(0, 60))});
     const std::string text = resultsFileText(results);
     std::size_t start = text.find("\r\n") + 2;
     for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
