@@ -9,6 +9,7 @@
 #include "core/files/results_file.hpp"
 #include "core/files/version1_import.hpp"
 #include "core/text/c_format.hpp"
+#include "file_test_support.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 
@@ -16,6 +17,7 @@ namespace rheo {
 namespace {
 
 using namespace std::string_literals;
+using testing::parsed;
 using testing::ScriptedDialogs;
 
 // Every test of this program runs under a locale whose decimal separator is a comma: the
@@ -29,12 +31,6 @@ class GermanLocale : public ::testing::Environment {
 [[maybe_unused]] const auto* kLocale = ::testing::AddGlobalTestEnvironment(new GermanLocale);
 
 const std::string kHeader = "RHEO Version 2\r\nACME Lab\r\nSN-7\r\n140\r\n5\r\n";
-
-CalibrationData parsed(const std::string& text) {
-    CalibrationData data;
-    parseCalibrationText(data, text);
-    return data;
-}
 
 TEST(CalibrationFile, WritesExactBytesAndReadsThemBackToTheirPrecision) {
     CalibrationData data;

@@ -11,20 +11,16 @@
 #include "core/files/safe_file_writer.hpp"
 #include "core/model/field_rules.hpp"
 #include "core/runs/run_calculation.hpp"
+#include "file_test_support.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 
 namespace rheo {
 namespace {
 
+using testing::parsed;
 using testing::ScriptedDialogs;
 using testing::TempDir;
-
-CalibrationData parsed(const std::string& text) {
-    CalibrationData data;
-    parseCalibrationText(data, text);
-    return data;
-}
 
 TEST(LineLength, TextsUpToTheirLimitReadBackWholeAndLongerOnesAreRefused) {
     const struct {
@@ -137,20 +133,12 @@ CalibrationData randomCalibration(Random& r) {
     data.serialNumber = r.text(longestFileText(FileText::SerialNumber));
     data.operatingTemperature = r.whole(40, 150);
     data.equilibriumTimerMinutes = r.whole(1, 30);
+    // The ranges of a cell's numbers, in their order in the file.
+    const std::pair<double, double> ranges[] = {{0, 2e6}, {0, 2e6},  {0, 2e6}, {0, 0.5}, {0, 100},
+                                                {-1, 1},  {-99, 99}, {0, 100}, {0, 20},  {0, 3600}};
     for (CellCalibration& c : data.cells) {
-        c = {c.cellNumber,
-             r.number(0, 0.5),
-             r.number(0, 100),
-             r.number(-1, 1),
-             r.number(-99, 99),
-             r.number(0, 100),
-             r.number(0, 20),
-             r.number(0, 3600),
-             {},
-             {},
-             r.number(0, 2e6),
-             r.number(0, 2e6),
-             r.number(0, 2e6)};
+        for (std::size_t i = 0; i < std::size(ranges); ++i)
+            *testing::numbersOf(c)[i] = r.number(ranges[i].first, ranges[i].second);
         for (int i = r.whole(0, 6); i > 0; --i) {
             const std::string name = cleanAbStandardName(r.text(40)); // "1" reads as no name
             c.abPoints.push_back({r.number(0, 40), r.number(0, 3600), r.number(0, 600),
