@@ -60,46 +60,45 @@ TEST(LineLength, TextsUpToTheirLimitReadBackWholeAndLongerOnesAreRefused) {
 
 TEST(LineLength, ASaveThatWouldWriteALineTooLongWritesNothingAndNamesRecordAndField) {
     // Values no field accepts, as a file of another program may hold them.
-    const struct {
-        void (*spoil)(CalibrationData&);
-        std::string reason;
-    } cases[] = {
-        {[](CalibrationData& d) { d.companyName.assign(150, 'c'); },
-         "General Settings: the Company Name makes its line 150"},
-        {[](CalibrationData& d) { d.cells[0].targetEffluxTime = 1e100; },
-         "Cell 1: the Target Efflux Time makes its line 209"},
-        {[](CalibrationData& d) {
-             d.cells[1].abPoints.resize(2, {0, 0, 0, -1e90, 0, 0, true, ""});
-         },
-         "Cell 2, A/B point 1: the Calculated Viscosity makes its line 161"},
-        {[](CalibrationData& d) {
-             d.cells[4].volumePoints = {{0, 0, 0, 0, 1e80}};
-         },
-         "Cell 5, weighing 1: the Volume makes its line 138"},
-        {[](CalibrationData& d) {
-             d.standards = {{"A", 1}, {"B", 1e120}};
-         },
-         "Standard 2: the Viscosity makes its line 131"},
-    };
+    CalibrationData spoilt[5];
+    spoilt[0].companyName.assign(150, 'c');
+    spoilt[1].cells[0].targetEffluxTime = 1e100;
+    spoilt[2].cells[1].abPoints.resize(2, {0, 0, 0, -1e90, 0, 0, true, ""});
+    spoilt[3].cells[4].volumePoints = {{0, 0, 0, 0, 1e80}};
+    spoilt[4].standards = {{"A", 1}, {"B", 1e120}};
+    const std::string reasons[] = {
+        "General Settings: the Company Name makes its line 150",
+        "Cell 1: the Target Efflux Time makes its line 209",
+        "Cell 2, A/B point 1: the Calculated Viscosity makes its line 161",
+        "Cell 5, weighing 1: the Volume makes its line 138",
+        "Standard 2: the Viscosity makes its line 131"};
     const std::string limit = " characters long; this line of the file holds at most 126";
     TempDir dir;
     const std::string target = dir.write("RHEO.dat", "previous");
-    for (const auto& c : cases) {
-        CalibrationData data;
-        c.spoil(data);
+    for (int i = 0; i < 5; ++i) {
         ScriptedDialogs dialogs;
-        EXPECT_FALSE(saveCalibrationFileAt(data, target, dialogs));
+        EXPECT_FALSE(saveCalibrationFileAt(spoilt[i], target, dialogs));
         EXPECT_EQ(dialogs.messages,
-                  std::vector<std::string>{saveFailedMessage(target, c.reason + limit)});
+                  std::vector<std::string>{saveFailedMessage(target, reasons[i] + limit)});
     }
-    std::vector<TestResult> results = parseResultsText("h\nA,1\nB,2,1,1,1,1,1e308,1\n");
-    ScriptedDialogs dialogs;
-    const std::string resultsTarget = dir.write("results.csv", "previous");
-    EXPECT_FALSE(saveResultsFileAt(results, resultsTarget, dialogs));
-    EXPECT_EQ(dialogs.messages,
-              std::vector<std::string>{saveFailedMessage(
-                  resultsTarget, "Run 2 (B): the Pressure (psi) makes its line 347" + limit)});
-    EXPECT_EQ(TempDir::read(target) + TempDir::read(resultsTarget), "previousprevious");
+    // The results rows are written as they are made: a row too long near the end, even with a
+    // target that cannot be made at all, is what the message names. Every empty ID becomes
+    // "NO_ID", in the records too.
+    std::vector<TestResult> results(3000);
+    results[10].sampleId.clear();
+    results[2999].sampleId.clear();
+    results[2999].pressure = 1e308;
+    for (const std::string& resultsTarget :
+         {dir.write("results.csv", "previous"), dir.file("none/results.csv")}) {
+        ScriptedDialogs dialogs;
+        EXPECT_FALSE(saveResultsFileAt(results, resultsTarget, dialogs));
+        EXPECT_EQ(
+            dialogs.messages,
+            std::vector<std::string>{saveFailedMessage(
+                resultsTarget, "Run 3000 (NO_ID): the Pressure (psi) makes its line 354" + limit)});
+    }
+    EXPECT_EQ(results[10].sampleId, "NO_ID");
+    EXPECT_EQ(TempDir::read(target) + TempDir::read(dir.file("results.csv")), "previousprevious");
 }
 
 // ---- Random valid calibrations and results: read back, they write the same bytes again,

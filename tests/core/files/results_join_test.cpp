@@ -229,26 +229,5 @@ TEST(ResultsJoin, LeavesEveryUnusualCaseToTheCommandsThatSayWhatWentWrong) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4);
 }
 
-TEST(ResultsSave, ARowTooLongIsNamedBeforeAnyOtherReasonAndEveryEmptyIdBecomesNoId) {
-    // The rows are written as they are made; a row too long near the end, with a target
-    // that cannot be made at all, is still what the message names.
-    TempDir dir;
-    std::vector<TestResult> results(3000);
-    results[10].sampleId.clear();
-    results[2999].pressure = 1e308;
-    results[2999].sampleId.clear();
-    for (const std::string& target :
-         {dir.file("results.csv"), dir.file("no-such-directory/results.csv")}) {
-        ScriptedDialogs dialogs;
-        EXPECT_FALSE(saveResultsFileAt(results, target, dialogs));
-        ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_NE(dialogs.messages[0].find("Run 3000 (NO_ID): the Pressure (psi) makes its line"),
-                  std::string::npos)
-            << dialogs.messages[0];
-        EXPECT_FALSE(std::filesystem::exists(target));
-    }
-    EXPECT_EQ(results[10].sampleId, "NO_ID");
-}
-
 } // namespace
 } // namespace rheo
