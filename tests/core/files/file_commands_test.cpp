@@ -134,7 +134,7 @@ TEST(FileCommands, AReadFailingPartWayIsToldAndTakesNothingFromTheFile) {
     }
 }
 
-TEST(FileCommands, AutoLoadAppendsTheNameFindsItInAnyCaseAndDoesNotReset) {
+TEST(FileCommands, AutoLoadFindsTheFileAndDoesNotReset) {
     TempDir dir;
     const std::string prefix = dir.path().string() + "/";
     ScriptedDialogs dialogs;
@@ -146,10 +146,6 @@ TEST(FileCommands, AutoLoadAppendsTheNameFindsItInAnyCaseAndDoesNotReset) {
     EXPECT_TRUE(autoLoadCalibration(data, prefix, dialogs));
     EXPECT_EQ(data.equilibriumTimerMinutes, 3);
     EXPECT_EQ(data.standards, (std::vector<ViscosityStandard>{{"Kept", 1}, {"S", 2}}));
-    // No separator is put between directory and name.
-    dir.write("appRHEO.DAT", "x\r\nGlued\r\n");
-    EXPECT_TRUE(autoLoadCalibration(data, prefix + "app", dialogs));
-    EXPECT_EQ(data.companyName, "Glued");
     EXPECT_EQ(dialogs.messages,
               std::vector<std::string>{"The auto load of calibration data failed.\nLoad "
                                        "calibration data or recalibrate."});

@@ -138,20 +138,17 @@ TEST(ResultsFile, RowsSplitLikeStrtokWithAbsentFieldsAsZeroInReadsOf127BytesAfte
                   {"C\0D"s, 3, 1, 1, 1, true, 1, 1, {2020, 13, 1, 1, 1, 0, false}}}));
 }
 
+// (The reading rules of line ends themselves are checked with the line reader.)
 TEST(ResultsFile, ALoneCrEndsARowLikeCrLfAndLfWhileTheCalibrationFileKeepsItInItsLine) {
     const std::string crLf = "header\r\nA,1,2.5\r\nB,2,3,4,5,1,6,7,8/9/2020 1:2\r\n";
     const std::vector<TestResult> rows = parseResultsText(crLf);
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].sampleId + rows[1].sampleId, "AB");
-    EXPECT_EQ(rows[1].dateTime, makeLocalDateTime(2020, 8, 9, 1, 2));
     for (const char* lineEnd : {"\n", "\r", "\r\r\n"}) {
         std::string text;
         for (const char c : crLf)
             text += c == '\n' ? "" : c == '\r' ? lineEnd : std::string(1, c);
         EXPECT_EQ(parseResultsText(text), rows) << ::testing::PrintToString(text);
     }
-    // A lone CR counts as one byte of the 127 a row is read in.
-    EXPECT_EQ(parseResultsText("h\r" + std::string(126, 'x') + "\r\rY,1\r").at(1).sampleId, "Y");
     EXPECT_EQ(parsed("RHEO Version 2\r\nLab\rNorth\r\nSN\r\n").companyName, "Lab\rNorth");
 }
 

@@ -90,26 +90,23 @@ TEST(SafeSave, ReplacesTheBytesExactlyOrOnAnyFailingStepKeepsTheOldFile) {
 TEST(SafeSave, TheDirectoryIsSyncedAfterTheRenameSoThatTheNewNameLasts) {
     TempDir dir;
     const std::string target = dir.write("RHEO.dat", "previous contents");
-    std::vector<std::string> calls;
+    std::string calls;
     const SaveSteps system = systemSaveSteps();
     SaveSteps steps = system;
-    steps.sync = [&](std::FILE* file) { return calls.push_back("sync"), system.sync(file); };
+    steps.sync = [&](std::FILE* file) { return calls += "sync|", system.sync(file); };
     steps.rename = [&](const std::string& from, const std::string& to) {
-        return calls.push_back("rename"), system.rename(from, to);
+        return calls += "rename|", system.rename(from, to);
     };
     steps.syncDirectory = [&](const std::string& directory) {
-        calls.push_back("sync " + directory);
-        return system.syncDirectory(directory);
+        return calls += "sync " + directory + "|", system.syncDirectory(directory);
     };
     ASSERT_TRUE(saveBytesSafely(target, "new", steps).saved);
-    EXPECT_EQ(calls, (std::vector<std::string>{"sync", "rename", "sync " + dir.path().string()}));
     // A name without a directory is synced in the current directory.
-    calls.clear();
     const auto previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.path());
     EXPECT_TRUE(saveBytesSafely("RHEO.dat", "newer", steps).saved);
     std::filesystem::current_path(previous);
-    EXPECT_EQ(calls.back(), "sync .");
+    EXPECT_EQ(calls, "sync|rename|sync " + dir.path().string() + "|sync|rename|sync .|");
 }
 
 // SIGINT, SIGTERM or SIGHUP in the middle of a long write ends the program as the signal
