@@ -101,8 +101,9 @@ TEST(LineLength, ASaveThatWouldWriteALineTooLongWritesNothingAndNamesRecordAndFi
     EXPECT_EQ(TempDir::read(target) + TempDir::read(dir.file("results.csv")), "previousprevious");
 }
 
-// ---- Random valid calibrations and results: read back, they write the same bytes again,
-// that is every value comes back at the precision it was written with ----
+// ---- Random valid calibrations: read back, they write the same bytes again, that is every
+// value and every byte of a text comes back as written. (Results rows read and written again
+// are compared with the join's rows as written.) ----
 
 class Random {
 public:
@@ -155,25 +156,12 @@ CalibrationData randomCalibration(Random& r) {
     return data;
 }
 
-TEST(LineLength, RandomValidCalibrationsAndResultsReadBackAtTheWrittenPrecision) {
+TEST(LineLength, RandomValidCalibrationsReadBackAtTheWrittenPrecision) {
     Random r(20240515);
     for (int round = 0; round < 300; ++round) {
         const FileLines lines = calibrationFileLines(randomCalibration(r));
         ASSERT_EQ(lines.overlong(), std::nullopt) << round;
         ASSERT_EQ(calibrationFileText(parsed(lines.text())), lines.text()) << round;
-
-        std::vector<TestResult> results;
-        for (int i = r.whole(0, 20); i > 0; --i)
-            results.push_back({sampleIdForResult(r.text(25)), r.whole(1, 5), r.number(0, 1e4),
-                               r.number(0, 2), r.number(0, 1e4), r.whole(0, 1) == 1,
-                               r.number(0, 600), r.number(0, 3600),
-                               makeLocalDateTime(r.whole(1970, 2100), r.whole(1, 12),
-                                                 r.whole(1, 28), r.whole(0, 23), r.whole(0, 59))});
-        const FileLines rows = resultsFileLines(results);
-        ASSERT_EQ(rows.overlong(), std::nullopt) << round;
-        std::vector<TestResult> back = parseResultsText(rows.text());
-        ASSERT_EQ(back.size(), results.size()) << round;
-        ASSERT_EQ(resultsFileText(back), rows.text()) << round;
     }
 }
 

@@ -1,5 +1,5 @@
-// Inputs of extreme size, and saving through a temporary file so that the old file survives
-// every failure.
+// Saving through a temporary file so that the old file survives every failure. (Inputs of
+// extreme size are for the benchmarks.)
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -24,19 +24,6 @@ namespace {
 
 using testing::TempDir;
 using namespace std::string_literals;
-
-TEST(ExtremeInputs, AMillionLinesAndAHugeLineAreReadByTheSameRules) {
-    std::string calibration = "RHEO Version 2\r\n\r\n\r\n150\r\n1\r\n";
-    for (int i = 0; i < 1'000'000; ++i)
-        calibration += "7 7 7 7 7 7 7 7 7 7\r\n"; // the sixth and later cell lines are ignored
-    CalibrationData data;
-    parseCalibrationText(data, calibration + "CAL " + std::string(10'000'000, 'x') +
-                                   " 5\r\nCAL Next 2\r\n");
-    EXPECT_EQ(data.cells[4].workingShearRate, 7e6);
-    EXPECT_EQ(data.standards,
-              (std::vector<ViscosityStandard>{{std::string(123, 'x'), 0}, {"Next", 2}}));
-    EXPECT_TRUE(parseResultsText("header\r\n" + std::string(1'000'000, '\n')).empty());
-}
 
 // Runs `body` in a child process, which ends with what it returns; its wait status.
 int statusOfChild(const std::function<int()>& body) {

@@ -115,7 +115,6 @@ TEST(ReportFrame, EmptyTestDataReportTraceIsExact) {
               "text 3768 426 sec\n"
               "bk 255 255 255\n");
     EXPECT_EQ(surface.calls().front().text, "ACME Oils"); // the job is named after the company
-    EXPECT_EQ(surface.printablePageSize(), (PageSize{4800, 3150})); // 8 x 10.5 inches
 }
 
 // Page 10 repeats page 1's header calls at page 1's positions with the same date; its page
@@ -377,15 +376,14 @@ TEST(CalibrationReport, BadIndexOrPageGeometryNeverCrashesNorLoops) {
     // report lands at (0, 0), nothing at a clamped or undefined position.
     RecordingSurface zeroDpi(0, 0);
     EXPECT_TRUE(app.session.PrintCalibration(zeroDpi));
-    int placed = 0;
+    EXPECT_GT(zeroDpi.texts().size(), 50u);
     for (const RecordedCall& call : zeroDpi.calls()) {
-        if (call.kind == RecordedCall::Kind::Text || call.kind == RecordedCall::Kind::Rectangle) {
-            EXPECT_EQ(std::make_pair(call.x, call.y), std::make_pair(0, 0)) << call.text;
-            EXPECT_EQ(std::make_pair(call.right, call.bottom), std::make_pair(0, 0)) << call.text;
-            ++placed;
-        }
+        const bool placed =
+            call.kind == RecordedCall::Kind::Text || call.kind == RecordedCall::Kind::Rectangle;
+        EXPECT_TRUE(!placed || std::tie(call.x, call.y, call.right, call.bottom) ==
+                                   std::make_tuple(0, 0, 0, 0))
+            << call.text;
     }
-    EXPECT_GT(placed, 50);
     ShortPageSurface noHeight(0);
     drawTestDataReport(noHeight, std::vector<TestResult>(3), CalibrationData{}, kPrinted);
     EXPECT_EQ(noHeight.pageCount(), 3);
