@@ -81,23 +81,23 @@ TEST(LineLength, ASaveThatWouldWriteALineTooLongWritesNothingAndNamesRecordAndFi
         EXPECT_EQ(dialogs.messages,
                   std::vector<std::string>{saveFailedMessage(target, reasons[i] + limit)});
     }
-    // The results rows are written as they are made: a row too long near the end, even with a
-    // target that cannot be made at all, is what the message names. Every empty ID becomes
-    // "NO_ID", in the records too.
+    // The results rows are written as they are made: a row too long, even with a target that
+    // cannot be made at all, is what the message names. Every empty ID becomes "NO_ID", in the
+    // records too, those after the row too long included.
     std::vector<TestResult> results(3000);
-    results[10].sampleId.clear();
-    results[2999].sampleId.clear();
-    results[2999].pressure = 1e308;
+    results[1000].sampleId.clear();
+    results[1000].pressure = 1e308;
+    results[2000].sampleId.clear();
     for (const std::string& resultsTarget :
-         {dir.write("results.csv", "previous"), dir.file("none/results.csv")}) {
+         {dir.file("none/results.csv"), dir.write("results.csv", "previous")}) {
         ScriptedDialogs dialogs;
         EXPECT_FALSE(saveResultsFileAt(results, resultsTarget, dialogs));
         EXPECT_EQ(
             dialogs.messages,
             std::vector<std::string>{saveFailedMessage(
-                resultsTarget, "Run 3000 (NO_ID): the Pressure (psi) makes its line 354" + limit)});
+                resultsTarget, "Run 1001 (NO_ID): the Pressure (psi) makes its line 354" + limit)});
+        EXPECT_EQ(results[2000].sampleId, "NO_ID");
     }
-    EXPECT_EQ(results[10].sampleId, "NO_ID");
     EXPECT_EQ(TempDir::read(target) + TempDir::read(dir.file("results.csv")), "previousprevious");
 }
 
