@@ -8,6 +8,7 @@
 #include "core/session/session.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/windows1252.hpp"
+#include "report_queries.hpp"
 #include "support/scripted_dialogs.hpp"
 
 #include <gtest/gtest.h>
@@ -16,67 +17,6 @@
 
 namespace rheo::testing {
 namespace {
-
-// ---- Questions asked of a recorded report: which texts stand on which row ----
-
-const LocalDateTime kPrinted = makeLocalDateTime(2014, 3, 5, 9, 7);
-
-// The row k of a device y at 600 dpi with rows of 17 units; -1 off the row grid.
-int rowOf(int y) {
-    const int row = (y / 6 - 125) / 17;
-    return y == (125 + 17 * row) * 6 ? row : -1;
-}
-
-// The rows first to last of a page that hold texts, a line each: "row:text|text|...".
-std::string rows(const RecordingSurface& surface, int page, int first, int last) {
-    std::string out;
-    int previous = -1;
-    for (const RecordedCall& call : surface.texts()) {
-        const int row = rowOf(call.y);
-        if (call.page != page || row < first || row > last)
-            continue;
-        out += (row == previous ? "|" : cformat(out.empty() ? "%d:" : "\n%d:", row)) + call.text;
-        previous = row;
-    }
-    return out.empty() ? out : out + "\n";
-}
-
-// The n-th drawing (from 0) of exactly this text; a call on page 0 when there is none.
-RecordedCall findText(const RecordingSurface& surface, const std::string& text,
-                      int occurrence = 0) {
-    for (const RecordedCall& call : surface.texts()) {
-        if (call.text == text && occurrence-- == 0)
-            return call;
-    }
-    return {};
-}
-
-std::pair<int, int> pageAndRow(const RecordingSurface& surface, const std::string& text) {
-    const RecordedCall call = findText(surface, text);
-    return {call.page, rowOf(call.y)};
-}
-
-// The first `count` grey bands, "left top right bottom" in device pixels, a line each.
-std::string bands(const RecordingSurface& surface, int count = 99) {
-    std::string out;
-    for (const RecordedCall& call : surface.calls()) {
-        if (call.kind == RecordedCall::Kind::Rectangle && count-- > 0)
-            out += cformat("%d %d %d %d\n", call.x, call.y, call.right, call.bottom);
-    }
-    return out;
-}
-
-// A 600 dpi surface whose printable page is only `height` pixels tall.
-class ShortPageSurface : public RecordingSurface {
-public:
-    explicit ShortPageSurface(int height) : height_(height) {}
-    PageSize printablePageSize() const override { return {4800, height_}; }
-
-private:
-    int height_;
-};
-
-// ---- The reports ----
 
 // The page frame in one trace, at 600 dpi across and 300 down so that x and y scale
 // apart (6 and 3 px a unit): the header lines centred on x = 400 in whole units, the
