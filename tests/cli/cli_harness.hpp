@@ -2,6 +2,7 @@
 // Runs the real rheo-cli binary through /bin/sh, the way a script calls it, and writes the
 // calibration files the tests start from.
 
+#include "core/files/file_messages.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,8 @@ inline CliRun runShell(const std::string& commandLine) {
 }
 
 inline const std::string kCli = quoted(RHEO_CLI_BINARY);
+// The first line of every results file (its bytes are checked with the core).
+inline const std::string kResultsHeader = std::string(file_texts::kResultsHeader) + "\r\n";
 inline const std::string kGerman = "LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8";
 
 // A file of the example calibration set; example() gives it as a shell word.
@@ -51,15 +54,10 @@ inline std::string example(const std::string& name) {
 // `cell1Weighings` follow its line. Cells 2 to 5 are not calibrated.
 inline std::string calibration(const std::string& minShearRate = "1.00000000",
                                const std::string& cell1Weighings = "") {
-    std::string text = "RHEO Version 2\r\nTest Laboratory\r\nSN 17\r\n150\r\n1\r\n1.10000000 " +
-                       minShearRate +
-                       " 1.20000000 0.07500000 15.00000000 0.00250000 9.00000000 0.50000000 "
-                       "6.00000000 18.00000000\r\n" +
-                       cell1Weighings;
-    for (int cell = 2; cell <= 5; ++cell)
-        text += "0.00000000 0.00000000 0.00000000 0.00000000 0.00000000 0.00000000 0.00000000 "
-                "0.00000000 0.00000000 0.00000000\r\n";
-    return text;
+    return "RHEO Version 2\r\nTest Laboratory\r\nSN 17\r\n150\r\n1\r\n1.10000000 " + minShearRate +
+           " 1.20000000 0.07500000 15.00000000 0.00250000 9.00000000 0.50000000 6.00000000 "
+           "18.00000000\r\n" +
+           cell1Weighings + "0\r\n0\r\n0\r\n0\r\n"; // cells 2 to 5: one zero each
 }
 
 // Each test works in a fresh directory of its own and names its files without a path.

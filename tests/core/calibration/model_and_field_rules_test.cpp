@@ -7,31 +7,29 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 namespace rheo {
 namespace {
 
 using F = NumberField;
 
-// The refused run checks the message built from this list, and that negative values
-// count as present.
-TEST(MissingValues, AreTheExactZerosInFixedOrder) {
+// The values in their fixed order, one named in the singular, several in the plural; negative
+// values count as present.
+TEST(MissingValues, AreTheExactZerosNamedInFixedOrder) {
+    const std::string start = "This cell is not calibrated.\nCalibrate it, load different "
+                              "calibration data, or choose a different cell.";
     EXPECT_EQ(missingFields(CellCalibration{}).names,
               "Working Shear Rate, Minimum Allowable Shear Rate, Maximum Allowable Shear Rate, "
               "Capillary Radius, Capillary Length, Cal Constant A, Cal Constant B, RMS % Diff, "
               "Cell Volume, Target Efflux Time");
-}
-
-TEST(MissingValues, OneMissingValueIsNamedInTheSingularSeveralInThePlural) {
     CellCalibration cell = {1, 0.075, 15, 0.0025, -9, 0.5, 6, 0, {}, {}, 1.1e6, 1e6, 1.2e6};
     EXPECT_EQ(notCalibratedMessage(missingFields(cell)),
-              "This cell is not calibrated.\nCalibrate it, load different calibration data, or "
-              "choose a different cell.\nThe value for Target Efflux Time is missing or invalid.");
+              start + "\nThe value for Target Efflux Time is missing or invalid.");
     cell.workingShearRate = 0;
     EXPECT_EQ(notCalibratedMessage(missingFields(cell)),
-              "This cell is not calibrated.\nCalibrate it, load different calibration data, or "
-              "choose a different cell.Working Shear Rate, Target Efflux Time are missing or "
-              "invalid.");
+              start + "Working Shear Rate, Target Efflux Time are missing or invalid.");
 }
 
 TEST(LocalDates, OnlyRealCalendarDatesAndTimesAreValid) {
@@ -48,33 +46,29 @@ TEST(LocalDates, OnlyRealCalendarDatesAndTimesAreValid) {
 // Each field accepts exactly its range (bounds as they are included or not) and refuses
 // everything else, numbers that are no numbers included, with its own message.
 TEST(FieldRules, EveryFieldAcceptsExactlyItsRangeAndNamesItWhenRefusing) {
-    // field, lowest value, whether it is accepted, highest accepted value
-    const std::tuple<F, double, bool, double> ranges[] = {{F::RunEffluxTime, 0, false, 3600},
-                                                          {F::AbEffluxTime, 0, false, 3600},
-                                                          {F::RunPressure, 0, false, 600},
-                                                          {F::AbPressure, 0, false, 600},
-                                                          {F::EstimatedViscosity, 0, false, 40},
-                                                          {F::KnownViscosity, 0, false, 40},
-                                                          {F::TareWeight, 0, false, 100},
-                                                          {F::FullWeight, 0, false, 100},
-                                                          {F::Density, 0.01, false, 10},
-                                                          {F::CapillaryLength, 0, true, 100},
-                                                          {F::CapillaryDiameter, 0, true, 1},
-                                                          {F::MaxShearRate, 0, true, 2},
-                                                          {F::MinShearRate, 0, true, 2},
-                                                          {F::WorkingShearRate, 0, true, 2},
-                                                          {F::OperatingTemperature, 40, true, 150},
-                                                          {F::EquilibriumTimerMinutes, 1, true, 30},
-                                                          {F::StandardViscosity, 0, false, 40}};
-    for (const auto& [field, low, lowAccepted, high] : ranges) {
-        const std::string message(fieldMessage(field));
-        EXPECT_FALSE(message.empty());
-        const double lowest = lowAccepted ? low : std::nextafter(low, 1e9);
-        for (double accepted : {lowest, high})
-            EXPECT_EQ(fieldRefusal(field, accepted), std::nullopt) << message;
-        for (double refused : {std::nextafter(lowest, -1e9), std::nextafter(high, 1e9), 0.0 + NAN,
-                               -0.0 - NAN, 0.0 + INFINITY, -0.0 - INFINITY})
-            EXPECT_EQ(fieldRefusal(field, refused).value_or("accepted"), message) << refused;
+    // fields, lowest value, whether it is accepted, highest accepted value
+    const std::tuple<std::vector<F>, double, bool, double> ranges[] = {
+        {{F::RunEffluxTime, F::AbEffluxTime}, 0, false, 3600},
+        {{F::RunPressure, F::AbPressure}, 0, false, 600},
+        {{F::EstimatedViscosity, F::KnownViscosity, F::StandardViscosity}, 0, false, 40},
+        {{F::TareWeight, F::FullWeight}, 0, false, 100},
+        {{F::Density}, 0.01, false, 10},
+        {{F::CapillaryLength}, 0, true, 100},
+        {{F::CapillaryDiameter}, 0, true, 1},
+        {{F::MaxShearRate, F::MinShearRate, F::WorkingShearRate}, 0, true, 2},
+        {{F::OperatingTemperature}, 40, true, 150},
+        {{F::EquilibriumTimerMinutes}, 1, true, 30}};
+    for (const auto& [fields, low, lowAccepted, high] : ranges) {
+        for (const F field : fields) {
+            const std::string message(fieldMessage(field));
+            EXPECT_FALSE(message.empty());
+            const double lowest = lowAccepted ? low : std::nextafter(low, 1e9);
+            for (double accepted : {lowest, high})
+                EXPECT_EQ(fieldRefusal(field, accepted), std::nullopt) << message;
+            for (double refused : {std::nextafter(lowest, -1e9), std::nextafter(high, 1e9),
+                                   0.0 + NAN, -0.0 - NAN, 0.0 + INFINITY, -0.0 - INFINITY})
+                EXPECT_EQ(fieldRefusal(field, refused).value_or("accepted"), message) << refused;
+        }
     }
     // The settings take whole numbers only.
     EXPECT_FALSE(fieldAccepts(F::OperatingTemperature, 100.5) ||

@@ -1,12 +1,23 @@
 // The standards table (its order, replacement by name, deletions and the target pressure
-// of every standard in every cell) and how the names of standards are cleaned.
-
-#include "core/calibration/standards.hpp"
-
+// of every standard in every cell), how the names of standards are cleaned, and the removal
+// of selected rows by their numbers before the removal, as every list deletes them. The
+// order comes from an O(n log n) sort that must give exactly the order of the selection sort
+// the program always used: ties reversed at every sort, -0.0 equal to 0.0, and viscosities
+// that are no number left where that walk leaves them.
 #include "calibration_fixtures.hpp"
+#include "core/calibration/standards.hpp"
 #include "core/model/field_rules.hpp"
+#include "core/model/row_removal.hpp"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace rheo {
 namespace {
@@ -22,7 +33,7 @@ TEST(StandardNames, LoseTheirWhiteSpace) {
               "|No_Name");
 }
 
-TEST(StandardsTable, AddSortAndDelete) {
+TEST(StandardsTable, AddReplaceAndDelete) {
     // Adding replaces the first standard of exactly the same name, then sorts.
     CalibrationData data;
     EXPECT_EQ(addStandard(data, "Oil A", 5), "OilA");
@@ -36,16 +47,10 @@ TEST(StandardsTable, AddSortAndDelete) {
     EXPECT_EQ(addStandard(data, "S", 4), "S");
     EXPECT_EQ(data.standards, (Standards{{"T", 2}, {"S", 3}, {"S", 4}}));
 
-    data.standards = {{"X", 5}, {"Y", 2}, {"Z", 2}};
-    SortStandards(data); // equal viscosities swap places at every sort
-    EXPECT_EQ(data.standards, (Standards{{"Z", 2}, {"Y", 2}, {"X", 5}}));
-    SortStandards(data);
-    EXPECT_EQ(data.standards, (Standards{{"Y", 2}, {"Z", 2}, {"X", 5}}));
-
-    // Rows as selected before the removal, in any order; every list of the program
-    // removes its selected rows this way.
+    // Rows as selected before the removal, in any order; every list of the program removes its
+    // selected rows this way. (The order of a sort is compared with the old selection sort.)
     deleteStandards(data, {0, 2, 0, 9});
-    EXPECT_EQ(data.standards, (Standards{{"Z", 2}}));
+    EXPECT_EQ(data.standards, (Standards{{"S", 3}}));
 }
 
 TEST(StandardsTable, TargetPressureInCalibratedCellsOtherwiseNotAvailable) {
@@ -59,6 +64,103 @@ TEST(StandardsTable, TargetPressureInCalibratedCellsOtherwiseNotAvailable) {
     EXPECT_EQ(rows[0].texts,
               (std::array<std::string, 7>{"Std", "8.500", "N/A", "200.0", "N/A", "100.0", "N/A"}));
     EXPECT_EQ(data.standards, (Standards{{"Std", 8.5}, {"Heavy", 10}})); // sorted in place
+}
+
+// The selection sort, as the program has always done it.
+void selectionSort(Standards& list) {
+    Standards sorted;
+    while (!list.empty()) {
+        std::size_t candidate = 0;
+        double smallest = list.front().viscosity;
+        for (std::size_t i = 0; i < list.size(); ++i) {
+            if (list[i].viscosity <= smallest) {
+                smallest = list[i].viscosity;
+                candidate = i;
+            }
+        }
+        sorted.push_back(list[candidate]);
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(candidate));
+    }
+    list = sorted;
+}
+
+// Names tell the standards apart, so that any difference in order shows.
+std::vector<std::string> namesOf(const Standards& list) {
+    std::vector<std::string> names;
+    for (const ViscosityStandard& standard : list)
+        names.push_back(standard.name);
+    return names;
+}
+
+Standards randomStandards(std::mt19937& random, std::size_t count, bool withNaN) {
+    // Few distinct values, so that ties are many; both zeros, infinities and now and then NaN.
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<double> values = {0.0,  -0.0, 1.5, 2.0,  2.0000000000000004,
+                                        -3.0, 40.0, inf, -inf, 7.25};
+    Standards list;
+    for (std::size_t i = 0; i < count; ++i) {
+        double viscosity = values[random() % values.size()];
+        if (withNaN && random() % 6 == 0)
+            viscosity = std::numeric_limits<double>::quiet_NaN();
+        list.push_back({"S" + std::to_string(i), viscosity});
+    }
+    return list;
+}
+
+// Short lists with many ties, sorted again and again (sorting again must reverse the ties
+// again, as the old sort did), and first one long list.
+TEST(StandardsOrder, SameAsTheSelectionSortOnRandomListsWithManyTies) {
+    std::mt19937 random(5);
+    for (int round = 0; round < 3000; ++round) {
+        CalibrationData data;
+        data.standards = randomStandards(random, round == 0 ? 3000 : random() % 40, round % 3 == 0);
+        Standards expected = data.standards;
+        for (int sort = 0; sort < 3; ++sort) {
+            selectionSort(expected);
+            SortStandards(data);
+            ASSERT_EQ(namesOf(data.standards), namesOf(expected)) << "round " << round;
+        }
+    }
+}
+
+// The rule in its plain form: the distinct positions inside the list, erased one at a time
+// from the highest down so the lower rows keep their numbers.
+template <typename T>
+bool removeOneByOne(std::vector<T>& rows, std::vector<std::size_t> positions) {
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    bool removed = false;
+    for (auto it = positions.rbegin(); it != positions.rend(); ++it)
+        if (*it < rows.size()) {
+            rows.erase(rows.begin() + static_cast<std::ptrdiff_t>(*it));
+            removed = true;
+        }
+    return removed;
+}
+
+TEST(RowRemoval, AgreesWithRemovingOneRowAtATimeOnRandomSelections) {
+    std::mt19937 random(20240611);
+    for (int round = 0; round < 500; ++round) {
+        const std::size_t size = random() % 60;
+        std::vector<std::size_t> positions(random() % 80);
+        for (auto& p : positions)
+            p = random() % (size + 10); // some past the end, some repeated
+        std::vector<std::string> fast(size);
+        for (std::size_t i = 0; i < size; ++i)
+            fast[i] = "row " + std::to_string(i);
+        std::vector<std::string> slow = fast;
+        EXPECT_EQ(removeRows(fast, positions), removeOneByOne(slow, positions)) << round;
+        EXPECT_EQ(fast, slow) << round;
+    }
+}
+
+// Rows are moved, never copied: records that own memory keep it (a copy would not compile).
+TEST(RowRemoval, MovesRowsThatCannotBeCopied) {
+    std::vector<std::unique_ptr<int>> rows;
+    for (int i = 0; i < 4; ++i)
+        rows.push_back(std::make_unique<int>(i));
+    EXPECT_TRUE(removeRows(rows, {2, 0, 9}));
+    EXPECT_EQ(*rows.at(0) * 10 + *rows.at(1), 13);
 }
 
 } // namespace

@@ -1,51 +1,43 @@
+// printf, atof and atoi exactly as the C library does them in the "C" locale, whatever locale
+// the process runs in, and the strtok and scanf splitting of words.
 #include "core/text/c_format.hpp"
+#include "core/text/words.hpp"
 
 #include <gtest/gtest.h>
 
 #include <clocale>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace rheo {
 namespace {
 
-// Switches the whole process to a locale with a decimal comma for one test, if the machine
-// has it; the set-up script installs de_DE.UTF-8.
-class GermanLocale {
-public:
-    GermanLocale() {
-        const char* previous = std::setlocale(LC_ALL, nullptr);
-        previous_ = previous ? previous : "C";
-        active_ = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
-    }
-    ~GermanLocale() { std::setlocale(LC_ALL, previous_.c_str()); }
-    bool active() const { return active_; }
+using Fields = std::vector<std::string_view>;
 
-private:
-    std::string previous_;
-    bool active_ = false;
-};
-
+// Switches the whole process to a locale with a decimal comma for the test; the set-up script
+// installs de_DE.UTF-8.
 TEST(CFormat, WritesAndReadsWithDecimalPointUnderAnyLocale) {
-    GermanLocale german;
-    ASSERT_TRUE(german.active()) << "de_DE.UTF-8 is missing: run scripts/setup-debian.sh";
-    ASSERT_EQ(std::string(std::localeconv()->decimal_point), ",");
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "run scripts/setup-debian.sh";
+    EXPECT_EQ(std::string(std::localeconv()->decimal_point), ",");
     EXPECT_EQ(cformat("%2.8f", 0.5), "0.50000000");
     EXPECT_EQ(cformat("%2.1f psi", 201.5), "201.5 psi");
-    EXPECT_DOUBLE_EQ(cAtof("1.25"), 1.25);
+    EXPECT_EQ(cAtof("1.25"), 1.25);
+    EXPECT_EQ(cAtof("0x1.8p1"), 3.0); // left to strtod
     double value = 0;
     EXPECT_TRUE(parseDecimal("2.5", value));
-    EXPECT_DOUBLE_EQ(value, 2.5);
+    EXPECT_EQ(value, 2.5);
+    std::setlocale(LC_ALL, previous.c_str());
 }
 
-TEST(CFormat, AtofTakesTheLongestNumericPrefixLikeTheCLibrary) {
-    EXPECT_DOUBLE_EQ(cAtof("  12.5abc"), 12.5);
-    EXPECT_DOUBLE_EQ(cAtof("abc"), 0.0);
-    EXPECT_DOUBLE_EQ(cAtof(""), 0.0);
-    EXPECT_DOUBLE_EQ(cAtof("-3e2\r\n"), -300.0);
+// (cAtof is compared with strtod itself with the number texts.)
+TEST(CFormat, AtoiTakesTheLongestNumericPrefixAndSaturates) {
     EXPECT_EQ(cAtoi(" 42x"), 42);
     EXPECT_EQ(cAtoi("-7"), -7);
     EXPECT_EQ(cAtoi("x"), 0);
     EXPECT_EQ(cAtoi("99999999999999999999"), 2147483647);
+    EXPECT_EQ(cAtoi("-99999999999999999999"), -2147483648);
 }
 
 TEST(CFormat, LongOutputIsNotCut) {
@@ -65,6 +57,21 @@ TEST(CFormat, WholeFieldParsingRefusesWhatIsNoPlainNumber) {
         EXPECT_FALSE(parseWholeNumber(bad, i)) << bad;
     EXPECT_TRUE(parseWholeNumber(" 30 ", i));
     EXPECT_EQ(i, 30);
+}
+
+TEST(Words, StrtokSplittingSkipsEmptyFields) {
+    EXPECT_EQ(splitLikeStrtok("a,,b,", ","), (Fields{"a", "b"}));
+    EXPECT_EQ(splitLikeStrtok(",,,", ","), Fields{});
+    EXPECT_EQ(splitLikeStrtok("\"Oil A\", 12.5", "\", "), (Fields{"Oil", "A", "12.5"}));
+    EXPECT_EQ(splitLikeStrtok("x,y\r\n", ","), (Fields{"x", "y\r\n"}));
+}
+
+TEST(Words, ScanfWordsStopAtTheLimit) {
+    EXPECT_EQ(scanWords("  1.0 \t2.0  3.0\r\n", 10), (Fields{"1.0", "2.0", "3.0"}));
+    EXPECT_EQ(scanWords("a b c d", 2), (Fields{"a", "b"}));
+    EXPECT_EQ(firstWord("  CAL Oil 5"), "CAL");
+    EXPECT_TRUE(startsWithKeyword("AB 1 2", "AB"));
+    EXPECT_FALSE(startsWithKeyword(" AB 1 2", "AB"));
 }
 
 } // namespace
