@@ -7,6 +7,8 @@
 #include "cli/input_table.hpp"
 #include "cli/output.hpp"
 #include "cli/output_paths.hpp"
+#include "core/files/file_messages.hpp"
+#include "core/files/file_names.hpp"
 #include "core/runs/run_checks.hpp"
 #include "core/text/c_format.hpp"
 
@@ -65,6 +67,11 @@ int batchCommand(const Words& words) {
         return kFileFailed;
 
     CommandSession command(*line->clock);
+    // A results name the save would refuse is told before any run is read or computed.
+    if (!isResultsFileName(resultsPath)) {
+        command.dialogs().inform(file_texts::kUseCsvExtension);
+        return kFileFailed;
+    }
     if (!command.loadCalibration(calibrationPath))
         return kFileFailed;
     InputTable runs(name, runsPath);

@@ -132,8 +132,9 @@ TEST_F(ResultsFilesTest, BatchWritesAcceptedRunsInInputOrderAndNamesRefusedLines
                   kRow);
 
     // The results file is written by the results-file rules (an input that cannot be read,
-    // and a batch with every run accepted, are with the input tables).
-    put("runs.csv", "h\n1,1,A,200,18\n");
+    // and a batch with every run accepted, are with the input tables); a name the save would
+    // refuse is told before any run is read.
+    put("runs.csv", "h\n1,1,A,200,18\n1,maybe,B,200,18\n");
     const CliRun wrongExtension = cli(kBatch + "out.CSV");
     EXPECT_EQ(wrongExtension.exitCode, 2);
     EXPECT_EQ(wrongExtension.err, "Please Use .csv File Extension.\n");

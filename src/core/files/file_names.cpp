@@ -31,6 +31,10 @@ std::string fileExtension(const std::string& path) {
     return dot == std::string::npos ? std::string() : name.substr(dot + 1);
 }
 
+bool isResultsFileName(const std::string& path) {
+    return fileExtension(path) == "csv";
+}
+
 std::string directoryOf(const std::string& path) {
     const std::string parent = std::filesystem::path(path).parent_path().string();
     return parent.empty() ? std::string(".") : parent;

@@ -10,6 +10,9 @@ namespace rheo {
 // path component, without the dot; empty when that component has no dot.
 std::string fileExtension(const std::string& path);
 
+// A results file is named with the extension "csv", in lower case only.
+bool isResultsFileName(const std::string& path);
+
 // The directory part of a path, "." when the path names no directory.
 std::string directoryOf(const std::string& path);
 

@@ -249,7 +249,7 @@ bool saveResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs) {
 
 bool saveResultsFileAt(std::vector<TestResult>& results, const std::string& path,
                        UserDialogs& dialogs) {
-    if (fileExtension(path) != "csv") {
+    if (!isResultsFileName(path)) {
         dialogs.inform(file_texts::kUseCsvExtension);
         return false;
     }
@@ -287,7 +287,7 @@ bool loadResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs) {
 
 bool loadResultsFileAt(std::vector<TestResult>& results, const std::string& path,
                        UserDialogs& dialogs) {
-    if (fileExtension(path) != "csv") {
+    if (!isResultsFileName(path)) {
         dialogs.inform(file_texts::kSelectValidResultsFile);
         return false;
     }

@@ -8,12 +8,12 @@
 namespace rheo {
 
 bool joinResultsFiles(const std::vector<std::string>& inputs, const std::string& output) {
-    if (fileExtension(output) != "csv")
+    if (!isResultsFileName(output))
         return false;
     const SaveOutcome outcome = saveSafely(output, [&](SaveStream& out) {
         ResultsFileWriter writer(out);
         for (const std::string& path : inputs) {
-            if (fileExtension(path) != "csv")
+            if (!isResultsFileName(path))
                 return false;
             const InputFile file = openInputFile(path);
             if (!file)
