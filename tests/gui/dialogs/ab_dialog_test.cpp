@@ -34,11 +34,14 @@ const Run kWorkedRuns[] = {{"7.0", "150", "20.0", "Oil1"},
                            {"9.4", "250", "16.0", "Oil3"},
                            {"10.7", "300", "15.0", "Oil4"}};
 
-// The rows the list shows, then the A, B and RMS labels.
+// The rows the list shows, the A, B and RMS labels, then the runs plotted and the fitted line
+// when it is drawn.
 std::string shown(const ABDialog& dialog) {
+    const FitPlotData& plot = dialog.fitPlot()->plotData();
     return std::to_string(shownRows(*dialog.pointsList()).size()) + " " +
            dialog.aLabel()->text().toStdString() + " " + dialog.bLabel()->text().toStdString() +
-           " " + dialog.rmsLabel()->text().toStdString();
+           " " + dialog.rmsLabel()->text().toStdString() + " plot " +
+           std::to_string(plot.points.size()) + (plot.fit ? " line" : "");
 }
 
 void addRun(ABDialog& dialog, const Run& run) {
@@ -60,20 +63,23 @@ CalibrationData withWorkedRuns(int index) {
 
 // The worked example typed in run by run: a run too slow for T0 is refused first; then no
 // fit for the first two runs, the fit of three, then of four, every row refitted. The notice
-// comes with each of the first three runs, once the list and labels show it.
-TEST(ABDialog, WorkedStandardsGiveTheirFitRunByRun) {
-    Bench bench(readyCalibration());
+// comes with each of the first three runs, once the list, labels and plot show it. The next
+// cell's stored fit is shown as it is, nothing recomputed; its plot follows its deletions.
+TEST(ABDialog, WorkedStandardsGiveTheirFitRunByRunAndEachCellShowsItsOwn) {
+    CalibrationData data = withWorkedRuns(1);
+    data.cells[1].constantA = 0.5;
+    Bench bench(data);
     ABDialog dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
     addRun(dialog, {"7.0", "150", "22.0", "Slow"}); // 22.2 % above T0
     EXPECT_EQ(bench.dialogs.messages.size(), 1u);
-    EXPECT_EQ(shown(dialog), "0 0.000000 0.000000 0.00");
+    EXPECT_EQ(shown(dialog), "0 0.000000 0.000000 0.00 plot 0");
 
     bench.dialogs.messages.clear();
     bench.dialogs.watch = [&] { return shown(dialog); };
-    const std::string afterEachRun[] = {"1 0.00000000 0.00000000 0.00000000",
-                                        "2 0.00000000 0.00000000 0.00000000",
-                                        "3 0.002919 35.311586 0.56", "4 0.002783 26.907721 0.54"};
+    const std::string afterEachRun[] = {
+        "1 0.00000000 0.00000000 0.00000000 plot 0", "2 0.00000000 0.00000000 0.00000000 plot 2",
+        "3 0.002919 35.311586 0.56 plot 3 line", "4 0.002783 26.907721 0.54 plot 4 line"};
     for (std::size_t i = 0; i < 4; ++i) {
         addRun(dialog, kWorkedRuns[i]);
         EXPECT_EQ(shown(dialog), afterEachRun[i]);
@@ -81,6 +87,13 @@ TEST(ABDialog, WorkedStandardsGiveTheirFitRunByRun) {
     EXPECT_EQ(bench.dialogs.messages, Texts(3, std::string(kAbRegressionNotice)));
     EXPECT_EQ(bench.dialogs.seenAtMessages, Texts(afterEachRun, afterEachRun + 3));
     EXPECT_EQ(shownRows(*dialog.pointsList())[0], "Oil1|7.000|150.0|20.00|7.004|0.06|290.9|Yes");
+
+    switchCell(*dialog.pointsList(), true);
+    EXPECT_EQ(shown(dialog), "4 0.500000 26.907721 1.18 plot 4 line");
+    dialog.pointsList()->selectRows({0, 1});
+    bench.dialogs.willAnswer(true);
+    click(*dialog.deleteSelectedButton());
+    EXPECT_EQ(shown(dialog), "2 0.00000000 0.00000000 0.00000000 plot 2");
 }
 
 // Leaving the name field removes its blanks and keeps the first 32 characters; Add stores
@@ -102,30 +115,11 @@ TEST(ABDialog, StandardNamesAreJoinedAndCut) {
 }
 
 // A click on a row, and Up or Down in the list, show the first selected run in the fields,
-// the Newtonian choice too.
-TEST(ABDialog, SelectedRunsAreRecalledIntoTheFields) {
-    Bench bench(withWorkedRuns(0));
-    ABDialog dialog(bench.session, bench.help);
-    ASSERT_TRUE(showActive(dialog));
-    auto fields = [&] {
-        return (QStringList{dialog.knownViscosityField()->text(), dialog.pressureField()->text(),
-                            dialog.effluxTimeField()->text(), dialog.standardNameField()->text(),
-                            dialog.newtonianYes()->isChecked() ? "Yes" : "No"})
-            .join(' ')
-            .toStdString();
-    };
-    clickRow(*dialog.pointsList(), 0);
-    clickRow(*dialog.pointsList(), 2, Qt::ControlModifier);
-    EXPECT_EQ(fields(), "7 150 20 Oil1 Yes"); // the first selected row
-    press(*dialog.pointsList(), Qt::Key_Down);
-    EXPECT_EQ(fields(), "10.7 300 15 Oil4 No");
-}
-
-// Delete Selected asks first (nothing without a selection, nothing on No). Three runs left
-// are refitted; down to two, the labels read "0.00000000". The notice is told once the list
-// shows the deletion. Delete All asks, empties the list and the fields, and the labels read
-// "0" with no notice.
-TEST(ABDialog, DeletionsAskFirstThenRelabel) {
+// the Newtonian choice too. Delete Selected asks first (nothing without a selection,
+// nothing on No). Three runs left are refitted; down to two, the labels read "0.00000000".
+// The notice is told once the list shows the deletion. Delete All asks, empties the list
+// and the fields, and the labels read "0" with no notice.
+TEST(ABDialog, SelectedRunsAreRecalledDeletionsAskFirstThenRelabel) {
     Bench bench(withWorkedRuns(0));
     ABDialog dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
@@ -133,59 +127,42 @@ TEST(ABDialog, DeletionsAskFirstThenRelabel) {
     CExtendedListCtrl& list = *dialog.pointsList();
     click(*dialog.deleteSelectedButton());
     EXPECT_TRUE(bench.dialogs.questions.empty());
-    list.selectRows({3});
+    auto fields = [&] {
+        return (QStringList{dialog.knownViscosityField()->text(), dialog.pressureField()->text(),
+                            dialog.effluxTimeField()->text(), dialog.standardNameField()->text(),
+                            dialog.newtonianYes()->isChecked() ? "Yes" : "No"})
+            .join(' ')
+            .toStdString();
+    };
+    clickRow(list, 0);
+    clickRow(list, 2, Qt::ControlModifier);
+    EXPECT_EQ(fields(), "7 150 20 Oil1 Yes"); // the first selected row
+    press(list, Qt::Key_Down);
+    EXPECT_EQ(fields(), "10.7 300 15 Oil4 No");
+    EXPECT_EQ(list.selectedRows(), std::vector<std::size_t>{3});
     bench.dialogs.willAnswer(false);
     click(*dialog.deleteSelectedButton());
-    EXPECT_EQ(shown(dialog), "4 0.002783 26.907721 1.18");
+    EXPECT_EQ(shown(dialog), "4 0.002783 26.907721 1.18 plot 4 line");
 
     bench.dialogs.willAnswer(true);
     click(*dialog.deleteSelectedButton());
-    EXPECT_EQ(shown(dialog), "3 0.002919 35.311586 0.56");
+    EXPECT_EQ(shown(dialog), "3 0.002919 35.311586 0.56 plot 3 line");
     list.selectRows({1});
     list.setFocus();
     bench.dialogs.willAnswer(true);
     press(list, Qt::Key_Delete);
     EXPECT_EQ(bench.dialogs.questions, Texts(3, session_texts::kDeleteSelectedAbPoints));
-    EXPECT_EQ(bench.dialogs.seenAtMessages,
-              Texts({"3 0.002919 35.311586 0.56", "2 0.00000000 0.00000000 0.00000000"}));
+    EXPECT_EQ(bench.dialogs.seenAtMessages, Texts({"3 0.002919 35.311586 0.56 plot 3 line",
+                                                   "2 0.00000000 0.00000000 0.00000000 plot 2"}));
 
     dialog.standardNameField()->setText("Oil9");
     bench.dialogs.willAnswer(true);
     click(*dialog.deleteAllButton());
     EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllAbPoints);
-    EXPECT_EQ(shown(dialog), "0 0 0 0");
+    EXPECT_EQ(shown(dialog), "0 0 0 0 plot 0");
     EXPECT_EQ(dialog.targetEffluxTimeLabel()->text(), "18.00");
     EXPECT_EQ(dialog.standardNameField()->text(), "");
     EXPECT_EQ(bench.dialogs.messages, Texts(2, std::string(kAbRegressionNotice)));
-}
-
-// The plot shows the runs of the shown cell as the fit sees them, and its line once A and B
-// are fitted: after each Add, each deletion and each change of tab, as the list does. A
-// stored fit is shown as it is, nothing recomputed.
-TEST(ABDialog, PlotAndLabelsFollowTheShownCell) {
-    CalibrationData data = withWorkedRuns(1);
-    data.cells[1].constantA = 0.5;
-    Bench bench(data);
-    ABDialog dialog(bench.session, bench.help);
-    ASSERT_TRUE(showActive(dialog));
-    const FitPlotData& plot = dialog.fitPlot()->plotData();
-    auto plotted = [&] {
-        return std::to_string(plot.points.size()) + (plot.fit ? " line, " : ", ") + shown(dialog);
-    };
-    for (std::size_t i = 0; i < 3; ++i)
-        addRun(dialog, kWorkedRuns[i]);
-    EXPECT_EQ(plotted(), "3 line, 3 0.002919 35.311586 0.56");
-    EXPECT_DOUBLE_EQ(plot.points[1].x, 1 / (200.0 * 18.0 * 18.0));
-    EXPECT_DOUBLE_EQ(plot.points[1].y, 8.6 / (200.0 * 18.0));
-    const CellCalibration& cell = bench.session.calibration().cells[0];
-    EXPECT_DOUBLE_EQ(plot.fit->y1, cell.constantA - cell.constantB * plot.fit->x1);
-
-    switchCell(*dialog.pointsList(), true);
-    EXPECT_EQ(plotted(), "4 line, 4 0.500000 26.907721 1.18");
-    dialog.pointsList()->selectRows({0, 1});
-    bench.dialogs.willAnswer(true);
-    click(*dialog.deleteSelectedButton());
-    EXPECT_EQ(plotted(), "2, 2 0.00000000 0.00000000 0.00000000");
 }
 
 } // namespace

@@ -51,15 +51,33 @@ struct OpenCellData {
     CellDataDialog dialog{bench.session, bench.help};
 };
 
-// A change of cell applies all five fields to the cell still shown, in the order length,
-// diameter, maximum, minimum, working, telling each refused one; with one refused the tab
-// stays where it was, whether clicked or reached by the keys.
-TEST(CellDataDialog, RefusedFieldKeepsTheTab) {
-    OpenCellData open(2);
+// Ctrl+Tab on cell 5 writes what cell 5's fields hold, then shows cell 1's values (its
+// radius as a diameter); Ctrl+Shift+Tab goes back round to cell 5. A change of cell applies
+// all five fields to the cell still shown, in the order length, diameter, maximum, minimum,
+// working, telling each refused one; with one refused the tab stays where it was, whether
+// clicked or reached by the keys.
+TEST(CellDataDialog, ACellChangeAppliesTheFieldsFirstARefusedOneKeepsTheTab) {
+    OpenCellData open(4);
     ASSERT_TRUE(showActive(open.dialog));
+    QTabBar& tabs = *open.dialog.cellTabs();
+    NumberEdit& working = open.field(NumberField::WorkingShearRate);
+    typeInto(working, "1.5");
+    switchCell(working, true);
+    EXPECT_EQ(open.cell(4).workingShearRate, 1.5e6);
+    EXPECT_EQ(tabs.currentIndex(), 0);
+    EXPECT_EQ(open.bench.session.calibrationCell(), 0);
+    EXPECT_EQ(working.text(), "1.4");
+    EXPECT_EQ(open.field(NumberField::CapillaryDiameter).text(), "0.15"); // radius 0.075
+    EXPECT_TRUE(working.hasFocus());
+    switchCell(working, false);
+    EXPECT_EQ(tabs.currentIndex(), 4);
+    EXPECT_EQ(working.text(), "1.5");
+    EXPECT_TRUE(open.bench.dialogs.messages.empty());
+
+    QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(2).center());
+    ASSERT_EQ(tabs.currentIndex(), 2);
     NumberEdit& length = open.field(NumberField::CapillaryLength);
     typeInto(length, "150");
-    QTabBar& tabs = *open.dialog.cellTabs();
     QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(0).center());
     EXPECT_EQ(open.bench.dialogs.messages,
               Texts{std::string(fieldMessage(NumberField::CapillaryLength))});
@@ -69,7 +87,7 @@ TEST(CellDataDialog, RefusedFieldKeepsTheTab) {
     EXPECT_TRUE(length.hasFocus());
 
     open.bench.dialogs.messages.clear();
-    open.field(NumberField::WorkingShearRate).setText("3");
+    working.setText("3");
     length.setText("101");
     open.field(NumberField::MinShearRate).setText("0.9");
     switchCell(length, true);
@@ -79,26 +97,6 @@ TEST(CellDataDialog, RefusedFieldKeepsTheTab) {
     EXPECT_EQ(tabs.currentIndex(), 2);
     EXPECT_EQ(open.cell(2).minShearRate, 0.9e6); // accepted on the way
     EXPECT_EQ(open.cell(2).capillaryLength, 15.0);
-}
-
-// Ctrl+Tab on cell 5 writes what cell 5's fields hold, then shows cell 1's values (its
-// radius as a diameter); Ctrl+Shift+Tab goes back round to cell 5.
-TEST(CellDataDialog, CellKeysWrapAfterApplyingTheFields) {
-    OpenCellData open(4);
-    ASSERT_TRUE(showActive(open.dialog));
-    NumberEdit& working = open.field(NumberField::WorkingShearRate);
-    typeInto(working, "1.5");
-    switchCell(working, true);
-    EXPECT_EQ(open.cell(4).workingShearRate, 1.5e6);
-    EXPECT_EQ(open.dialog.cellTabs()->currentIndex(), 0);
-    EXPECT_EQ(open.bench.session.calibrationCell(), 0);
-    EXPECT_EQ(working.text(), "1.4");
-    EXPECT_EQ(open.field(NumberField::CapillaryDiameter).text(), "0.15"); // radius 0.075
-    EXPECT_TRUE(working.hasFocus());
-    switchCell(working, false);
-    EXPECT_EQ(open.dialog.cellTabs()->currentIndex(), 4);
-    EXPECT_EQ(working.text(), "1.5");
-    EXPECT_TRUE(open.bench.dialogs.messages.empty());
 }
 
 // OK after a change of geometry recomputes the calibration as the cell data dialog does:

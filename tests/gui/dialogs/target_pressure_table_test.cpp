@@ -51,14 +51,24 @@ struct OpenTable {
 
 // The dialog opens with the standards in ascending viscosity (equal ones in the reverse of
 // their order), each row the name, the viscosity and each cell's pressure, "N/A" for a cell
-// that is not calibrated. Add stores the standard and shows the table in order again; a
-// standard of exactly the same name (letter case counts) is replaced; an empty name is
-// stored as "No_Name".
-TEST(TargetPressureTable, AddReplacesByNameAndKeepsTheRowsSorted) {
+// that is not calibrated. A click on a row and Up or Down load the standard into the two
+// fields. Add stores the standard and shows the table in order again; a standard of exactly
+// the same name (letter case counts) is replaced; an empty name is stored as "No_Name".
+TEST(TargetPressureTable, RowsLoadIntoTheFieldsAddReplacesByNameAndKeepsThemSorted) {
     OpenTable open({{"X", 5}, {"Y", 2}, {"Z", 2}, {"Oil8", 8.5}});
     EXPECT_EQ(open.names(), "Z Y X Oil8 / Z Y X Oil8");
     EXPECT_EQ(shownRows(*open.dialog.table())[3], "Oil8|8.500|200.0|N/A|N/A|N/A|N/A");
-    open.add("OilA", "5");
+    const auto fields = [&] {
+        return (open.dialog.nameField()->text() + " " + open.dialog.viscosityField()->text())
+            .toStdString();
+    };
+    clickRow(*open.dialog.table(), 2);
+    EXPECT_EQ(fields(), "X 5");
+    press(*open.dialog.table(), Qt::Key_Down);
+    EXPECT_EQ(fields(), "Oil8 8.5");
+    press(*open.dialog.table(), Qt::Key_Up);
+    typeInto(*open.dialog.nameField(), "OilA");
+    click(*open.dialog.addButton()); // with the viscosity of X
     EXPECT_EQ(open.names(), "Y Z OilA X Oil8 / Y Z OilA X Oil8");
     EXPECT_EQ(shownRows(*open.dialog.table())[2], "OilA|5.000|122.2|N/A|N/A|N/A|N/A");
     open.add("OilA", "10");
@@ -100,24 +110,6 @@ TEST(TargetPressureTable, DeletionsAskOnceAndKeepTheOrder) {
     EXPECT_EQ(open.names(), " / ");
     EXPECT_EQ(dialogs.questions.size(), 5u);
     EXPECT_EQ(dialogs.questions.back(), session_texts::kDeleteAllStandards);
-}
-
-// A click on a row and Up or Down load the standard into the two fields; Add then stores
-// that viscosity.
-TEST(TargetPressureTable, ClickAndUpDownLoadTheSelectedStandard) {
-    OpenTable open({{"X", 5}, {"Y", 2}, {"Z", 2}, {"Oil8", 8.5}});
-    const auto fields = [&] {
-        return (open.dialog.nameField()->text() + " " + open.dialog.viscosityField()->text())
-            .toStdString();
-    };
-    clickRow(*open.dialog.table(), 2);
-    EXPECT_EQ(fields(), "X 5");
-    press(*open.dialog.table(), Qt::Key_Down);
-    EXPECT_EQ(fields(), "Oil8 8.5");
-    press(*open.dialog.table(), Qt::Key_Up);
-    typeInto(*open.dialog.nameField(), "Copy");
-    click(*open.dialog.addButton());
-    EXPECT_EQ(open.names(), "Y Z Copy X Oil8 / Y Z Copy X Oil8");
 }
 
 } // namespace

@@ -71,27 +71,20 @@ TEST(VolumeDialog, WorkedWeighingsGiveTheirVolumesAndT0) {
     EXPECT_EQ(bench.dialogs.seenAtMessages, Texts({"1 7.5000 16.17", "2 7.5625 16.30"}));
 }
 
-// A click on a row and Down show the first selected weighing in the fields.
-TEST(VolumeDialog, SelectedWeighingsAreRecalledIntoTheFields) {
-    Bench bench(withWorkedWeighings());
-    VolumeDialog dialog(bench.session, bench.help);
-    ASSERT_TRUE(showActive(dialog));
-    clickRow(*dialog.weighingsList(), 1);
-    EXPECT_EQ(dialog.fullWeightField()->text(), "16.1");
-    press(*dialog.weighingsList(), Qt::Key_Down);
-    EXPECT_EQ(dialog.fullWeightField()->text(), "15.9");
-    EXPECT_EQ(dialog.densityField()->text(), "0.8");
-}
-
-// Delete Selected asks first; the last weighing gone, the averages read "0" and the notice
-// is told once the list is empty. Delete All asks, and reads "0" with no notice.
-TEST(VolumeDialog, DeletionsAskFirstThenShowTheAverages) {
+// A click on a row and Down show the first selected weighing in the fields. Delete Selected
+// asks first; the last weighing gone, the averages read "0" and the notice is told once the
+// list is empty. Delete All asks, and reads "0" with no notice.
+TEST(VolumeDialog, SelectedWeighingsAreRecalledDeletionsAskFirst) {
     Bench bench(withWorkedWeighings());
     VolumeDialog dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
     bench.dialogs.watch = [&] { return shown(dialog); };
     CExtendedListCtrl& list = *dialog.weighingsList();
-    list.selectRows({0});
+    clickRow(list, 1);
+    EXPECT_EQ(dialog.fullWeightField()->text(), "16.1");
+    press(list, Qt::Key_Up);
+    EXPECT_EQ(dialog.fullWeightField()->text(), "16");
+    EXPECT_EQ(dialog.densityField()->text(), "0.8");
     bench.dialogs.willAnswer(false);
     click(*dialog.deleteSelectedButton());
     EXPECT_EQ(shown(dialog), "3 7.5000 16.17");
