@@ -1,14 +1,8 @@
-// Number fields taken as the program takes them when they are left, and the keys that
-// switch cells inside a window.
-#include "gui/widgets/cell_switch_keys.hpp"
+// Number fields shown and taken as the program takes them when they are left. (Leaving by
+// Tab, and the cell keys that do not leave, are tried on the form and in the dialogs.)
 #include "gui/widgets/number_edit.hpp"
 
 #include "support/scripted_dialogs.hpp"
-#include "window_test_support.hpp"
-
-#include <QSignalSpy>
-#include <QTest>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -57,36 +51,6 @@ TEST(NumberEdit, ShowsValuesShortestAndTakesWhatItsRuleAccepts) {
                   c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
     }
     std::setlocale(LC_NUMERIC, saved.c_str());
-}
-
-// Leaving a field by Tab says so; Ctrl+Tab and Ctrl+Shift+Tab inside the window switch
-// cells without moving the focus, and keys typed outside it are left alone.
-TEST(CellSwitchKeys, SwitchCellsFromAnyFieldWithoutMovingTheFocus) {
-    QWidget window;
-    auto* layout = new QVBoxLayout(&window);
-    auto* first = new NumberEdit(&window);
-    auto* second = new QLineEdit(&window);
-    layout->addWidget(first);
-    layout->addWidget(second);
-    CellSwitchKeys keys(&window);
-    QSignalSpy next(&keys, &CellSwitchKeys::nextCell);
-    QSignalSpy previous(&keys, &CellSwitchKeys::previousCell);
-    QSignalSpy left(first, &NumberEdit::focusLeft);
-    ASSERT_TRUE(showActive(window));
-    first->setFocus();
-
-    switchCell(*first, true);
-    switchCell(*first, false);
-    EXPECT_EQ(next.count(), 1);
-    EXPECT_EQ(previous.count(), 1);
-    EXPECT_TRUE(first->hasFocus());
-    EXPECT_EQ(left.count(), 0);
-    QLineEdit outside;
-    switchCell(outside, true);
-    EXPECT_EQ(next.count(), 1);
-    QTest::keyClick(first, Qt::Key_Tab);
-    EXPECT_TRUE(second->hasFocus());
-    EXPECT_EQ(left.count(), 1);
 }
 
 } // namespace
