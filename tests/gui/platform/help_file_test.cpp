@@ -15,25 +15,10 @@
 namespace rheo {
 namespace {
 
-// Nested lists give nested topics in order. Sloppy markup is read as well as it can be:
-// lower-case tags, unquoted and single-quoted values, entities, a comment, a heading without
-// a page, and lists that are never closed.
-TEST(Sitemap, ListsGiveNestedTopicsInOrderAlsoFromSloppyMarkup) {
-    const std::vector<ContentsEntry> tidy = parseSitemap(QStringLiteral(R"(
-        <OBJECT type="text/site properties"><param name="Window Styles" value="0x800025"></OBJECT>
-        <UL><LI><OBJECT type="text/sitemap"><param name="Name" value="First">
-                <param name="Local" value="A/first.htm"></OBJECT>
-          <UL><LI><OBJECT type="text/sitemap"><param name="Name" value="Inner">
-                  <param name="Local" value="A/inner.htm"></OBJECT></UL>
-          <LI><OBJECT type="text/sitemap"><param name="Name" value="Second">
-              <param name="Local" value="A/second.htm"></OBJECT>
-        </UL>)"));
-    ASSERT_EQ(tidy.size(), 2u);
-    EXPECT_EQ(tidy[0].local, "A/first.htm");
-    ASSERT_EQ(tidy[0].children.size(), 1u);
-    EXPECT_EQ(tidy[0].children[0].title, "Inner");
-    EXPECT_EQ(tidy[1].title, "Second");
-
+// Sloppy markup is read as well as it can be: lower-case tags, unquoted and single-quoted
+// values, entities, a comment, a heading without a page, and lists that are never closed.
+// (The tidy markup of the program's own file is read in the help window's contents.)
+TEST(Sitemap, SloppyMarkupGivesNestedTopicsInOrder) {
     const std::vector<ContentsEntry> sloppy = parseSitemap(QStringLiteral(R"(
         <ul>
           <!-- <li><object type="text/sitemap"><param name="Name" value="Hidden"></object> -->

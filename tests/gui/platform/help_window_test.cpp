@@ -40,8 +40,9 @@ protected:
 };
 
 // A link clicked leads to its page; Back and Forward, by button and by Alt+Left and
-// Alt+Right, retrace the way.
-TEST_F(HelpWindowTest, ALinkClickedLeadsToItsPageAndBackAndForwardRetraceTheWay) {
+// Alt+Right, retrace the way. Links that leave the help file are handed on, not followed
+// inside the window. The pictures of a page are read from the help file.
+TEST_F(HelpWindowTest, LinksLeadToTheirPagesBackAndForwardRetraceTheWay) {
     EXPECT_FALSE(window_.backAction()->isEnabled());
     ASSERT_TRUE(clickLink(*window_.browser(), "Cell_Data.htm"));
     EXPECT_EQ(page(), "/RHEO/Cell_Data.htm");
@@ -60,10 +61,16 @@ TEST_F(HelpWindowTest, ALinkClickedLeadsToItsPageAndBackAndForwardRetraceTheWay)
     EXPECT_GT(window_.browser()->verticalScrollBar()->value(), 0);
     emit window_.browser()->anchorClicked(QUrl(QStringLiteral("RHEO.chm::/RHEO/Messages.htm")));
     EXPECT_EQ(page(), "/RHEO/Messages.htm");
-}
 
-// The pictures of a page are read from the help file.
-TEST_F(HelpWindowTest, PicturesOfAPageAreReadFromTheHelpFile) {
+    std::vector<QUrl> handedOn;
+    window_.browser()->setExternalLinkHandler([&](const QUrl& url) { handedOn.push_back(url); });
+    const QUrl web(QStringLiteral("https://example.org/oils"));
+    emit window_.browser()->anchorClicked(web);
+    emit window_.browser()->anchorClicked(QUrl(QStringLiteral("mailto:lab@example.org")));
+    EXPECT_EQ(page(), "/RHEO/Messages.htm");
+    ASSERT_EQ(handedOn.size(), 2u);
+    EXPECT_EQ(handedOn[0], web);
+
     window_.showPage("/RHEO/Calculating_Constants.htm");
     const QVariant picture = window_.browser()->loadResource(
         QTextDocument::ImageResource, QUrl(QStringLiteral("images/ab_fit.png")));
@@ -85,17 +92,6 @@ TEST_F(HelpWindowTest, TheContentsFollowTheTableOfContents) {
     EXPECT_EQ(page(), "/RHEO/Calculating_Constants.htm");
     ASSERT_TRUE(clickLink(*window_.browser(), "Standard_Viscosities.htm"));
     EXPECT_EQ(tree.currentItem(), calibration->child(3));
-}
-
-// Links that leave the help file are handed on, not followed inside the window.
-TEST_F(HelpWindowTest, LinksLeavingTheHelpFileAreNotFollowedInsideTheWindow) {
-    std::vector<QUrl> handedOn;
-    window_.browser()->setExternalLinkHandler([&](const QUrl& url) { handedOn.push_back(url); });
-    emit window_.browser()->anchorClicked(QUrl(QStringLiteral("https://example.org/oils")));
-    emit window_.browser()->anchorClicked(QUrl(QStringLiteral("mailto:lab@example.org")));
-    EXPECT_EQ(page(), "/RHEO/Welcome.htm");
-    ASSERT_EQ(handedOn.size(), 2u);
-    EXPECT_EQ(handedOn[0], QUrl(QStringLiteral("https://example.org/oils")));
 }
 
 } // namespace
