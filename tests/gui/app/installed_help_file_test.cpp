@@ -16,42 +16,28 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Each place holds the file ('f'), a directory of that name ('d') or nothing ('-'): beside
+// the program, along the install layout, at the installed path; the first place holding the
+// file is found, or none (-1).
 TEST(InstalledHelpFile, IsTheFirstPlaceThatHoldsTheFile) {
-    const struct {
-        bool beside, alongLayout, atInstalledPath;
-        const char* found; // relative to the root, "" for none
-    } layouts[] = {
-        {false, true, false, "share/rheo/RHEO.chm"},
-        {false, true, true, "share/rheo/RHEO.chm"},
-        {true, true, true, "bin/RHEO.chm"},
-        {false, false, true, "installed/RHEO.chm"},
-        {false, false, false, ""},
-    };
-    for (const auto& layout : layouts) {
-        SCOPED_TRACE(layout.found);
+    const std::pair<std::string, int> layouts[] = {{"-f-", 1}, {"-ff", 1},  {"fff", 0},
+                                                   {"--f", 2}, {"---", -1}, {"ddf", 2}};
+    const char* places[] = {"bin/RHEO.chm", "share/rheo/RHEO.chm", "installed/RHEO.chm"};
+    for (const auto& [layout, found] : layouts) {
+        SCOPED_TRACE(layout);
         TempDir root;
         for (const char* folder : {"bin", "share/rheo", "installed"})
             fs::create_directories(root.path() / folder);
-        if (layout.beside)
-            root.write("bin/RHEO.chm", "beside");
-        if (layout.alongLayout)
-            root.write("share/rheo/RHEO.chm", "layout");
-        if (layout.atInstalledPath)
-            root.write("installed/RHEO.chm", "installed");
+        for (int place = 0; place < 3; ++place) {
+            if (layout[place] == 'f')
+                root.write(places[place], "help");
+            else if (layout[place] == 'd')
+                fs::create_directories(root.path() / places[place]);
+        }
         EXPECT_EQ(findInstalledHelpFile(root.path() / "bin", "../share/rheo/RHEO.chm",
                                         root.path() / "installed/RHEO.chm"),
-                  *layout.found ? root.file(layout.found) : std::string());
+                  found < 0 ? std::string() : root.file(places[found]));
     }
-}
-
-TEST(InstalledHelpFile, ADirectoryOfThatNameIsNoHelpFile) {
-    TempDir root;
-    fs::create_directories(root.path() / "bin/RHEO.chm");
-    fs::create_directories(root.path() / "share/rheo/RHEO.chm");
-    root.write("installed.chm", "installed");
-    EXPECT_EQ(findInstalledHelpFile(root.path() / "bin", "../share/rheo/RHEO.chm",
-                                    root.path() / "installed.chm"),
-              root.file("installed.chm"));
 }
 
 } // namespace

@@ -25,6 +25,15 @@ bool drew(const RecordingSurface& report, const std::string& text) {
     return findText(report, text).page != 0;
 }
 
+// What the program's window is given, every part recorded.
+struct Recorders {
+    ScriptedDialogs dialogs;
+    FixedClock clock{kTestTime};
+    RecordingHelp help;
+    RecordingReports reports;
+    CountingAlarm alarm;
+};
+
 // "RHEO" is the directory prefix as it stands (with or without its separator, the file is
 // that text followed by "RHEO.DAT"), found in any letter case; without it the working
 // directory is used. A missing file is told once. The window opens maximized over a normal
@@ -46,15 +55,11 @@ TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rheo.value_or("working directory " + c.working.value_or("")));
-        ScriptedDialogs dialogs;
-        FixedClock clock{kTestTime};
-        RecordingHelp help;
-        RecordingReports reports;
-        CountingAlarm alarm;
-        CRHEOApp app{dialogs, clock, help, reports, alarm};
+        Recorders s;
+        CRHEOApp app{s.dialogs, s.clock, s.help, s.reports, s.alarm};
         ASSERT_TRUE(app.InitInstance(c.rheo, c.working));
         EXPECT_EQ(app.session().calibration().companyName, c.loaded ? "Start-up Lab" : "");
-        EXPECT_EQ(dialogs.messages.size(), c.loaded ? 0u : 1u);
+        EXPECT_EQ(s.dialogs.messages.size(), c.loaded ? 0u : 1u);
         const CMainFrame* frame = app.mainFrame();
         EXPECT_TRUE(frame->isMaximized());
         EXPECT_EQ(frame->normalGeometry().size(), QSize(788, 577));
@@ -64,7 +69,7 @@ TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
 }
 
 // The main window on its own, with every service recorded.
-struct Window {
+struct Window : Recorders {
     Window() : session(dialogs, clock), frame(services()) {}
 
     WindowServices services() {
@@ -77,11 +82,6 @@ struct Window {
         action->trigger();
     }
 
-    ScriptedDialogs dialogs;
-    FixedClock clock{kTestTime};
-    RecordingHelp help;
-    RecordingReports reports;
-    CountingAlarm alarm;
     std::vector<CalibrationDialog> dialogsOpened;
     Session session;
     CMainFrame frame;
