@@ -12,8 +12,6 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include <gtest/gtest.h>
-
 namespace rheo::testing {
 namespace {
 

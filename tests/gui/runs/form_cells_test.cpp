@@ -5,10 +5,6 @@
 #include "core/model/field_rules.hpp"
 #include "support/temp_dir.hpp"
 
-#include <QApplication>
-
-#include <gtest/gtest.h>
-
 namespace rheo::testing {
 namespace {
 

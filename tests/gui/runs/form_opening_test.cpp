@@ -11,9 +11,6 @@
 
 #include <QHeaderView>
 #include <QSignalSpy>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace rheo::testing {
 namespace {

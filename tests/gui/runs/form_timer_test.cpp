@@ -5,11 +5,8 @@
 #include "gui/runs/form_timer.hpp"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QPaintEvent>
 #include <QTimerEvent>
-
-#include <gtest/gtest.h>
 
 namespace rheo::testing {
 namespace {

@@ -9,10 +9,7 @@
 #include "core/model/row_removal.hpp"
 
 #include <QAbstractItemModelTester>
-#include <QApplication>
 #include <QSignalSpy>
-
-#include <gtest/gtest.h>
 
 #include <numeric>
 #include <set>

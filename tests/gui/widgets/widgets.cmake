@@ -2,8 +2,7 @@
 # fields and cell keys, the cell pictures and the A/B fit plot.
 rheo_add_gui_test(widget_tests
   ${CMAKE_CURRENT_LIST_DIR}/list_fixture.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/list_drawing_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/list_events_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/list_control_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/list_models_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/number_edit_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cell_picture_test.cpp
