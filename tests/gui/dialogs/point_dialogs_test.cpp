@@ -35,12 +35,9 @@ void addWeighing(VolumeDialog& dialog, const char* full) {
     click(*dialog.addButton());
 }
 
-// A calibration whose first cell holds the three worked weighings, and whose second cell
-// has a stored volume and T0 without weighings.
+// Every cell ready, the second with a stored volume and no weighings.
 CalibrationData withWorkedWeighings() {
     CalibrationData data = readyCalibration();
-    for (double full : {16.0, 16.1, 15.9})
-        AddVolumePoint(data.cells[0], 10, full, 0.8);
     data.cells[1].cellVolume = 6.25;
     return data;
 }
@@ -48,10 +45,14 @@ CalibrationData withWorkedWeighings() {
 // Opens on the form's cell with its radius, working shear rate and stored averages. The
 // worked weighings: the first 1, 1, 1 refused; 10, 16, 0.8 gives 6.0000 g, 7.5000 ml and
 // 16.17 s; the notice is told once the list and averages show a new weighing, until three.
-TEST(VolumeDialog, WorkedWeighingsGiveTheirVolumesAndT0) {
+// A click on a row and Up show the first selected weighing in the fields. Delete Selected
+// asks first; the last weighing gone, the averages read "0" and the notice is told once the
+// list is empty. Delete All asks, and reads "0" with no notice.
+TEST(VolumeDialog, WeighingsAddedRecalledAndDeletedWithTheirAverages) {
     Bench bench(withWorkedWeighings(), 1);
     VolumeDialog dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
+    CExtendedListCtrl& list = *dialog.weighingsList();
     EXPECT_EQ(dialog.cellTabs()->currentIndex(), 1);
     EXPECT_EQ(dialog.capillaryRadiusLabel()->text(), "0.0750");
     EXPECT_EQ(dialog.workingShearRateLabel()->text(), "1.400");
@@ -63,24 +64,11 @@ TEST(VolumeDialog, WorkedWeighingsGiveTheirVolumesAndT0) {
     bench.dialogs.messages.clear();
     bench.dialogs.watch = [&] { return shown(dialog); };
     addWeighing(dialog, "16.0");
-    EXPECT_EQ(shownRows(*dialog.weighingsList()),
-              Texts{"10.0000|16.0000|6.0000|0.8000|16.17|7.5000"});
+    EXPECT_EQ(shownRows(list), Texts{"10.0000|16.0000|6.0000|0.8000|16.17|7.5000"});
     addWeighing(dialog, "16.1");
     addWeighing(dialog, "15.9");
     EXPECT_EQ(shown(dialog), "3 7.5000 16.17");
-    EXPECT_EQ(bench.dialogs.messages, Texts(2, std::string(kVolumeNotice)));
-    EXPECT_EQ(bench.dialogs.seenAtMessages, Texts({"1 7.5000 16.17", "2 7.5625 16.30"}));
-}
 
-// A click on a row and Down show the first selected weighing in the fields. Delete Selected
-// asks first; the last weighing gone, the averages read "0" and the notice is told once the
-// list is empty. Delete All asks, and reads "0" with no notice.
-TEST(VolumeDialog, SelectedWeighingsAreRecalledDeletionsAskFirst) {
-    Bench bench(withWorkedWeighings());
-    VolumeDialog dialog(bench.session, bench.help);
-    ASSERT_TRUE(showActive(dialog));
-    bench.dialogs.watch = [&] { return shown(dialog); };
-    CExtendedListCtrl& list = *dialog.weighingsList();
     clickRow(list, 1);
     EXPECT_EQ(dialog.fullWeightField()->text(), "16.1");
     press(list, Qt::Key_Up);
@@ -95,17 +83,18 @@ TEST(VolumeDialog, SelectedWeighingsAreRecalledDeletionsAskFirst) {
     list.selectRows({0, 1});
     bench.dialogs.willAnswer(true);
     click(*dialog.deleteSelectedButton());
-    EXPECT_EQ(bench.dialogs.seenAtMessages, Texts({"2 7.5000 16.17", "0 0 0"}));
+    EXPECT_EQ(bench.dialogs.seenAtMessages,
+              Texts({"1 7.5000 16.17", "2 7.5625 16.30", "2 7.5000 16.17", "0 0 0"}));
     EXPECT_EQ(bench.dialogs.questions, Texts(3, session_texts::kDeleteSelectedVolumePoints));
 
     switchCell(list, true);
-    ASSERT_EQ(shown(dialog), "0 6.2500 18.00");
+    ASSERT_EQ(shown(dialog), "0 6.0000 18.00");
     bench.dialogs.willAnswer(true);
     click(*dialog.deleteAllButton());
     EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllVolumePoints);
     EXPECT_EQ(shown(dialog), "0 0 0");
     EXPECT_EQ(dialog.capillaryRadiusLabel()->text(), "0.0750");
-    EXPECT_EQ(bench.dialogs.messages, Texts(2, std::string(kVolumeNotice)));
+    EXPECT_EQ(bench.dialogs.messages, Texts(4, std::string(kVolumeNotice)));
 }
 
 struct Run {
@@ -151,13 +140,19 @@ CalibrationData withWorkedRuns(int index) {
 // The worked example typed in run by run: a run too slow for T0 is refused first; then no
 // fit for the first two runs, the fit of three, then of four, every row refitted. The notice
 // comes with each of the first three runs, once the list, labels and plot show it. The next
-// cell's stored fit is shown as it is, nothing recomputed; its plot follows its deletions.
-TEST(ABDialog, WorkedStandardsGiveTheirFitRunByRunAndEachCellShowsItsOwn) {
+// cell's stored fit is shown as it is, nothing recomputed. A click on a row, and Up or Down
+// in the list, show the first selected run in the fields, the Newtonian choice too. Delete
+// Selected asks first (nothing without a selection, nothing on No). Three runs left are
+// refitted; down to two, the labels read "0.00000000". The notice is told once the list
+// shows the deletion. Delete All asks, empties the list and the fields, and the labels read
+// "0" with no notice.
+TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     CalibrationData data = withWorkedRuns(1);
     data.cells[1].constantA = 0.5;
     Bench bench(data);
     ABDialog dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
+    CExtendedListCtrl& list = *dialog.pointsList();
     addRun(dialog, {"7.0", "150", "22.0", "Slow"}); // 22.2 % above T0
     EXPECT_EQ(bench.dialogs.messages.size(), 1u);
     EXPECT_EQ(shown(dialog), "0 0.000000 0.000000 0.00 plot 0");
@@ -171,16 +166,47 @@ TEST(ABDialog, WorkedStandardsGiveTheirFitRunByRunAndEachCellShowsItsOwn) {
         addRun(dialog, kWorkedRuns[i]);
         EXPECT_EQ(shown(dialog), afterEachRun[i]);
     }
-    EXPECT_EQ(bench.dialogs.messages, Texts(3, std::string(kAbRegressionNotice)));
-    EXPECT_EQ(bench.dialogs.seenAtMessages, Texts(afterEachRun, afterEachRun + 3));
-    EXPECT_EQ(shownRows(*dialog.pointsList())[0], "Oil1|7.000|150.0|20.00|7.004|0.06|290.9|Yes");
+    EXPECT_EQ(shownRows(list)[0], "Oil1|7.000|150.0|20.00|7.004|0.06|290.9|Yes");
 
-    switchCell(*dialog.pointsList(), true);
+    switchCell(list, true);
     EXPECT_EQ(shown(dialog), "4 0.500000 26.907721 1.18 plot 4 line");
-    dialog.pointsList()->selectRows({0, 1});
+    click(*dialog.deleteSelectedButton());
+    EXPECT_TRUE(bench.dialogs.questions.empty());
+    auto fields = [&] {
+        return (QStringList{dialog.knownViscosityField()->text(), dialog.pressureField()->text(),
+                            dialog.effluxTimeField()->text(), dialog.standardNameField()->text(),
+                            dialog.newtonianYes()->isChecked() ? "Yes" : "No"})
+            .join(' ')
+            .toStdString();
+    };
+    clickRow(list, 0);
+    clickRow(list, 2, Qt::ControlModifier);
+    EXPECT_EQ(fields(), "7 150 20 Oil1 Yes"); // the first selected row
+    press(list, Qt::Key_Down);
+    EXPECT_EQ(fields(), "10.7 300 15 Oil4 No");
+    EXPECT_EQ(list.selectedRows(), std::vector<std::size_t>{3});
+    bench.dialogs.willAnswer(false);
+    click(*dialog.deleteSelectedButton());
+    EXPECT_EQ(shown(dialog), "4 0.500000 26.907721 1.18 plot 4 line");
     bench.dialogs.willAnswer(true);
     click(*dialog.deleteSelectedButton());
-    EXPECT_EQ(shown(dialog), "2 0.00000000 0.00000000 0.00000000 plot 2");
+    list.selectRows({1});
+    list.setFocus();
+    bench.dialogs.willAnswer(true);
+    press(list, Qt::Key_Delete);
+    EXPECT_EQ(bench.dialogs.questions, Texts(3, session_texts::kDeleteSelectedAbPoints));
+    EXPECT_EQ(bench.dialogs.seenAtMessages,
+              Texts({afterEachRun[0], afterEachRun[1], afterEachRun[2],
+                     "3 0.002919 35.311586 0.56 plot 3 line", afterEachRun[1]}));
+
+    dialog.standardNameField()->setText("Oil9");
+    bench.dialogs.willAnswer(true);
+    click(*dialog.deleteAllButton());
+    EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllAbPoints);
+    EXPECT_EQ(shown(dialog), "0 0 0 0 plot 0");
+    EXPECT_EQ(dialog.targetEffluxTimeLabel()->text(), "18.00");
+    EXPECT_EQ(dialog.standardNameField()->text(), "");
+    EXPECT_EQ(bench.dialogs.messages, Texts(5, std::string(kAbRegressionNotice)));
 }
 
 // Leaving the name field removes its blanks and keeps the first 32 characters; Add stores
@@ -199,57 +225,6 @@ TEST(ABDialog, StandardNamesAreJoinedAndCut) {
     dialog.addButton()->click(); // pressed without taking the focus
     EXPECT_EQ(name.text(), "ReferenceOil7");
     EXPECT_EQ(bench.session.calibration().cells[0].abPoints.at(0).standardName, "ReferenceOil7");
-}
-
-// A click on a row, and Up or Down in the list, show the first selected run in the fields,
-// the Newtonian choice too. Delete Selected asks first (nothing without a selection,
-// nothing on No). Three runs left are refitted; down to two, the labels read "0.00000000".
-// The notice is told once the list shows the deletion. Delete All asks, empties the list
-// and the fields, and the labels read "0" with no notice.
-TEST(ABDialog, SelectedRunsAreRecalledDeletionsAskFirstThenRelabel) {
-    Bench bench(withWorkedRuns(0));
-    ABDialog dialog(bench.session, bench.help);
-    ASSERT_TRUE(showActive(dialog));
-    bench.dialogs.watch = [&] { return shown(dialog); };
-    CExtendedListCtrl& list = *dialog.pointsList();
-    click(*dialog.deleteSelectedButton());
-    EXPECT_TRUE(bench.dialogs.questions.empty());
-    auto fields = [&] {
-        return (QStringList{dialog.knownViscosityField()->text(), dialog.pressureField()->text(),
-                            dialog.effluxTimeField()->text(), dialog.standardNameField()->text(),
-                            dialog.newtonianYes()->isChecked() ? "Yes" : "No"})
-            .join(' ')
-            .toStdString();
-    };
-    clickRow(list, 0);
-    clickRow(list, 2, Qt::ControlModifier);
-    EXPECT_EQ(fields(), "7 150 20 Oil1 Yes"); // the first selected row
-    press(list, Qt::Key_Down);
-    EXPECT_EQ(fields(), "10.7 300 15 Oil4 No");
-    EXPECT_EQ(list.selectedRows(), std::vector<std::size_t>{3});
-    bench.dialogs.willAnswer(false);
-    click(*dialog.deleteSelectedButton());
-    EXPECT_EQ(shown(dialog), "4 0.002783 26.907721 1.18 plot 4 line");
-
-    bench.dialogs.willAnswer(true);
-    click(*dialog.deleteSelectedButton());
-    EXPECT_EQ(shown(dialog), "3 0.002919 35.311586 0.56 plot 3 line");
-    list.selectRows({1});
-    list.setFocus();
-    bench.dialogs.willAnswer(true);
-    press(list, Qt::Key_Delete);
-    EXPECT_EQ(bench.dialogs.questions, Texts(3, session_texts::kDeleteSelectedAbPoints));
-    EXPECT_EQ(bench.dialogs.seenAtMessages, Texts({"3 0.002919 35.311586 0.56 plot 3 line",
-                                                   "2 0.00000000 0.00000000 0.00000000 plot 2"}));
-
-    dialog.standardNameField()->setText("Oil9");
-    bench.dialogs.willAnswer(true);
-    click(*dialog.deleteAllButton());
-    EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllAbPoints);
-    EXPECT_EQ(shown(dialog), "0 0 0 0 plot 0");
-    EXPECT_EQ(dialog.targetEffluxTimeLabel()->text(), "18.00");
-    EXPECT_EQ(dialog.standardNameField()->text(), "");
-    EXPECT_EQ(bench.dialogs.messages, Texts(2, std::string(kAbRegressionNotice)));
 }
 
 } // namespace

@@ -19,10 +19,10 @@ const QString kStartTimer = QStringLiteral("Start Timer For Temperature Equilibr
 
 // 18, 200 and 2 in the fields, "Yes", cell 1 and its recommendation for 2 mPa*s:
 // (9 / 18 + 2) / (18 * 0.0025) = 55.6 psi; the results' nine columns, each as wide as its
-// heading measured times its factor, below the picture and the timer button and following
-// the window's size. Tab walks the controls in the order of the form; every control carries
-// a name for a screen reader, its own text or its label's. F1 anywhere on the form opens the
-// welcome page of the help file under the program's directory; painting names the window.
+// heading measured bold at 10 points times its factor, truncated, below the picture and the timer
+// button and following the window's size. Tab walks the controls in the order of the form; every
+// control carries a name for a screen reader, its own text or its label's. F1 anywhere on the form
+// opens the welcome page of the help file under the program's directory; painting names the window.
 // Over the picture the status bar invites a click on a cell number; elsewhere it offers help.
 TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
     TempDir dir;
@@ -35,10 +35,12 @@ TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
     EXPECT_EQ(form.view.timerText(), "");
     const CExtendedListCtrl& list = form.list();
     ASSERT_EQ(list.model()->columnCount(), 9);
+    QFont bold10 = list.font(); // the headings measured so, as the list's window always did
+    bold10.setBold(true);
+    bold10.setPointSize(10);
     const ListColumn& last = ResultsListModel::resultColumns()[8];
     EXPECT_EQ(list.header()->sectionSize(8),
-              CExtendedListCtrl::columnWidth(list.font(), QString::fromStdString(last.heading),
-                                             last.widthFactor));
+              int(QFontMetrics(bold10).horizontalAdvance(last.heading.c_str()) * last.widthFactor));
 
     EXPECT_EQ(
         tabWalk(*named(form.view, "Yes"), 8),

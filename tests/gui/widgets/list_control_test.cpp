@@ -3,7 +3,6 @@
 // the requests it makes of its owner (recall a row, delete, the Delete menu) and the ways the
 // operator selects rows.
 
-#include "gui/widgets/results_list_model.hpp"
 #include "list_fixture.hpp"
 
 #include <QFontInfo>
@@ -36,24 +35,6 @@ TEST(FitText, WholeWhenItFitsElseTheLongestFittingBeginningFollowedByDots) {
         EXPECT_TRUE(kept == 0 || metrics.horizontalAdvance(fitted) <= width) << width;
         EXPECT_GT(metrics.horizontalAdvance(text.left(kept + 1) + dots), width) << width;
     }
-}
-
-// The heading measured bold at 10 points, as the list's window always measured it, times
-// the column's factor, truncated; set before the model and kept for it.
-TEST(ListColumns, AreTheHeadingWidthMeasuredBoldAtTenPointsTimesTheFactor) {
-    const std::vector<TestResult> results;
-    ResultsListModel model(results);
-    CExtendedListCtrl list;
-    list.setFont(fixedListFont());
-    list.setColumns({{"Sample ID", 1.4}, {"Cell #", 1.1}});
-    list.setModel(&model);
-    QFont bold10 = fixedListFont();
-    bold10.setBold(true);
-    bold10.setPointSize(10);
-    EXPECT_EQ(list.header()->sectionSize(0),
-              int(QFontMetrics(bold10).horizontalAdvance("Sample ID") * 1.4));
-    EXPECT_EQ(list.header()->sectionSize(1),
-              int(QFontMetrics(bold10).horizontalAdvance("Cell #") * 1.1));
 }
 
 const QColor kBase(255, 255, 255);
