@@ -10,7 +10,6 @@
 #include <sys/stat.h>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -19,16 +18,6 @@ namespace rheo::testing {
 namespace {
 
 const LocalDateTime kPrinted = makeLocalDateTime(2014, 3, 5, 9, 7);
-
-std::string commandOutput(const std::string& command) {
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        for (int c = 0; (c = fgetc(pipe)) != EOF;)
-            out += static_cast<char>(c);
-        pclose(pipe);
-    }
-    return out;
-}
 
 // 60 weighings of cell 1: page 2 holds 51, page 3 the other 9 under repeated headings and
 // cells 2 to 4, page 4 cell 5's run section.
@@ -56,7 +45,11 @@ TEST(ReportPdf, CalibrationReportHasItsPagesAndTexts) {
     const std::string pdf = dir.file("calibration.pdf");
     std::string error;
     ASSERT_TRUE(writeCalibrationPdf(pdf, error)) << error;
-    const std::string info = commandOutput("pdfinfo '" + pdf + "'; pdffonts '" + pdf + "'");
+    const auto commandOutput = [&](const std::string& command) {
+        EXPECT_EQ(std::system((command + " > '" + dir.file("out.txt") + "'").c_str()), 0);
+        return TempDir::read(dir.file("out.txt"));
+    };
+    const std::string info = commandOutput("(pdfinfo '" + pdf + "'; pdffonts '" + pdf + "')");
     for (const char* expected :
          {"612 x 792 pts (letter)", "ACME Oils", "LiberationSerif", "LiberationSans"})
         EXPECT_NE(info.find(expected), std::string::npos) << expected << "\n" << info;

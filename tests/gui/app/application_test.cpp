@@ -41,9 +41,9 @@ struct Recorders {
     CountingAlarm alarm;
 };
 
-// "RHEO" is the directory prefix as it stands (with or without its separator, the file is
-// that text followed by "RHEO.DAT"), found in any letter case; without it the working
-// directory is used. A missing file is told once. The window opens maximized over a normal
+// "RHEO" is the directory prefix as it stands (the file is that text followed by
+// "RHEO.DAT", found in any letter case); without it the working directory is used. A missing
+// file is told once. The window opens maximized over a normal
 // size of 788 x 577 under its title.
 TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
     TempDir dir;
@@ -56,7 +56,6 @@ TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
         bool loaded;
     } cases[] = {
         {folder + "/", std::nullopt, true},
-        {folder, std::nullopt, false}, // ".../dirRHEO.DAT" names no file
         {std::nullopt, folder, true},
         {std::nullopt, folder + "/missing", false},
     };
@@ -95,7 +94,10 @@ struct Window : Recorders {
 };
 
 // Every command of the three menus with its status-bar prompt and no key; "Ready" otherwise.
-TEST(MainWindow, MenusCarryTheirCommandsAndPrompts) {
+// The file commands open their dialogs; the report commands draw their report for the
+// printer, the preview or a PDF; the calibration menu opens its dialogs; help shows the
+// welcome page under the program's directory.
+TEST(MainWindow, EveryCommandHasItsPromptAndReachesItsOperation) {
     Window w;
     const std::pair<std::vector<QString>, QString> prompts[] = {
         {{"&File", "&Test Data", "&Load ..."}, "Load test data from a file"},
@@ -121,13 +123,7 @@ TEST(MainWindow, MenusCarryTheirCommandsAndPrompts) {
         EXPECT_TRUE(action->shortcut().isEmpty());
     }
     EXPECT_EQ(w.frame.statusBar()->findChild<QLabel*>()->text(), "Ready");
-}
 
-// The file commands open their dialogs; the report commands draw their report for the
-// printer, the preview or a PDF; the calibration menu opens its dialogs; help shows the
-// welcome page under the program's directory.
-TEST(MainWindow, EveryCommandReachesItsOperation) {
-    Window w;
     w.trigger({"&File", "&Test Data", "&Load ..."});
     w.trigger({"&File", "&Test Data", "&Save ..."});
     w.trigger({"&File", "&Calibration Data", "&Load ..."});

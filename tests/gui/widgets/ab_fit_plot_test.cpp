@@ -124,11 +124,11 @@ TEST(NiceAxis, OneTwoFiveStepsAroundTheRange) {
     }
 }
 
-TEST(AbFitPlotWidget, FollowsTheCellAndDrawsAtAnySize) {
+// Drawn at any size, however small. (The A/B dialog's tests follow the plot from cell to
+// cell.)
+TEST(AbFitPlotWidget, DrawsAtAnySize) {
     AbFitPlot plot;
-    EXPECT_EQ(plot.plotData().note, "No standard runs in this cell yet.");
     plot.showCell(workedCell(4));
-    EXPECT_EQ(plot.plotData().points.size(), 4u);
     for (const QSize size : {plot.sizeHint(), QSize(12, 9), QSize(0, 0)}) {
         plot.resize(size);
         EXPECT_EQ(plot.grab().toImage().size(), size);

@@ -44,32 +44,10 @@ TEST(ListModels, ShowTheRowsTextsUnderTheirHeadings) {
     EXPECT_EQ(shownRows(*shown.list), (std::vector<std::string>{"short|", "a|b"}));
 }
 
-// The owner's word and its data disagree: the model reads the rows again instead of
-// showing rows that are not there. Positions past the end and repeated ones are ignored, as
-// the removal from the data ignores them.
-TEST(ListModelChanges, ANotificationThatDoesNotMatchTheDataReadsTheRowsAgain) {
-    std::vector<std::vector<std::string>> rows = {{"a"}, {"b"}, {"c"}};
-    RowTextsModel model(
-        {{"Name", 1.0}}, [&] { return rows.size(); }, [&](std::size_t row) { return rows[row]; });
-    QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
-    rows.push_back({"d"});
-    model.notifyAppended(3);
-    rows.erase(rows.begin());
-    model.notifyRemoved({2, 3});
-    rows.insert(rows.begin(), {"z"});
-    model.notifyInsertedAtFront(0);
-    EXPECT_EQ(firstColumn(model), (QStringList{"z", "b", "c", "d"}));
-    EXPECT_EQ(resets.count(), 3);
-
-    removeRows(rows, {1, 1, 9});
-    model.notifyRemoved({1, 1, 9});
-    EXPECT_EQ(firstColumn(model), (QStringList{"z", "c", "d"}));
-    EXPECT_EQ(resets.count(), 3);
-}
-
 // Scattered rows removed from a long list: exactly the right rows stay, the selected rows
 // that stay remain selected, the current row is the nearest that stays and the view keeps
-// its place; whether the model announces the removal run by run or as one reset.
+// its place; whether the model announces the removal run by run or as one reset. Positions
+// past the end and repeated ones are ignored, as the removal from the data ignores them.
 TEST(ListModelChanges, ScatteredRemovalsLeaveExactlyTheRightRowsAndCarryTheSelectionOver) {
     constexpr std::size_t kRows = 5000;
     Rows many = {2999, kRows + 3}; // the current row, and one past the end
