@@ -1,9 +1,8 @@
-// The working cell, changed by a click on a cell number in the picture, the cell keys and a
-// recalled run; the recommendation and T0 always follow it.
+// The working cell, changed by a click on a cell number in the picture and the cell keys;
+// the recommendation and T0 always follow it. (A recalled run's cell: form_runs_test.)
 #include "form_fixture.hpp"
 
 #include "core/model/field_rules.hpp"
-#include "support/temp_dir.hpp"
 
 namespace rheo::testing {
 namespace {
@@ -62,32 +61,6 @@ TEST(FormCells, TheCellKeysWrapAndLeaveTheFocusWhereItIs) {
     QLineEdit elsewhere;
     switchCell(elsewhere, true);
     EXPECT_EQ(form.cellShown(), 4);
-}
-
-// A click on a row puts its run into the form: a non-Newtonian run of cell 4 at 250 psi
-// and 20.5 s brings its values and cell 4 with cell 4's recommendation and T0. A run from a
-// file written elsewhere that names no cell of the instrument keeps the working cell.
-TEST(FormCells, ARecalledRunBringsItsValuesAndItsCell) {
-    TempDir dir;
-    const std::string file =
-        dir.write("foreign.csv", "Sample Id Name,Cell Number,Viscosity (mPa*s),Shear Rate,"
-                                 "Reynolds Number,Newtonian,Pressure (psi),Efflux Time(sec),"
-                                 "Date Time\r\n"
-                                 "Cell nine,9,8.5,1.006,266.3,1,150.0,19.25,5/14/2024 9:40\r\n");
-    FormWindow form;
-    ASSERT_TRUE(form.show());
-    form.run(4, "SAE 40", "250", "20.5", false);
-    form.run(1, "SAE 10", "200", "18", true);
-    clickRow(form.list(), 0);
-    EXPECT_EQ(form.shown(), "cell 4: SAE 40|250|20.5|2|No -> 49.0 psi, T0 20.00");
-    clickRow(form.list(), 1);
-    EXPECT_EQ(form.shown(), "cell 1: SAE 10|200|18|2|Yes -> 55.6 psi, T0 18.00");
-
-    form.pickCell(2);
-    form.dialogs.willChoose(file);
-    form.view.loadTestData();
-    clickRow(form.list(), 0);
-    EXPECT_EQ(form.shown(), "cell 2: Cell nine|150|19.25|2|Yes -> 55.6 psi, T0 18.00");
 }
 
 } // namespace

@@ -122,35 +122,41 @@ TEST(FormRuns, DeleteAsksOnceForTheSelectedRows) {
     EXPECT_EQ(form.dialogs.questions.size(), 4u);
 }
 
-// Up and Down move the selection and then recall the row they reached. Loading a file of
-// three runs shows them in front of the listed ones, the selected run still selected.
-TEST(FormRuns, UpAndDownRecallAndLoadedRunsGoInFront) {
+// A click on a row, or Up and Down once they moved the selection, put its run into the form
+// with its cell, that cell's recommendation and T0: a non-Newtonian run of cell 4 at 250 psi
+// and 20.5 s brings cell 4. Loading a file of three runs shows them in front of the listed
+// ones, the selected run still selected; a run from a file written elsewhere that names no
+// cell of the instrument keeps the working cell.
+TEST(FormRuns, RecalledRunsBringTheirValuesAndCellLoadedRunsGoInFront) {
     TempDir dir;
     const std::string file =
         dir.write("results.csv", "Sample Id Name,Cell Number,Viscosity (mPa*s),Shear Rate,"
                                  "Reynolds Number,Newtonian,Pressure (psi),Efflux Time(sec),"
                                  "Date Time\r\n"
                                  "L1,1,2.314,1.37,1336.4,1,75.0,15.41,5/14/2024 9:40\r\n"
-                                 "L2,2,3.510,1.41,898.1,0,110.0,15.02,5/14/2024 9:41\r\n"
+                                 "Cell nine,9,8.5,1.006,266.3,1,150.0,19.25,5/14/2024 9:40\r\n"
                                  "L3,3,4.057,1.39,772.8,0,120.0,15.37,5/14/2024 9:42\r\n");
     FormWindow form;
     ASSERT_TRUE(form.show());
-    form.run(1, "first", "100", "18");
+    form.run(4, "SAE 40", "250", "20.5", false);
+    form.run(1, "SAE 10", "200", "18", true);
     form.run(2, "second", "200", "18");
-    form.run(4, "third", "300", "20");
     clickRow(form.list(), 0);
-    for (const auto& [key, id, cell] : {std::tuple{Qt::Key_Down, "second", 2},
-                                        {Qt::Key_Down, "third", 4},
-                                        {Qt::Key_Up, "second", 2}}) {
-        press(form.list(), key);
-        EXPECT_EQ(form.field("Sample ID Name")->text(), id);
-        EXPECT_EQ(form.cellShown(), cell);
-    }
+    EXPECT_EQ(form.shown(), "cell 4: SAE 40|250|20.5|2|No -> 49.0 psi, T0 20.00");
+    press(form.list(), Qt::Key_Down);
+    EXPECT_EQ(form.shown(), "cell 1: SAE 10|200|18|2|Yes -> 55.6 psi, T0 18.00");
+    press(form.list(), Qt::Key_Down);
+    EXPECT_EQ(form.cellShown(), 2);
+    press(form.list(), Qt::Key_Up);
+    EXPECT_EQ(form.field("Sample ID Name")->text(), "SAE 10");
 
     form.dialogs.willChoose(file);
     form.view.loadTestData();
-    EXPECT_EQ(form.sampleIds(), (Ids{"L1", "L2", "L3", "first", "second", "third"}));
+    EXPECT_EQ(form.sampleIds(), (Ids{"L1", "Cell nine", "L3", "SAE 40", "SAE 10", "second"}));
     EXPECT_EQ(form.list().selectedRows(), std::vector<std::size_t>{4});
+    form.pickCell(2);
+    clickRow(form.list(), 1);
+    EXPECT_EQ(form.shown(), "cell 2: Cell nine|150|19.25|2|Yes -> 55.6 psi, T0 18.00");
 }
 
 } // namespace
