@@ -106,7 +106,7 @@ TEST(AbFitPlotData, FewOrUnplaceableRunsPlotWhatCanBePlotted) {
 // still give two ends. (Runs give positive values of the order of the worked cell's.)
 TEST(NiceAxis, OneTwoFiveStepsAroundTheRange) {
     const std::tuple<double, double, int, std::vector<std::string>> cases[] = {
-        {1.667e-5, 1.481e-5, 4, {"1.4e-5", "1.5e-5", "1.6e-5", "1.7e-5"}}, // either way round
+        {1.667e-5, 1.481e-5, 4, {"1.4e-5", "1.5e-5", "1.6e-5", "1.7e-5"}},
         {5, 5, 6, {"4.6", "4.8", "5.0", "5.2", "5.4"}},
         {0.2, 0.9, 6, {"0.0", "0.2", "0.4", "0.6", "0.8", "1.0"}}};
     for (const auto& [low, high, mostTicks, labels] : cases) {
