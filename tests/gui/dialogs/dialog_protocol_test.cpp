@@ -3,20 +3,10 @@
 // Help and F1 open the dialog's page, Tab walks the controls in their order; and the
 // Calibration menu runs each dialog modally over the main window.
 
-#include "gui/dialogs/ab_dialog.hpp"
 #include "gui/dialogs/calibration_dialogs.hpp"
-#include "gui/dialogs/cell_data_dialog.hpp"
-#include "gui/dialogs/settings_dialog.hpp"
-#include "gui/dialogs/target_pressure_table.hpp"
-#include "gui/dialogs/volume_dialog.hpp"
-#include "gui/widgets/number_edit.hpp"
 
-#include "core/calibration/ab_regression.hpp"
 #include "dialog_bench.hpp"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabBar>
 #include <QTimer>
 
 namespace rheo::testing {

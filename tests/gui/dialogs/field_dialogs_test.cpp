@@ -2,16 +2,8 @@
 // calibration holds them; the cell data, whose change of cell applies the five fields first,
 // and what its OK recomputes.
 
-#include "core/calibration/ab_regression.hpp"
 #include "core/calibration/cell_data.hpp"
-#include "core/calibration/volume_calculation.hpp"
 #include "dialog_bench.hpp"
-#include "gui/dialogs/cell_data_dialog.hpp"
-#include "gui/dialogs/settings_dialog.hpp"
-#include "gui/widgets/number_edit.hpp"
-
-#include <QPushButton>
-#include <QTabBar>
 
 namespace rheo::testing {
 namespace {

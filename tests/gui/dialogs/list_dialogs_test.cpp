@@ -4,23 +4,12 @@
 // the deletions with their questions and notices, and the plot of the fit; and the standards
 // table: its rows, adding and deleting standards, loading a standard into the fields.
 
-#include "core/calibration/ab_regression.hpp"
-#include "core/calibration/volume_calculation.hpp"
-#include "core/session/session_texts.hpp"
 #include "dialog_bench.hpp"
-#include "gui/dialogs/ab_dialog.hpp"
-#include "gui/dialogs/target_pressure_table.hpp"
-#include "gui/dialogs/volume_dialog.hpp"
 #include "gui/widgets/ab_fit_plot.hpp"
-#include "gui/widgets/extended_list_ctrl.hpp"
-#include "gui/widgets/number_edit.hpp"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTabBar>
 
 namespace rheo::testing {
 namespace {
