@@ -1,7 +1,8 @@
 // What the five calibration dialogs do alike: Cancel, Escape and the close box put back every
 // cell, Enter does nothing, OK raises the calibration's change flag only after a change,
-// Help and F1 open the dialog's page, Tab walks the controls in their order; and the
-// Calibration menu runs each dialog modally over the main window.
+// Help and F1 open the dialog's page, Tab walks the controls in their order, each number
+// field takes its range when it is left; and the Calibration menu runs each dialog modally
+// over the main window.
 
 #include "gui/dialogs/calibration_dialogs.hpp"
 

@@ -1,5 +1,5 @@
 // The list control and its models: how it draws (a text cut to its column, and on the
-// painted pixels the selection colours, the alignment, the focus rectangle and the headings),
+// painted pixels the selection colours, the alignment and the headings),
 // the requests it makes of its owner (recall a row, delete, the Delete menu), the ways the
 // operator selects rows, the texts the models show, and how the views follow the rows when
 // the owner removes them. Qt's model checker stops the test program at the first
