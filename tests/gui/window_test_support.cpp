@@ -3,13 +3,9 @@
 #include "gui/widgets/extended_list_ctrl.hpp"
 
 #include <QAction>
-#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
-// What every window test shares: stand-ins for what the window sends out (help pages,
-// printed reports, the alarm's sound are recorded instead of shown, printed or played), and
-// the operator's hands on an offscreen window: making it active, typing into a field and
-// leaving it, clicking, and reading what a list shows.
+// What every window test shares: GoogleTest and QTest; stand-ins for what the window sends
+// out (help pages, printed reports, the alarm's sound are recorded instead of shown, printed
+// or played), and the operator's hands on an offscreen window: making it active, typing into
+// a field and leaving it, clicking, and reading what a list shows.
 
 #include "core/model/model.hpp"
 #include "core/reports/recording_surface.hpp"
@@ -10,7 +10,11 @@
 #include "gui/platform/help_launcher.hpp"
 #include "gui/platform/report_destination.hpp"
 
+#include <QApplication>
 #include <QString>
+#include <QTest>
+
+#include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>

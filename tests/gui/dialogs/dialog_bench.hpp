@@ -1,13 +1,27 @@
 #pragma once
 // A calibration dialog on the bench: the program's session over a calibration the test
 // chooses, the person at the bench scripted (noting what the dialog showed as each message
-// appeared), and help recorded.
+// appeared), and help recorded; the five dialogs and the controls they are worked with.
 
+#include "core/calibration/ab_regression.hpp"
+#include "core/calibration/volume_calculation.hpp"
 #include "core/session/session.hpp"
+#include "core/session/session_texts.hpp"
+#include "gui/dialogs/ab_dialog.hpp"
 #include "gui/dialogs/calibration_dialog.hpp"
+#include "gui/dialogs/cell_data_dialog.hpp"
+#include "gui/dialogs/settings_dialog.hpp"
+#include "gui/dialogs/target_pressure_table.hpp"
+#include "gui/dialogs/volume_dialog.hpp"
+#include "gui/widgets/extended_list_ctrl.hpp"
+#include "gui/widgets/number_edit.hpp"
 
 #include "support/scripted_dialogs.hpp"
 #include "window_test_support.hpp"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
 
 #include <functional>
 #include <memory>

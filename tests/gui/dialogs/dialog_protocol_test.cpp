@@ -1,27 +1,14 @@
 // What the five calibration dialogs do alike: Cancel, Escape and the close box put back every
 // cell, Enter does nothing, OK raises the calibration's change flag only after a change,
-// Help and F1 open the dialog's page, Tab walks the controls in their order; and the
-// Calibration menu runs each dialog modally over the main window.
+// Help and F1 open the dialog's page, Tab walks the controls in their order, each number
+// field takes its range when it is left; and the Calibration menu runs each dialog modally
+// over the main window.
 
-#include "gui/dialogs/ab_dialog.hpp"
 #include "gui/dialogs/calibration_dialogs.hpp"
-#include "gui/dialogs/cell_data_dialog.hpp"
-#include "gui/dialogs/settings_dialog.hpp"
-#include "gui/dialogs/target_pressure_table.hpp"
-#include "gui/dialogs/volume_dialog.hpp"
-#include "gui/widgets/number_edit.hpp"
 
-#include "core/calibration/ab_regression.hpp"
 #include "dialog_bench.hpp"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabBar>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace rheo::testing {
 namespace {
@@ -79,29 +66,39 @@ CalibrationData startingCalibration() {
 
 // Edits in two cells (one cell for the dialogs without tabs) are all undone, whichever way
 // the dialog is left without OK; the change flag is not touched, and a value typed into a
-// field and not left is not checked on the way out by Escape or the close box.
-TEST(CalibrationDialogs, CancelEscapeAndCloseBoxRestoreEveryCell) {
+// field and not left is not checked on the way out by Escape or the close box. OK keeps the
+// edits (the cell data recomputed); the change flag rises only after a change.
+TEST(CalibrationDialogs, OkKeepsTheEditsCancelEscapeAndCloseBoxRestoreEveryCell) {
     for (const DialogCase& c : kDialogs) {
-        for (const char* leave : {"Cancel", "Escape", "close box"}) {
+        for (const std::string leave : {"Cancel", "Escape", "close box", "OK", "OK unchanged"}) {
             SCOPED_TRACE(std::string(c.title) + ", " + leave);
             const CalibrationData before = startingCalibration();
             Bench bench(before, 3);
             const std::unique_ptr<CalibrationDialogBase> dialog = c.open(bench);
             ASSERT_TRUE(showActive(*dialog));
-            edit(c, *dialog);
-            if (dialog->cellTabs() != nullptr) {
-                switchCell(*dialog, false);
+            const bool change = leave != "OK unchanged";
+            if (change) {
                 edit(c, *dialog);
+                if (dialog->cellTabs() != nullptr) {
+                    switchCell(*dialog, false);
+                    edit(c, *dialog);
+                }
+                ASSERT_NE(bench.session.calibration(), before);
             }
-            ASSERT_NE(bench.session.calibration(), before);
+            if (leave.starts_with("OK")) {
+                click(*dialog->okButton());
+                EXPECT_EQ(dialog->result(), QDialog::Accepted);
+                EXPECT_EQ(bench.session.calibrationChanged(), change);
+                EXPECT_EQ(bench.session.calibration() == before, !change);
+                continue;
+            }
             // A refused value typed and not yet left is dropped with the rest, untold.
             NumberEdit& field = *dialog->findChild<NumberEdit*>();
             typeInto(field, "-5");
             const std::size_t told = bench.dialogs.messages.size();
-
-            if (leave == std::string("Cancel"))
+            if (leave == "Cancel")
                 click(*dialog->cancelButton());
-            else if (leave == std::string("Escape"))
+            else if (leave == "Escape")
                 QTest::keyClick(&field, Qt::Key_Escape);
             else
                 dialog->close();
@@ -114,107 +111,37 @@ TEST(CalibrationDialogs, CancelEscapeAndCloseBoxRestoreEveryCell) {
     }
 }
 
-// Enter and Return in a field or on the tabs leave the dialog open and change nothing. F1
-// and "Help" open the dialog's page in the program's directory.
-TEST(CalibrationDialogs, EnterKeepsThemOpenF1AndHelpShowTheirPage) {
-    for (const DialogCase& c : kDialogs) {
-        SCOPED_TRACE(c.title);
-        Bench bench;
-        bench.session.startUp("/opt/rheo/");
-        bench.dialogs.transcript.clear(); // no calibration file there
-        const CalibrationData before = bench.session.calibration();
-        const std::unique_ptr<CalibrationDialogBase> dialog = c.open(bench);
-        ASSERT_TRUE(showActive(*dialog));
-        NumberEdit& field = *dialog->findChild<NumberEdit*>();
-        typeInto(field, "7");
-        QTest::keyClick(&field, Qt::Key_Return);
-        QTest::keyClick(&field, Qt::Key_Enter);
-        if (dialog->cellTabs() != nullptr)
-            QTest::keyClick(dialog->cellTabs(), Qt::Key_Return);
-        EXPECT_TRUE(dialog->isVisible());
-        EXPECT_EQ(bench.session.calibration(), before);
-        EXPECT_TRUE(bench.dialogs.transcript.empty());
-
-        QTest::keyClick(&field, Qt::Key_F1);
-        click(*dialog->helpButton());
-        const std::string page = std::string("/opt/rheo//RHEO.chm::/RHEO/") + c.page;
-        EXPECT_EQ(bench.help.pages, std::vector<std::string>(2, page));
-        EXPECT_TRUE(dialog->isVisible());
-    }
-}
-
-// OK keeps the edits; the change flag rises only after a change.
-TEST(CalibrationDialogs, OkRaisesTheChangeFlagOnlyAfterAChange) {
-    for (const DialogCase& c : kDialogs) {
-        for (const bool change : {false, true}) {
-            SCOPED_TRACE(std::string(c.title) + (change ? ", changed" : ", unchanged"));
-            Bench bench(startingCalibration());
-            const std::unique_ptr<CalibrationDialogBase> dialog = c.open(bench);
-            ASSERT_TRUE(showActive(*dialog));
-            if (change)
-                edit(c, *dialog);
-            const CalibrationData edited = bench.session.calibration();
-            click(*dialog->okButton());
-            EXPECT_EQ(dialog->result(), QDialog::Accepted);
-            EXPECT_EQ(bench.session.calibrationChanged(), change);
-            EXPECT_NE(bench.session.calibration() == startingCalibration(), change);
-            if (!change) {
-                EXPECT_EQ(bench.session.calibration(), edited);
-            }
-        }
-    }
-}
-
-// Each field's edges, typed into the field of a newly opened dialog and the field left: an
-// accepted value stays as typed and the focus moves on; a refused one is told with the
-// field's message (or that it is no number, no whole number), the value shown before comes
-// back and the field keeps the focus.
+// A field of each dialog takes its highest value when it is left: the value stays as typed
+// and the focus moves on. Then a refused value is told with the field's message (or that it
+// is no number, no whole number), the value shown before comes back and the field keeps the
+// focus.
 TEST(CalibrationDialogs, NumberFieldsTakeTheirRangeWhenLeft) {
+    using F = NumberField;
     enum { Settings, CellData, Volume, Ab, Standards };
     const struct {
         int dialog;
-        const char* field;
-        NumberField rule;
-        const char* typed;
-        bool accepted;
+        const char *field, *accepted, *refused;
+        F rule;
         const char* otherMessage = nullptr;
     } edges[] = {
-        {Settings, "Operating Temperature", NumberField::OperatingTemperature, "150", true},
-        {Settings, "Operating Temperature", NumberField::OperatingTemperature, "39", false},
-        {Settings, "Operating Temperature", NumberField::OperatingTemperature, "151", false},
-        {Settings, "Temperature Equilibrium Timer Duration", NumberField::EquilibriumTimerMinutes,
-         "1", true},
-        {Settings, "Temperature Equilibrium Timer Duration", NumberField::EquilibriumTimerMinutes,
-         "31", false},
-        {Settings, "Temperature Equilibrium Timer Duration", NumberField::EquilibriumTimerMinutes,
-         "2.5", false, kNotAWholeNumberMessage},
-        {CellData, "Capillary Diameter", NumberField::CapillaryDiameter, "1.0", true},
-        {CellData, "Capillary Diameter", NumberField::CapillaryDiameter, "1.2", false},
-        {CellData, "Capillary Diameter", NumberField::CapillaryDiameter, "-0.1", false},
-        {CellData, "Capillary Diameter", NumberField::CapillaryDiameter, "wide", false,
-         kNotANumberMessage},
-        {CellData, "Capillary Length", NumberField::CapillaryLength, "100", true},
-        {CellData, "Capillary Length", NumberField::CapillaryLength, "101", false},
-        {Volume, "Tare Weight", NumberField::TareWeight, "100", true},
-        {Volume, "Tare Weight", NumberField::TareWeight, "100.5", false},
-        {Volume, "Full Weight", NumberField::FullWeight, "0", false},
-        {Volume, "Density", NumberField::Density, "0.01", false},
-        {Volume, "Density", NumberField::Density, "0.0101", true},
-        {Volume, "Density", NumberField::Density, "10", true},
-        {Volume, "Density", NumberField::Density, "10.01", false},
-        {Ab, "Known Viscosity", NumberField::KnownViscosity, "40", true},
-        {Ab, "Known Viscosity", NumberField::KnownViscosity, "40.01", false},
-        {Ab, "Known Viscosity", NumberField::KnownViscosity, "0", false},
-        {Ab, "Pressure", NumberField::AbPressure, "600", true},
-        {Ab, "Pressure", NumberField::AbPressure, "600.1", false},
-        {Ab, "Efflux Time", NumberField::AbEffluxTime, "3600", true},
-        {Ab, "Efflux Time", NumberField::AbEffluxTime, "-1", false},
-        {Standards, "Viscosity (mPa*s)", NumberField::StandardViscosity, "40", true},
-        {Standards, "Viscosity (mPa*s)", NumberField::StandardViscosity, "40.001", false},
-        {Standards, "Viscosity (mPa*s)", NumberField::StandardViscosity, "0", false},
+        {Settings, "Operating Temperature", "150", "39", F::OperatingTemperature},
+        {Settings, "Temperature Equilibrium Timer Duration", "30", "31",
+         F::EquilibriumTimerMinutes},
+        {Settings, "Temperature Equilibrium Timer Duration", "1", "2.5", F::EquilibriumTimerMinutes,
+         kNotAWholeNumberMessage},
+        {CellData, "Capillary Diameter", "1", "-0.1", F::CapillaryDiameter},
+        {CellData, "Capillary Diameter", "0", "wide", F::CapillaryDiameter, kNotANumberMessage},
+        {CellData, "Capillary Length", "100", "101", F::CapillaryLength},
+        {Volume, "Tare Weight", "100", "100.5", F::TareWeight},
+        {Volume, "Full Weight", "100", "0", F::FullWeight},
+        {Volume, "Density", "10", "0.01", F::Density},
+        {Ab, "Known Viscosity", "40", "40.01", F::KnownViscosity},
+        {Ab, "Pressure", "600", "600.1", F::AbPressure},
+        {Ab, "Efflux Time", "3600", "-1", F::AbEffluxTime},
+        {Standards, "Viscosity (mPa*s)", "40", "40.001", F::StandardViscosity},
     };
     for (const auto& edge : edges) {
-        SCOPED_TRACE(std::string(edge.field) + " " + edge.typed);
+        SCOPED_TRACE(std::string(edge.field) + " " + edge.refused);
         Bench bench(readyCalibration());
         const std::unique_ptr<CalibrationDialogBase> dialog = kDialogs[edge.dialog].open(bench);
         ASSERT_TRUE(showActive(*dialog));
@@ -222,23 +149,32 @@ TEST(CalibrationDialogs, NumberFieldsTakeTheirRangeWhenLeft) {
         for (NumberEdit* candidate : dialog->findChildren<NumberEdit*>())
             field = candidate->accessibleName() == edge.field ? candidate : field;
         ASSERT_NE(field, nullptr);
-        const QString before = field->text();
-        typeAndLeave(*field, edge.typed);
+        typeAndLeave(*field, edge.accepted);
+        EXPECT_EQ(field->text(), edge.accepted);
+        EXPECT_FALSE(field->hasFocus());
+        EXPECT_EQ(bench.dialogs.messages, Texts{});
+        typeAndLeave(*field, edge.refused);
         const std::string told(edge.otherMessage ? edge.otherMessage : fieldMessage(edge.rule));
-        EXPECT_EQ(bench.dialogs.messages, edge.accepted ? Texts{} : Texts{told});
-        EXPECT_EQ(field->text(), edge.accepted ? QString(edge.typed) : before);
-        EXPECT_EQ(field->hasFocus(), !edge.accepted);
+        EXPECT_EQ(bench.dialogs.messages, Texts{told});
+        EXPECT_EQ(field->text(), edge.accepted);
+        EXPECT_TRUE(field->hasFocus());
     }
 }
 
 // Tab walks the controls in the order they are laid out and round to the first; each has a
 // name taken from its caption or label. The tabbed dialogs open on the form's cell;
 // Ctrl+Tab and Ctrl+Shift+Tab wrap between "Cell 5" and "Cell 1", a click on a tab selects
-// its cell, and the dialog's cell follows the tab.
-TEST(CalibrationDialogs, TabAndTheCellKeysWalkTheDialog) {
+// its cell, and the dialog's cell follows the tab. Enter and Return in a field or on the
+// tabs leave the dialog open and change nothing. F1 and "Help" open the dialog's page in
+// the program's directory.
+TEST(CalibrationDialogs, KeysWalkTheDialogEnterKeepsItOpenF1AndHelpShowItsPage) {
     for (const DialogCase& c : kDialogs) {
         SCOPED_TRACE(c.title);
-        Bench bench(startingCalibration(), 4);
+        Bench bench(startingCalibration());
+        bench.session.startUp("/opt/rheo/");
+        bench.session.selectCell(4);
+        bench.dialogs.transcript.clear(); // no calibration file there
+        const CalibrationData before = bench.session.calibration();
         const std::unique_ptr<CalibrationDialogBase> dialog = c.open(bench);
         ASSERT_TRUE(showActive(*dialog));
         QWidget& first = *QApplication::focusWidget();
@@ -247,7 +183,6 @@ TEST(CalibrationDialogs, TabAndTheCellKeysWalkTheDialog) {
             order.push_back(name.toStdString());
         order.push_back(order.front());
         EXPECT_EQ(tabWalk(first, int(order.size()) - 1), order);
-        EXPECT_TRUE(bench.dialogs.transcript.empty());
         if (QTabBar* tabs = dialog->cellTabs()) {
             const auto cell = [&] {
                 return std::to_string(tabs->currentIndex()) +
@@ -260,7 +195,21 @@ TEST(CalibrationDialogs, TabAndTheCellKeysWalkTheDialog) {
             EXPECT_EQ(cell(), "44");
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
             EXPECT_EQ(cell(), "11");
+            QTest::keyClick(tabs, Qt::Key_Return);
         }
+        NumberEdit& field = *dialog->findChild<NumberEdit*>();
+        typeInto(field, "7");
+        QTest::keyClick(&field, Qt::Key_Return);
+        QTest::keyClick(&field, Qt::Key_Enter);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(bench.session.calibration(), before);
+        EXPECT_TRUE(bench.dialogs.transcript.empty());
+
+        QTest::keyClick(&field, Qt::Key_F1);
+        click(*dialog->helpButton());
+        const std::string page = std::string("/opt/rheo//RHEO.chm::/RHEO/") + c.page;
+        EXPECT_EQ(bench.help.pages, std::vector<std::string>(2, page));
+        EXPECT_TRUE(dialog->isVisible());
     }
 }
 

@@ -47,10 +47,6 @@ bool clickLink(QTextBrowser& browser, const QString& href) {
     return false;
 }
 
-QString shownText(const QTextBrowser& browser) {
-    return browser.toPlainText();
-}
-
 bool messageBoxShown() {
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (qobject_cast<QMessageBox*>(widget) != nullptr && widget->isVisible())

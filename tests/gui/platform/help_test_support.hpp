@@ -1,6 +1,6 @@
 #pragma once
 // What the help tests share: the help file the build compiled, and the operator's view of
-// the help window (a click on a link, the text shown, the window's notices).
+// the help window (a click on a link, a message box shown).
 
 #include <QString>
 
@@ -18,7 +18,6 @@ std::string copyHelpFileInto(const std::string& directory);
 // Clicks the link with this target the way the operator does (scrolled into view; the
 // browser's window must be shown); false when the page has no such link.
 bool clickLink(QTextBrowser& browser, const QString& href);
-QString shownText(const QTextBrowser& browser);
 bool messageBoxShown();
 
 } // namespace rheo::testing

@@ -2,7 +2,5 @@
 rheo_add_gui_test(form_tests
   ${CMAKE_CURRENT_LIST_DIR}/form_fixture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_opening_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/form_fields_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/form_cells_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/form_results_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/form_work_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/form_timer_test.cpp)

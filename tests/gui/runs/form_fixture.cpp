@@ -3,9 +3,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace rheo::testing {
 

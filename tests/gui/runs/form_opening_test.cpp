@@ -11,9 +11,6 @@
 
 #include <QHeaderView>
 #include <QSignalSpy>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace rheo::testing {
 namespace {
@@ -22,19 +19,28 @@ const QString kStartTimer = QStringLiteral("Start Timer For Temperature Equilibr
 
 // 18, 200 and 2 in the fields, "Yes", cell 1 and its recommendation for 2 mPa*s:
 // (9 / 18 + 2) / (18 * 0.0025) = 55.6 psi; the results' nine columns, each as wide as its
-// heading measured times its factor. Tab walks the controls in the order of the form; every
-// control carries a name for a screen reader, its own text or its label's.
-TEST(FormOpens, WithItsFirstValuesInTheOrderOfTheForm) {
+// heading measured bold at 10 points times its factor, truncated, below the picture and the timer
+// button and following the window's size. Tab walks the controls in the order of the form; every
+// control carries a name for a screen reader, its own text or its label's. F1 anywhere on the form
+// opens the welcome page of the help file under the program's directory; painting names the window.
+// Over the picture the status bar invites a click on a cell number; elsewhere it offers help.
+TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
+    TempDir dir;
+    dir.write("RHEO.DAT", calibrationFileText(exampleCalibration()));
     FormWindow form;
+    form.session.startUp(dir.path().string() + "/");
+    form.view.setWindowTitle("untitled");
     ASSERT_TRUE(form.show());
     EXPECT_EQ(form.shown(), "cell 1: |200|18|2|Yes -> 55.6 psi, T0 18.00");
     EXPECT_EQ(form.view.timerText(), "");
     const CExtendedListCtrl& list = form.list();
     ASSERT_EQ(list.model()->columnCount(), 9);
+    QFont bold10 = list.font(); // the headings measured so, as the list's window always did
+    bold10.setBold(true);
+    bold10.setPointSize(10);
     const ListColumn& last = ResultsListModel::resultColumns()[8];
     EXPECT_EQ(list.header()->sectionSize(8),
-              CExtendedListCtrl::columnWidth(list.font(), QString::fromStdString(last.heading),
-                                             last.widthFactor));
+              int(QFontMetrics(bold10).horizontalAdvance(last.heading.c_str()) * last.widthFactor));
 
     EXPECT_EQ(
         tabWalk(*named(form.view, "Yes"), 8),
@@ -44,6 +50,27 @@ TEST(FormOpens, WithItsFirstValuesInTheOrderOfTheForm) {
     for (QWidget* child : form.view.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_FALSE(child->accessibleName().isEmpty()) << child->metaObject()->className();
     EXPECT_TRUE(form.dialogs.messages.empty());
+
+    const QRect listPlace = form.list().geometry();
+    EXPECT_GT(listPlace.top(), form.view.pictureLayout().pictureRect().bottom());
+    EXPECT_GT(listPlace.top(), named(form.view, kStartTimer)->geometry().bottom());
+    form.view.resize(form.view.size() + QSize(40, 30));
+    EXPECT_EQ(form.list().size(), listPlace.size() + QSize(40, 30));
+
+    form.view.repaint();
+    EXPECT_EQ(form.view.windowTitle(), "Vantor Viscosity Calculator");
+    QTest::keyClick(form.field(kPressure), Qt::Key_F1);
+    QTest::keyClick(&form.list(), Qt::Key_F1);
+    EXPECT_EQ(form.help.pages,
+              std::vector<std::string>(2, dir.path().string() + "//RHEO.chm::/RHEO/Welcome.htm"));
+    QSignalSpy status(&form.view, &CRHEOView::statusTextChanged);
+    const QRect picture = form.view.pictureLayout().pictureRect();
+    QTest::mouseMove(&form.view, picture.topLeft());
+    QTest::mouseMove(&form.view,
+                     QPoint(picture.left() + picture.width() + 1, picture.center().y()));
+    ASSERT_EQ(status.size(), 2);
+    EXPECT_EQ(status[0][0], "Click on a cell number to change your current working cell");
+    EXPECT_EQ(status[1][0], "Press F1 For Help");
 }
 
 // No control covers another, the picture or the countdown; every label and radio button
@@ -93,52 +120,6 @@ TEST(FormArrangement, NothingOverlapsOrIsCut) {
             QRect(timer.position,
                   QSize(timerMetrics.horizontalAdvance("00:00.0"), timerMetrics.ascent()))));
         EXPECT_GE(arrangement.listRect(arrangement.minimumFormSize()).height(), units.y(50));
-    }
-}
-
-// On the form itself the list lies below the picture and the timer button, and follows the
-// window's size.
-TEST(FormArrangement, TheListFillsTheRestOfTheForm) {
-    FormWindow form;
-    ASSERT_TRUE(form.show());
-    const QRect list = form.list().geometry();
-    EXPECT_GT(list.top(), form.view.pictureLayout().pictureRect().bottom());
-    EXPECT_GT(list.top(), named(form.view, kStartTimer)->geometry().bottom());
-    form.view.resize(form.view.size() + QSize(40, 30));
-    EXPECT_EQ(form.list().size(), list.size() + QSize(40, 30));
-}
-
-// F1 anywhere on the form opens the welcome page of the help file under the program's
-// directory; painting names the window. Over the picture, its edges included, the status
-// bar invites a click on a cell number; elsewhere on the form it offers help.
-TEST(FormHelp, F1StatusTextsAndTitle) {
-    TempDir dir;
-    dir.write("RHEO.DAT", calibrationFileText(exampleCalibration()));
-    FormWindow form;
-    form.session.startUp(dir.path().string() + "/");
-    form.view.setWindowTitle("untitled");
-    ASSERT_TRUE(form.show());
-    form.view.repaint();
-    EXPECT_EQ(form.view.windowTitle(), "Vantor Viscosity Calculator");
-    QTest::keyClick(form.field(kPressure), Qt::Key_F1);
-    QTest::keyClick(&form.list(), Qt::Key_F1);
-    EXPECT_EQ(form.help.pages,
-              std::vector<std::string>(2, dir.path().string() + "//RHEO.chm::/RHEO/Welcome.htm"));
-
-    QSignalSpy status(&form.view, &CRHEOView::statusTextChanged);
-    const QRect picture = form.view.pictureLayout().pictureRect();
-    const QString onPicture = "Click on a cell number to change your current working cell";
-    const std::pair<QPoint, QString> moves[] = {
-        {picture.topLeft(), onPicture},
-        {picture.topLeft() + QPoint(picture.width(), picture.height()), onPicture},
-        {QPoint(picture.left() - 1, picture.center().y()), "Press F1 For Help"},
-        {QPoint(picture.left() + picture.width() + 1, picture.center().y()), "Press F1 For Help"},
-    };
-    for (const auto& [point, text] : moves) {
-        status.clear();
-        QTest::mouseMove(&form.view, point);
-        ASSERT_FALSE(status.isEmpty()) << point.x() << "," << point.y();
-        EXPECT_EQ(status.last().first().toString(), text) << point.x() << "," << point.y();
     }
 }
 

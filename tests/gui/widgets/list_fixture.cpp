@@ -1,6 +1,5 @@
 #include "list_fixture.hpp"
 
-#include <QApplication>
 #include <QVBoxLayout>
 
 namespace rheo::testing {

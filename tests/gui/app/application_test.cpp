@@ -1,22 +1,29 @@
-// The program's start-up, its main window's menus and status bar, every menu command
-// reaching its operation, and the exit sequence on the close box.
+// The application: its start-up, its main window's menus and status bar, every menu command
+// reaching its operation, the exit sequence on the close box, the About box and the icon, and
+// the installed help file: the first of its places that holds the file (beside the program,
+// along the install layout from the program's directory, the installed path), so that a
+// moved or unpacked installation finds its own file before the one it was built for.
+
 #include "core/files/calibration_file.hpp"
+#include "core/reports/report_queries.hpp"
 #include "core/session/calibration_edit.hpp"
 #include "core/session/session_texts.hpp"
+#include "gui/app/about_dialog.hpp"
+#include "gui/app/application_icon.hpp"
+#include "gui/app/installed_help_file.hpp"
 #include "gui/app/main_frame.hpp"
 #include "gui/app/rheo_app.hpp"
-
-#include "core/reports/report_queries.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 #include "window_test_support.hpp"
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
-#include <QTest>
 
-#include <gtest/gtest.h>
+#include <filesystem>
+#include <string>
 
 namespace rheo::testing {
 namespace {
@@ -25,9 +32,18 @@ bool drew(const RecordingSurface& report, const std::string& text) {
     return findText(report, text).page != 0;
 }
 
-// "RHEO" is the directory prefix as it stands (with or without its separator, the file is
-// that text followed by "RHEO.DAT"), found in any letter case; without it the working
-// directory is used. A missing file is told once. The window opens maximized over a normal
+// What the program's window is given, every part recorded.
+struct Recorders {
+    ScriptedDialogs dialogs;
+    FixedClock clock{kTestTime};
+    RecordingHelp help;
+    RecordingReports reports;
+    CountingAlarm alarm;
+};
+
+// "RHEO" is the directory prefix as it stands (the file is that text followed by
+// "RHEO.DAT", found in any letter case); without it the working directory is used. A missing
+// file is told once. The window opens maximized over a normal
 // size of 788 x 577 under its title.
 TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
     TempDir dir;
@@ -40,21 +56,16 @@ TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
         bool loaded;
     } cases[] = {
         {folder + "/", std::nullopt, true},
-        {folder, std::nullopt, false}, // ".../dirRHEO.DAT" names no file
         {std::nullopt, folder, true},
         {std::nullopt, folder + "/missing", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rheo.value_or("working directory " + c.working.value_or("")));
-        ScriptedDialogs dialogs;
-        FixedClock clock{kTestTime};
-        RecordingHelp help;
-        RecordingReports reports;
-        CountingAlarm alarm;
-        CRHEOApp app{dialogs, clock, help, reports, alarm};
+        Recorders s;
+        CRHEOApp app{s.dialogs, s.clock, s.help, s.reports, s.alarm};
         ASSERT_TRUE(app.InitInstance(c.rheo, c.working));
         EXPECT_EQ(app.session().calibration().companyName, c.loaded ? "Start-up Lab" : "");
-        EXPECT_EQ(dialogs.messages.size(), c.loaded ? 0u : 1u);
+        EXPECT_EQ(s.dialogs.messages.size(), c.loaded ? 0u : 1u);
         const CMainFrame* frame = app.mainFrame();
         EXPECT_TRUE(frame->isMaximized());
         EXPECT_EQ(frame->normalGeometry().size(), QSize(788, 577));
@@ -64,7 +75,7 @@ TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
 }
 
 // The main window on its own, with every service recorded.
-struct Window {
+struct Window : Recorders {
     Window() : session(dialogs, clock), frame(services()) {}
 
     WindowServices services() {
@@ -77,18 +88,16 @@ struct Window {
         action->trigger();
     }
 
-    ScriptedDialogs dialogs;
-    FixedClock clock{kTestTime};
-    RecordingHelp help;
-    RecordingReports reports;
-    CountingAlarm alarm;
     std::vector<CalibrationDialog> dialogsOpened;
     Session session;
     CMainFrame frame;
 };
 
 // Every command of the three menus with its status-bar prompt and no key; "Ready" otherwise.
-TEST(MainWindow, MenusCarryTheirCommandsAndPrompts) {
+// The file commands open their dialogs; the report commands draw their report for the
+// printer, the preview or a PDF; the calibration menu opens its dialogs; help shows the
+// welcome page under the program's directory.
+TEST(MainWindow, EveryCommandHasItsPromptAndReachesItsOperation) {
     Window w;
     const std::pair<std::vector<QString>, QString> prompts[] = {
         {{"&File", "&Test Data", "&Load ..."}, "Load test data from a file"},
@@ -114,13 +123,7 @@ TEST(MainWindow, MenusCarryTheirCommandsAndPrompts) {
         EXPECT_TRUE(action->shortcut().isEmpty());
     }
     EXPECT_EQ(w.frame.statusBar()->findChild<QLabel*>()->text(), "Ready");
-}
 
-// The file commands open their dialogs; the report commands draw their report for the
-// printer, the preview or a PDF; the calibration menu opens its dialogs; help shows the
-// welcome page under the program's directory.
-TEST(MainWindow, EveryCommandReachesItsOperation) {
-    Window w;
     w.trigger({"&File", "&Test Data", "&Load ..."});
     w.trigger({"&File", "&Test Data", "&Save ..."});
     w.trigger({"&File", "&Calibration Data", "&Load ..."});
@@ -187,6 +190,50 @@ TEST(MainWindow, CloseBoxRunsTheExitSequenceAndEscapeDoesNothing) {
     EXPECT_EQ(w.dialogs.transcript,
               (std::vector<std::string>{save, "save: Save Current Calibration Settings", sure, save,
                                         sure}));
+}
+
+TEST(AboutBox, ShowsTheIconAndTheVersionAndClosesWithOk) {
+    CAboutDlg about;
+    about.show();
+    EXPECT_EQ(about.windowTitle(), "About RHEO");
+    EXPECT_TRUE(about.isModal());
+    EXPECT_EQ(about.versionLabel()->text(), "RHEO Version 2.02");
+    EXPECT_FALSE(about.iconLabel()->pixmap().isNull());
+    QTest::mouseClick(about.okButton(), Qt::LeftButton);
+    EXPECT_EQ(about.result(), QDialog::Accepted);
+    EXPECT_FALSE(about.isVisible());
+}
+
+TEST(ApplicationIcon, ComesInEverySizeOfTheIconTheme) {
+    const QIcon icon = applicationIcon();
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+}
+
+namespace fs = std::filesystem;
+
+// Each place holds the file ('f'), a directory of that name ('d') or nothing ('-'): beside
+// the program, along the install layout, at the installed path; the first place holding the
+// file is found, or none (-1).
+TEST(InstalledHelpFile, IsTheFirstPlaceThatHoldsTheFile) {
+    const std::pair<std::string, int> layouts[] = {{"-f-", 1}, {"-ff", 1},  {"fff", 0},
+                                                   {"--f", 2}, {"---", -1}, {"ddf", 2}};
+    const char* places[] = {"bin/RHEO.chm", "share/rheo/RHEO.chm", "installed/RHEO.chm"};
+    for (const auto& [layout, found] : layouts) {
+        SCOPED_TRACE(layout);
+        TempDir root;
+        for (const char* folder : {"bin", "share/rheo", "installed"})
+            fs::create_directories(root.path() / folder);
+        for (int place = 0; place < 3; ++place) {
+            if (layout[place] == 'f')
+                root.write(places[place], "help");
+            else if (layout[place] == 'd')
+                fs::create_directories(root.path() / places[place]);
+        }
+        EXPECT_EQ(findInstalledHelpFile(root.path() / "bin", "../share/rheo/RHEO.chm",
+                                        root.path() / "installed/RHEO.chm"),
+                  found < 0 ? std::string() : root.file(places[found]));
+    }
 }
 
 } // namespace

@@ -1,22 +1,41 @@
-// The cell data: the change of cell that applies the five fields first, and what OK
-// recomputes.
-#include "gui/dialogs/cell_data_dialog.hpp"
+// The two dialogs of plain fields: the general settings, shown and written as the
+// calibration holds them; the cell data, whose change of cell applies the five fields first,
+// and what its OK recomputes.
 
-#include "core/calibration/ab_regression.hpp"
 #include "core/calibration/cell_data.hpp"
-#include "core/calibration/volume_calculation.hpp"
-#include "gui/widgets/number_edit.hpp"
-
 #include "dialog_bench.hpp"
-
-#include <QPushButton>
-#include <QTabBar>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 namespace rheo::testing {
 namespace {
+
+// The settings shown as the calibration holds them (its bytes in Windows-1252), and what is
+// typed written into it when a field is left.
+TEST(SettingsDialog, ShowsAndWritesTheSettings) {
+    CalibrationData data;
+    data.companyName = "Lab \xC4rzte";
+    data.serialNumber = "SN-7";
+    data.operatingTemperature = 100;
+    data.equilibriumTimerMinutes = 10;
+    Bench bench(data);
+    SettingsDialog dialog(bench.session, bench.help);
+    ASSERT_TRUE(showActive(dialog));
+    EXPECT_EQ(dialog.windowTitle(), "General Settings");
+    EXPECT_EQ(dialog.companyNameField()->text(), QString::fromUtf8("Lab Ärzte"));
+    EXPECT_EQ(dialog.serialNumberField()->text(), "SN-7");
+    EXPECT_EQ(dialog.operatingTemperatureField()->text(), "100");
+    EXPECT_EQ(dialog.timerMinutesField()->text(), "10");
+
+    typeAndLeave(*dialog.companyNameField(), QString::fromUtf8("Prüflabor"));
+    typeAndLeave(*dialog.serialNumberField(), "SN-8");
+    typeAndLeave(*dialog.operatingTemperatureField(), "40");
+    typeAndLeave(*dialog.timerMinutesField(), "30");
+    const CalibrationData& written = bench.session.calibration();
+    EXPECT_EQ(written.companyName, "Pr\xFC"
+                                   "flabor");
+    EXPECT_EQ(written.serialNumber, "SN-8");
+    EXPECT_EQ(written.operatingTemperature, 40);
+    EXPECT_EQ(written.equilibriumTimerMinutes, 30);
+}
 
 // Radius 0.075 mm, length 15 mm, shear rates 1.4, 1.0 and 1.2 x 1e6 1/s, V 6 ml, T0 18 s
 // in cells 1 to 3. Cell 1 holds three standard runs on A = 0.0025, B = 9 (but constants no
@@ -51,15 +70,33 @@ struct OpenCellData {
     CellDataDialog dialog{bench.session, bench.help};
 };
 
-// A change of cell applies all five fields to the cell still shown, in the order length,
-// diameter, maximum, minimum, working, telling each refused one; with one refused the tab
-// stays where it was, whether clicked or reached by the keys.
-TEST(CellDataDialog, RefusedFieldKeepsTheTab) {
-    OpenCellData open(2);
+// Ctrl+Tab on cell 5 writes what cell 5's fields hold, then shows cell 1's values (its
+// radius as a diameter); Ctrl+Shift+Tab goes back round to cell 5. A change of cell applies
+// all five fields to the cell still shown, in the order length, diameter, maximum, minimum,
+// working, telling each refused one; with one refused the tab stays where it was, whether
+// clicked or reached by the keys.
+TEST(CellDataDialog, ACellChangeAppliesTheFieldsFirstARefusedOneKeepsTheTab) {
+    OpenCellData open(4);
     ASSERT_TRUE(showActive(open.dialog));
+    QTabBar& tabs = *open.dialog.cellTabs();
+    NumberEdit& working = open.field(NumberField::WorkingShearRate);
+    typeInto(working, "1.5");
+    switchCell(working, true);
+    EXPECT_EQ(open.cell(4).workingShearRate, 1.5e6);
+    EXPECT_EQ(tabs.currentIndex(), 0);
+    EXPECT_EQ(open.bench.session.calibrationCell(), 0);
+    EXPECT_EQ(working.text(), "1.4");
+    EXPECT_EQ(open.field(NumberField::CapillaryDiameter).text(), "0.15"); // radius 0.075
+    EXPECT_TRUE(working.hasFocus());
+    switchCell(working, false);
+    EXPECT_EQ(tabs.currentIndex(), 4);
+    EXPECT_EQ(working.text(), "1.5");
+    EXPECT_TRUE(open.bench.dialogs.messages.empty());
+
+    QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(2).center());
+    ASSERT_EQ(tabs.currentIndex(), 2);
     NumberEdit& length = open.field(NumberField::CapillaryLength);
     typeInto(length, "150");
-    QTabBar& tabs = *open.dialog.cellTabs();
     QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(0).center());
     EXPECT_EQ(open.bench.dialogs.messages,
               Texts{std::string(fieldMessage(NumberField::CapillaryLength))});
@@ -69,7 +106,7 @@ TEST(CellDataDialog, RefusedFieldKeepsTheTab) {
     EXPECT_TRUE(length.hasFocus());
 
     open.bench.dialogs.messages.clear();
-    open.field(NumberField::WorkingShearRate).setText("3");
+    working.setText("3");
     length.setText("101");
     open.field(NumberField::MinShearRate).setText("0.9");
     switchCell(length, true);
@@ -79,26 +116,6 @@ TEST(CellDataDialog, RefusedFieldKeepsTheTab) {
     EXPECT_EQ(tabs.currentIndex(), 2);
     EXPECT_EQ(open.cell(2).minShearRate, 0.9e6); // accepted on the way
     EXPECT_EQ(open.cell(2).capillaryLength, 15.0);
-}
-
-// Ctrl+Tab on cell 5 writes what cell 5's fields hold, then shows cell 1's values (its
-// radius as a diameter); Ctrl+Shift+Tab goes back round to cell 5.
-TEST(CellDataDialog, CellKeysWrapAfterApplyingTheFields) {
-    OpenCellData open(4);
-    ASSERT_TRUE(showActive(open.dialog));
-    NumberEdit& working = open.field(NumberField::WorkingShearRate);
-    typeInto(working, "1.5");
-    switchCell(working, true);
-    EXPECT_EQ(open.cell(4).workingShearRate, 1.5e6);
-    EXPECT_EQ(open.dialog.cellTabs()->currentIndex(), 0);
-    EXPECT_EQ(open.bench.session.calibrationCell(), 0);
-    EXPECT_EQ(working.text(), "1.4");
-    EXPECT_EQ(open.field(NumberField::CapillaryDiameter).text(), "0.15"); // radius 0.075
-    EXPECT_TRUE(working.hasFocus());
-    switchCell(working, false);
-    EXPECT_EQ(open.dialog.cellTabs()->currentIndex(), 4);
-    EXPECT_EQ(working.text(), "1.5");
-    EXPECT_TRUE(open.bench.dialogs.messages.empty());
 }
 
 // OK after a change of geometry recomputes the calibration as the cell data dialog does:

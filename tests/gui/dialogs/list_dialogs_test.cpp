@@ -1,0 +1,301 @@
+// The three dialogs that keep a list, as the operator works them: the volume calculation's
+// weighings and the A/B calculation's standard runs, added through the fields and listed with
+// their results, the averages or the fit under the list, a point recalled into the fields,
+// the deletions with their questions and notices, and the plot of the fit; and the standards
+// table: its rows, adding and deleting standards, loading a standard into the fields.
+
+#include "dialog_bench.hpp"
+#include "gui/widgets/ab_fit_plot.hpp"
+
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+
+namespace rheo::testing {
+namespace {
+
+// The rows the list shows, then the average volume and T0.
+std::string shown(const VolumeDialog& dialog) {
+    return std::to_string(shownRows(*dialog.weighingsList()).size()) + " " +
+           dialog.averageVolumeLabel()->text().toStdString() + " " +
+           dialog.targetEffluxTimeLabel()->text().toStdString();
+}
+
+void addWeighing(VolumeDialog& dialog, const char* full) {
+    typeAndLeave(*dialog.tareWeightField(), "10.0");
+    typeAndLeave(*dialog.fullWeightField(), full);
+    typeAndLeave(*dialog.densityField(), "0.8");
+    click(*dialog.addButton());
+}
+
+// Every cell ready, the second with a stored volume and no weighings.
+CalibrationData withWorkedWeighings() {
+    CalibrationData data = readyCalibration();
+    data.cells[1].cellVolume = 6.25;
+    return data;
+}
+
+// Opens on the form's cell with its radius, working shear rate and stored averages. The
+// worked weighings: the first 1, 1, 1 refused; 10, 16, 0.8 gives 6.0000 g, 7.5000 ml and
+// 16.17 s; the notice is told once the list and averages show a new weighing, until three.
+// A click on a row and Up show the first selected weighing in the fields. Delete Selected
+// asks first; the last weighing gone, the averages read "0" and the notice is told once the
+// list is empty. Delete All asks, and reads "0" with no notice.
+TEST(VolumeDialog, WeighingsAddedRecalledAndDeletedWithTheirAverages) {
+    Bench bench(withWorkedWeighings(), 1);
+    VolumeDialog dialog(bench.session, bench.help);
+    ASSERT_TRUE(showActive(dialog));
+    CExtendedListCtrl& list = *dialog.weighingsList();
+    EXPECT_EQ(dialog.cellTabs()->currentIndex(), 1);
+    EXPECT_EQ(dialog.capillaryRadiusLabel()->text(), "0.0750");
+    EXPECT_EQ(dialog.workingShearRateLabel()->text(), "1.400");
+    EXPECT_EQ(shown(dialog), "0 6.2500 18.00");
+
+    click(*dialog.addButton());
+    EXPECT_EQ(bench.dialogs.messages.size(), 1u);
+    EXPECT_EQ(shown(dialog), "0 6.2500 18.00");
+    bench.dialogs.messages.clear();
+    bench.dialogs.watch = [&] { return shown(dialog); };
+    addWeighing(dialog, "16.0");
+    EXPECT_EQ(shownRows(list), Texts{"10.0000|16.0000|6.0000|0.8000|16.17|7.5000"});
+    addWeighing(dialog, "16.1");
+    addWeighing(dialog, "15.9");
+    EXPECT_EQ(shown(dialog), "3 7.5000 16.17");
+
+    clickRow(list, 1);
+    EXPECT_EQ(dialog.fullWeightField()->text(), "16.1");
+    press(list, Qt::Key_Up);
+    EXPECT_EQ(dialog.fullWeightField()->text(), "16");
+    EXPECT_EQ(dialog.densityField()->text(), "0.8");
+    bench.dialogs.willAnswer(false);
+    click(*dialog.deleteSelectedButton());
+    EXPECT_EQ(shown(dialog), "3 7.5000 16.17");
+    bench.dialogs.willAnswer(true);
+    click(*dialog.deleteSelectedButton());
+    EXPECT_EQ(shown(dialog), "2 7.5000 16.17"); // 16.1 and 15.9 full
+    list.selectRows({0, 1});
+    bench.dialogs.willAnswer(true);
+    click(*dialog.deleteSelectedButton());
+    EXPECT_EQ(bench.dialogs.seenAtMessages,
+              Texts({"1 7.5000 16.17", "2 7.5625 16.30", "2 7.5000 16.17", "0 0 0"}));
+    EXPECT_EQ(bench.dialogs.questions, Texts(3, session_texts::kDeleteSelectedVolumePoints));
+
+    switchCell(list, true);
+    ASSERT_EQ(shown(dialog), "0 6.0000 18.00");
+    bench.dialogs.willAnswer(true);
+    click(*dialog.deleteAllButton());
+    EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllVolumePoints);
+    EXPECT_EQ(shown(dialog), "0 0 0");
+    EXPECT_EQ(dialog.capillaryRadiusLabel()->text(), "0.0750");
+    EXPECT_EQ(bench.dialogs.messages, Texts(4, std::string(kVolumeNotice)));
+}
+
+struct Run {
+    const char* known;
+    const char* pressure;
+    const char* effluxTime;
+    const char* name;
+};
+
+// The four standards of the worked fit in a cell of V = 6 ml, r = 0.075 mm, T0 = 18 s.
+const Run kWorkedRuns[] = {{"7.0", "150", "20.0", "Oil1"},
+                           {"8.6", "200", "18.0", "Oil2"},
+                           {"9.4", "250", "16.0", "Oil3"},
+                           {"10.7", "300", "15.0", "Oil4"}};
+
+// The rows the list shows, the A, B and RMS labels, then the runs plotted and the fitted line
+// when it is drawn.
+std::string shown(const ABDialog& dialog) {
+    const FitPlotData& plot = dialog.fitPlot()->plotData();
+    return std::to_string(shownRows(*dialog.pointsList()).size()) + " " +
+           dialog.aLabel()->text().toStdString() + " " + dialog.bLabel()->text().toStdString() +
+           " " + dialog.rmsLabel()->text().toStdString() + " plot " +
+           std::to_string(plot.points.size()) + (plot.fit ? " line" : "");
+}
+
+void addRun(ABDialog& dialog, const Run& run) {
+    typeAndLeave(*dialog.knownViscosityField(), run.known);
+    typeAndLeave(*dialog.pressureField(), run.pressure);
+    typeAndLeave(*dialog.effluxTimeField(), run.effluxTime);
+    typeAndLeave(*dialog.standardNameField(), run.name);
+    click(*dialog.addButton());
+}
+
+// A calibration whose cell at `index` holds the worked runs, the last one not Newtonian.
+CalibrationData withWorkedRuns(int index) {
+    CalibrationData data = readyCalibration();
+    for (const Run& run : kWorkedRuns)
+        AddAbPoint(data.cells[std::size_t(index)], std::stod(run.known), std::stod(run.pressure),
+                   std::stod(run.effluxTime), &run != &kWorkedRuns[3], run.name);
+    return data;
+}
+
+// The worked example typed in run by run: a run too slow for T0 is refused first; then no
+// fit for the first two runs, the fit of three, then of four, every row refitted. The notice
+// comes with each of the first three runs, once the list, labels and plot show it. The next
+// cell's stored fit is shown as it is, nothing recomputed. A click on a row, and Up or Down
+// in the list, show the first selected run in the fields, the Newtonian choice too. Delete
+// Selected asks first (nothing without a selection, nothing on No). Three runs left are
+// refitted; down to two, the labels read "0.00000000". The notice is told once the list
+// shows the deletion. Delete All asks, empties the list and the fields, and the labels read
+// "0" with no notice.
+TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
+    CalibrationData data = withWorkedRuns(1);
+    data.cells[1].constantA = 0.5;
+    Bench bench(data);
+    ABDialog dialog(bench.session, bench.help);
+    ASSERT_TRUE(showActive(dialog));
+    CExtendedListCtrl& list = *dialog.pointsList();
+    addRun(dialog, {"7.0", "150", "22.0", "Slow"}); // 22.2 % above T0
+    EXPECT_EQ(bench.dialogs.messages.size(), 1u);
+    EXPECT_EQ(shown(dialog), "0 0.000000 0.000000 0.00 plot 0");
+
+    bench.dialogs.messages.clear();
+    bench.dialogs.watch = [&] { return shown(dialog); };
+    const std::string afterEachRun[] = {
+        "1 0.00000000 0.00000000 0.00000000 plot 0", "2 0.00000000 0.00000000 0.00000000 plot 2",
+        "3 0.002919 35.311586 0.56 plot 3 line", "4 0.002783 26.907721 0.54 plot 4 line"};
+    for (std::size_t i = 0; i < 4; ++i) {
+        addRun(dialog, kWorkedRuns[i]);
+        EXPECT_EQ(shown(dialog), afterEachRun[i]);
+    }
+    EXPECT_EQ(shownRows(list)[0], "Oil1|7.000|150.0|20.00|7.004|0.06|290.9|Yes");
+
+    switchCell(list, true);
+    EXPECT_EQ(shown(dialog), "4 0.500000 26.907721 1.18 plot 4 line");
+    click(*dialog.deleteSelectedButton());
+    EXPECT_TRUE(bench.dialogs.questions.empty());
+    auto fields = [&] {
+        return (QStringList{dialog.knownViscosityField()->text(), dialog.pressureField()->text(),
+                            dialog.effluxTimeField()->text(), dialog.standardNameField()->text(),
+                            dialog.newtonianYes()->isChecked() ? "Yes" : "No"})
+            .join(' ')
+            .toStdString();
+    };
+    clickRow(list, 0);
+    clickRow(list, 2, Qt::ControlModifier);
+    EXPECT_EQ(fields(), "7 150 20 Oil1 Yes"); // the first selected row
+    press(list, Qt::Key_Down);
+    EXPECT_EQ(fields(), "10.7 300 15 Oil4 No");
+    EXPECT_EQ(list.selectedRows(), std::vector<std::size_t>{3});
+    bench.dialogs.willAnswer(false);
+    click(*dialog.deleteSelectedButton());
+    EXPECT_EQ(shown(dialog), "4 0.500000 26.907721 1.18 plot 4 line");
+    bench.dialogs.willAnswer(true);
+    click(*dialog.deleteSelectedButton());
+    list.selectRows({1});
+    list.setFocus();
+    bench.dialogs.willAnswer(true);
+    press(list, Qt::Key_Delete);
+    EXPECT_EQ(bench.dialogs.questions, Texts(3, session_texts::kDeleteSelectedAbPoints));
+    EXPECT_EQ(bench.dialogs.seenAtMessages,
+              Texts({afterEachRun[0], afterEachRun[1], afterEachRun[2],
+                     "3 0.002919 35.311586 0.56 plot 3 line", afterEachRun[1]}));
+
+    dialog.standardNameField()->setText("Oil9");
+    bench.dialogs.willAnswer(true);
+    click(*dialog.deleteAllButton());
+    EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllAbPoints);
+    EXPECT_EQ(shown(dialog), "0 0 0 0 plot 0");
+    EXPECT_EQ(dialog.targetEffluxTimeLabel()->text(), "18.00");
+    EXPECT_EQ(dialog.standardNameField()->text(), "");
+    EXPECT_EQ(bench.dialogs.messages, Texts(5, std::string(kAbRegressionNotice)));
+}
+
+// Leaving the name field removes its blanks and keeps the first 32 characters; Add stores
+// the name so cleaned, even when the field was never left.
+TEST(ABDialog, StandardNamesAreJoinedAndCut) {
+    Bench bench(readyCalibration());
+    ABDialog dialog(bench.session, bench.help);
+    ASSERT_TRUE(showActive(dialog));
+    QLineEdit& name = *dialog.standardNameField();
+    typeAndLeave(name, "SAE 30 Oil");
+    EXPECT_EQ(name.text(), "SAE30Oil");
+    typeAndLeave(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn");
+    EXPECT_EQ(name.text(), "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef");
+
+    name.setText("Reference Oil 7");
+    dialog.addButton()->click(); // pressed without taking the focus
+    EXPECT_EQ(name.text(), "ReferenceOil7");
+    EXPECT_EQ(bench.session.calibration().cells[0].abPoints.at(0).standardName, "ReferenceOil7");
+}
+
+// The dialog opens with the standards in ascending viscosity (equal ones in the reverse of
+// their order), each row the name, the viscosity and each cell's pressure, "N/A" for a cell
+// that is not calibrated. A click on a row and Up or Down load the standard into the two
+// fields. Add stores the standard and shows the table in order again; a standard of exactly
+// the same name (letter case counts) is replaced; an empty name is stored as "No_Name".
+// Delete Selected asks once and removes exactly the selected standards, the others keeping
+// their order; without a selection, or on No, nothing is removed. The Delete key and the
+// table's menu do the same; Delete All asks too.
+TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
+    CalibrationData data; // only cell 1 calibrated: A = 0.0025, B = 9, T0 = 18 s
+    data.cells[0] = {1, 0.075, 15, 0.0025, 9, 0.5, 6, 18, {}, {}, 1.4e6, 1.0e6, 1.2e6};
+    data.standards = {{"X", 5}, {"Y", 2}, {"Z", 2}, {"Oil8", 8.5}};
+    Bench bench(data);
+    TargetPressureTable dialog(bench.session, bench.help);
+    ASSERT_TRUE(showActive(dialog));
+    CExtendedListCtrl& table = *dialog.table();
+    const auto names = [&] { // as the table shows them, then as they are stored
+        QStringList shown, stored;
+        for (int row = 0; row < table.model()->rowCount(); ++row)
+            shown << table.model()->index(row, 0).data().toString();
+        for (const ViscosityStandard& standard : bench.session.calibration().standards)
+            stored << QString::fromStdString(standard.name);
+        return (shown.join(' ') + " / " + stored.join(' ')).toStdString();
+    };
+    const auto add = [&](const QString& name, const QString& viscosity) {
+        typeInto(*dialog.nameField(), name);
+        typeInto(*dialog.viscosityField(), viscosity);
+        click(*dialog.addButton());
+    };
+    const auto fields = [&] {
+        return (dialog.nameField()->text() + " " + dialog.viscosityField()->text()).toStdString();
+    };
+    EXPECT_EQ(names(), "Z Y X Oil8 / Z Y X Oil8");
+    EXPECT_EQ(shownRows(table)[3], "Oil8|8.500|200.0|N/A|N/A|N/A|N/A");
+    clickRow(table, 2);
+    EXPECT_EQ(fields(), "X 5");
+    press(table, Qt::Key_Down);
+    EXPECT_EQ(fields(), "Oil8 8.5");
+    press(table, Qt::Key_Up);
+    typeInto(*dialog.nameField(), "OilA");
+    click(*dialog.addButton()); // with the viscosity of X
+    EXPECT_EQ(names(), "Y Z OilA X Oil8 / Y Z OilA X Oil8");
+    EXPECT_EQ(shownRows(table)[2], "OilA|5.000|122.2|N/A|N/A|N/A|N/A");
+    add("OilA", "10");
+    EXPECT_EQ(names(), "Z Y X Oil8 OilA / Z Y X Oil8 OilA");
+    add("oila", "3");
+    add("", "7");
+    EXPECT_EQ(names(), "Z Y oila X No_Name Oil8 OilA / Z Y oila X No_Name Oil8 OilA");
+    EXPECT_TRUE(bench.dialogs.messages.empty());
+
+    table.clearSelection();
+    click(*dialog.deleteSelectedButton());
+    table.selectRows({1, 3});
+    bench.dialogs.willAnswer(false);
+    click(*dialog.deleteSelectedButton());
+    table.selectRows({0, 2, 4});
+    bench.dialogs.willAnswer(true);
+    click(*dialog.deleteSelectedButton());
+    EXPECT_EQ(names(), "Y X Oil8 OilA / Y X Oil8 OilA");
+    EXPECT_EQ(bench.dialogs.questions, Texts(2, session_texts::kDeleteSelectedStandards));
+
+    table.setFocus();
+    table.selectRows({1});
+    bench.dialogs.willAnswer(true);
+    press(table, Qt::Key_Delete);
+    table.setMenuRunner([](QMenu& menu, const QPoint&) { return menu.actions().value(0); });
+    table.selectRows({0});
+    bench.dialogs.willAnswer(true);
+    emit table.customContextMenuRequested(QPoint(10, 10));
+    EXPECT_EQ(names(), "Oil8 OilA / Oil8 OilA");
+    bench.dialogs.willAnswer(true);
+    click(*dialog.deleteAllButton());
+    EXPECT_EQ(names(), " / ");
+    EXPECT_EQ(bench.dialogs.questions.size(), 5u);
+    EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllStandards);
+}
+
+} // namespace
+} // namespace rheo::testing
