@@ -71,15 +71,20 @@ Qt::ItemFlags RowListModel::flags(const QModelIndex& index) const {
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
+bool RowListModel::insertionMatches(std::size_t count, std::size_t total) {
+    if (count != 0 && static_cast<std::size_t>(m_rowCount) + count == total && total <= INT_MAX)
+        return true;
+    // Nothing to announce, or the data does not match what the owner said.
+    if (total != static_cast<std::size_t>(m_rowCount))
+        notifyReset();
+    return false;
+}
+
 void RowListModel::notifyAppended(std::size_t count) {
     forgetCachedRow();
     const std::size_t total = sourceRowCount();
-    if (count == 0 || static_cast<std::size_t>(m_rowCount) + count != total || total > INT_MAX) {
-        // Nothing to announce, or the data does not match what the owner said.
-        if (total != static_cast<std::size_t>(m_rowCount))
-            notifyReset();
+    if (!insertionMatches(count, total))
         return;
-    }
     beginInsertRows(QModelIndex(), m_rowCount, static_cast<int>(total - 1));
     m_rowCount = static_cast<int>(total);
     endInsertRows();
@@ -88,11 +93,8 @@ void RowListModel::notifyAppended(std::size_t count) {
 void RowListModel::notifyInsertedAtFront(std::size_t count) {
     forgetCachedRow();
     const std::size_t total = sourceRowCount();
-    if (count == 0 || static_cast<std::size_t>(m_rowCount) + count != total || total > INT_MAX) {
-        if (total != static_cast<std::size_t>(m_rowCount))
-            notifyReset();
+    if (!insertionMatches(count, total))
         return;
-    }
     m_unannouncedFront = count;
     beginInsertRows(QModelIndex(), 0, static_cast<int>(count - 1));
     m_unannouncedFront = 0;

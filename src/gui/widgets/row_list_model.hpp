@@ -66,6 +66,9 @@ private:
     std::optional<std::size_t> sourceRow(int row) const;
     const QStringList& textsOf(std::size_t sourceRow) const;
     void forgetCachedRow() const;
+    // True when `count` new rows are exactly what the source holds beyond the rows shown;
+    // otherwise the view is brought in line by a reset where the counts differ.
+    bool insertionMatches(std::size_t count, std::size_t total);
 
     std::vector<ListColumn> m_columns;
     QStringList m_headings;
