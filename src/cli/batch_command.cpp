@@ -11,6 +11,7 @@
 #include "core/files/file_names.hpp"
 #include "core/runs/run_checks.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/windows1252.hpp"
 
 namespace rheo::cli {
 namespace {
@@ -43,7 +44,11 @@ std::optional<std::string> readRun(const InputLine& line, BatchRun& run) {
         return "The efflux time is not a number: \"" + effluxTime + "\"";
     run.cellIndex = cellNumber - 1;
     run.input.newtonian = *newtonian;
-    run.input.sampleId = joinFields(fields, 2, fields.size() - 2);
+    Windows1252Text sampleId =
+        toWindows1252(joinFields(fields, 2, fields.size() - 2), "The sample ID");
+    if (!sampleId.converted())
+        return sampleId.refusal;
+    run.input.sampleId = std::move(sampleId.bytes);
     return std::nullopt;
 }
 

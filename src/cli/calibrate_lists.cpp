@@ -12,6 +12,7 @@
 #include "core/calibration/volume_calculation.hpp"
 #include "core/model/field_rules.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/windows1252.hpp"
 
 #include <functional>
 #include <string_view>
@@ -104,8 +105,11 @@ std::optional<std::string> addStandardRun(CalibrationEdit& edit, const InputLine
         return "Newtonian must be 1, 0, Yes or No, not \"" + line.fields[3] + "\"";
     if (auto refusal = firstFieldRefusal(kFields, values, 3))
         return refusal;
-    const std::string standardName =
-        cleanAbStandardName(joinFields(line.fields, 4, line.fields.size()));
+    Windows1252Text typedName =
+        toWindows1252(joinFields(line.fields, 4, line.fields.size()), "The standard name");
+    if (!typedName.converted())
+        return typedName.refusal;
+    const std::string standardName = cleanAbStandardName(typedName.bytes);
     const AbOutcome outcome =
         edit.addAbPoint(values[0], values[1], values[2], *newtonian, standardName);
     if (outcome.rejected())

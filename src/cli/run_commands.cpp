@@ -30,7 +30,7 @@ int runCommand(const Words& words) {
     input.pressure = options.requiredDecimal("--pressure");
     input.effluxTime = options.requiredDecimal("--efflux-time");
     input.newtonian = !line->arguments.has("--non-newtonian");
-    input.sampleId = options.text("--sample-id").value_or("");
+    const std::string typedSampleId = options.text("--sample-id").value_or("");
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
@@ -40,6 +40,11 @@ int runCommand(const Words& words) {
         return kFileFailed;
     Session& session = command.session();
     session.selectCell(cellIndex);
+
+    const auto sampleId = fileText(typedSampleId, "The sample ID");
+    if (!sampleId)
+        return kRefused;
+    input.sampleId = *sampleId;
 
     // The form's own field checks come first.
     const std::vector<std::string> refusals = runFieldRefusals(input);

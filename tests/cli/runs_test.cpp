@@ -49,6 +49,26 @@ TEST_F(RunTest, ATabInTheSampleIdNeverSplitsAFieldButIsKeptInTheResultsFile) {
     EXPECT_NE(read("out.csv").find("\r\nLot\t7,1,8.500,"), std::string::npos) << read("out.csv");
 }
 
+// Typed text is UTF-8, the files hold Windows-1252, the 17-byte cut of the ID falls between
+// characters; a character without a Windows-1252 form is refused, never replaced.
+TEST_F(RunTest, TextsAreUtf8OnTheCommandLineAndWindows1252InTheFiles) {
+    const std::string id = "\xC3\x96l 150 \xC2\xB0"
+                           "C \xC3\x96l\xC3\xB6l\xC3\xB6l\xC3\xB6l\xC3\xB6l";
+    const CliRun accepted = run(kWorkedRun + " --sample-id " + quoted(id));
+    EXPECT_EQ(accepted.out.substr(0, accepted.out.find('\t')), id.substr(0, 23));
+    put("runs.csv", "h\n1,1," + id + ",200,18\n1,1,ok \xE2\x9C\x93,200,18\n");
+    const CliRun batch = cli("batch --calibration RHEO.dat --runs runs.csv --results out.csv");
+    EXPECT_EQ(batch.exitCode, 3);
+    EXPECT_EQ(batch.err, "line 3: The sample ID cannot be written to the files: the character "
+                         "U+2713 has no Windows-1252 form.\n");
+    EXPECT_NE(read("out.csv").find("\r\n\xD6l 150 \xB0"
+                                   "C \xD6l\xF6l\xF6l\xF6,1,8.500,"),
+              std::string::npos);
+    const CliRun refused = run(kWorkedRun + " --sample-id '\xE2\x9C\x93'");
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_EQ(refused.out, "");
+}
+
 // The calculation's refusal; the form's field checks, each with its message, before the
 // calculation (cell 2 is not calibrated: the field messages alone show they came first). The
 // messages themselves are the core's.
