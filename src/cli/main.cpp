@@ -29,6 +29,7 @@ const Subcommand kSubcommands[] = {
     {"batch", rheo::cli::batchCommand},
     {"recommend", rheo::cli::recommendCommand},
     {"standards", rheo::cli::standardsCommand},
+    {"results", rheo::cli::resultsCommand},
     {"merge", rheo::cli::mergeCommand},
     {"convert", rheo::cli::convertCommand},
     {"calibrate settings", rheo::cli::calibrateSettingsCommand},
