@@ -58,8 +58,7 @@ std::optional<std::string> readRun(const InputLine& line, BatchRun& run) {
 int batchCommand(const Words& words) {
     const std::string name = "batch";
     int status = kDone;
-    const auto line = readCommandLine(
-        name, words, {{"--calibration"}, {"--runs"}, {"--results"}, {"--format"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);

@@ -31,9 +31,7 @@ struct ListCommand {
 
 std::optional<ListCommand> readListCommand(const std::string& name, const Words& words,
                                            const std::string& tableOption, int& status) {
-    const auto line = readCommandLine(
-        name, words, {{"--calibration"}, {"--out"}, {"--cell"}, {tableOption}, {"--format"}},
-        status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return std::nullopt;
     OptionReader options(line->arguments);

@@ -45,10 +45,7 @@ bool reported(const std::optional<std::string>& refusal) {
 int calibrateSettingsCommand(const Words& words) {
     const std::string name = "calibrate settings";
     int status = kDone;
-    const auto line = readCommandLine(
-        name, words,
-        {{"--calibration"}, {"--out"}, {"--company"}, {"--serial"}, {"--temperature"}, {"--timer"}},
-        status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -80,16 +77,7 @@ int calibrateSettingsCommand(const Words& words) {
 int calibrateCellCommand(const Words& words) {
     const std::string name = "calibrate cell";
     int status = kDone;
-    const auto line = readCommandLine(name, words,
-                                      {{"--calibration"},
-                                       {"--out"},
-                                       {"--cell"},
-                                       {"--working"},
-                                       {"--min"},
-                                       {"--max"},
-                                       {"--diameter"},
-                                       {"--length"}},
-                                      status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -124,9 +112,7 @@ int calibrateCellCommand(const Words& words) {
 int calibrateStandardCommand(const Words& words) {
     const std::string name = "calibrate standard";
     int status = kDone;
-    const auto line = readCommandLine(
-        name, words, {{"--calibration"}, {"--out"}, {"--name"}, {"--viscosity"}, {"--delete"}},
-        status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);

@@ -23,5 +23,6 @@ int calibrateAbCommand(const Words& words);
 int calibrateStandardCommand(const Words& words);
 int reportCalibrationCommand(const Words& words);
 int reportResultsCommand(const Words& words);
+int completionCommand(const Words& words);
 
 } // namespace rheo::cli

@@ -8,6 +8,7 @@
 #include "cli/json_output.hpp"
 #include "cli/output.hpp"
 #include "cli/output_paths.hpp"
+#include "cli/usage.hpp"
 #include "core/calibration/standards.hpp"
 #include "core/files/results_join.hpp"
 
@@ -16,7 +17,7 @@ namespace rheo::cli {
 int standardsCommand(const Words& words) {
     const std::string name = "standards";
     int status = kDone;
-    const auto line = readCommandLine(name, words, {{"--calibration"}, {"--format"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -51,7 +52,7 @@ int standardsCommand(const Words& words) {
 int resultsCommand(const Words& words) {
     const std::string name = "results";
     int status = kDone;
-    const auto line = readCommandLine(name, words, {{"--format"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -80,7 +81,7 @@ int resultsCommand(const Words& words) {
 int mergeCommand(const Words& words) {
     const std::string name = "merge";
     int status = kDone;
-    const auto line = readCommandLine(name, words, {{"--results"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -108,10 +109,23 @@ int mergeCommand(const Words& words) {
     return command.saveResults(resultsPath) ? kDone : kFileFailed;
 }
 
+int completionCommand(const Words& words) {
+    const std::string name = "completion bash";
+    int status = kDone;
+    const auto line = readCommandLine(name, words, status);
+    if (!line)
+        return status;
+    if (!line->arguments.plain().empty())
+        return badCommandLine(name,
+                              "unexpected argument \"" + line->arguments.plain().front() + "\"");
+    std::fputs(bashCompletion().c_str(), stdout);
+    return kDone;
+}
+
 int convertCommand(const Words& words) {
     const std::string name = "convert";
     int status = kDone;
-    const auto line = readCommandLine(name, words, {}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     const auto& paths = line->arguments.plain();

@@ -14,15 +14,7 @@ namespace rheo::cli {
 int runCommand(const Words& words) {
     const std::string name = "run";
     int status = kDone;
-    const auto line = readCommandLine(name, words,
-                                      {{"--calibration"},
-                                       {"--cell"},
-                                       {"--pressure"},
-                                       {"--efflux-time"},
-                                       {"--non-newtonian", false},
-                                       {"--sample-id"},
-                                       {"--format"}},
-                                      status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -76,8 +68,7 @@ int runCommand(const Words& words) {
 int recommendCommand(const Words& words) {
     const std::string name = "recommend";
     int status = kDone;
-    const auto line = readCommandLine(
-        name, words, {{"--calibration"}, {"--cell"}, {"--viscosity"}, {"--format"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
