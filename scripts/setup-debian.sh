@@ -14,6 +14,7 @@ clang-format
 libgtest-dev
 libgmock-dev
 libbenchmark-dev
+nlohmann-json3-dev
 qt6-base-dev
 libasound2-dev
 libqt6printsupport6

@@ -152,6 +152,15 @@ int OptionReader::requiredCellIndex(const std::string& name) {
     return number - 1 < 0 ? 0 : number - 1;
 }
 
+Format OptionReader::format() {
+    const auto given = arguments_.value("--format");
+    if (given && *given == "json")
+        return Format::Json;
+    if (given && *given != "text")
+        complain("option --format needs text or json, not \"" + *given + "\"");
+    return Format::Text;
+}
+
 void OptionReader::refusePlainArguments() {
     if (!arguments_.plain().empty())
         complain("unexpected argument \"" + arguments_.plain().front() + "\"");

@@ -9,6 +9,9 @@
 
 namespace rheo::cli {
 
+// The output format a subcommand was asked for with "--format".
+enum class Format { Text, Json };
+
 struct AcceptedOption {
     std::string name; // with its dashes: "--cell"
     bool takesValue = true;
@@ -50,6 +53,8 @@ public:
     int requiredWholeNumber(const std::string& name);
     // A cell number 1 to 5, returned as its index 0 to 4.
     int requiredCellIndex(const std::string& name);
+    // "--format text" (also when it is left out) or "--format json".
+    Format format();
     // Complains about the first plain argument, for a subcommand that takes none.
     void refusePlainArguments();
 

@@ -5,12 +5,14 @@
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
 #include "cli/input_table.hpp"
+#include "cli/json_output.hpp"
 #include "cli/output.hpp"
 #include "cli/output_paths.hpp"
 #include "core/files/file_messages.hpp"
 #include "core/files/file_names.hpp"
 #include "core/runs/run_checks.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/windows1252.hpp"
 
 namespace rheo::cli {
 namespace {
@@ -43,7 +45,11 @@ std::optional<std::string> readRun(const InputLine& line, BatchRun& run) {
         return "The efflux time is not a number: \"" + effluxTime + "\"";
     run.cellIndex = cellNumber - 1;
     run.input.newtonian = *newtonian;
-    run.input.sampleId = joinFields(fields, 2, fields.size() - 2);
+    Windows1252Text sampleId =
+        toWindows1252(joinFields(fields, 2, fields.size() - 2), "The sample ID");
+    if (!sampleId.converted())
+        return sampleId.refusal;
+    run.input.sampleId = std::move(sampleId.bytes);
     return std::nullopt;
 }
 
@@ -52,14 +58,14 @@ std::optional<std::string> readRun(const InputLine& line, BatchRun& run) {
 int batchCommand(const Words& words) {
     const std::string name = "batch";
     int status = kDone;
-    const auto line =
-        readCommandLine(name, words, {{"--calibration"}, {"--runs"}, {"--results"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
     const std::string calibrationPath = options.requiredText("--calibration");
     const std::string runsPath = options.requiredText("--runs");
     const std::string resultsPath = options.requiredText("--results");
+    const Format format = options.format();
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
@@ -80,6 +86,7 @@ int batchCommand(const Words& words) {
 
     Session& session = command.session();
     bool anyRefused = false;
+    Json lines = Json::array(); // one object a line for "--format json"
     InputLine runLine;
     while (runs.next(runLine)) {
         BatchRun run;
@@ -89,21 +96,30 @@ int batchCommand(const Words& words) {
             if (!refusals.empty())
                 refusal = refusals.front();
         }
+        Json entry = {{"line", runLine.number}};
         if (refusal) {
             writeLineMessage(runLine.number, *refusal);
             anyRefused = true;
-            continue;
+            entry.update(refusedRun(*refusal));
+        } else {
+            // The calculation's own refusal is shown with the line's number in front.
+            command.dialogs().setMessagePrefix(cformat("line %d: ", runLine.number));
+            session.selectCell(run.cellIndex);
+            const RunOutcome outcome = session.runSample(run.input);
+            anyRefused |= !std::holds_alternative<RunAccepted>(outcome);
+            command.dialogs().setMessagePrefix("");
+            if (format == Format::Json)
+                entry.update(runObject(outcome));
         }
-        // The calculation's own refusal is shown with the line's number in front.
-        command.dialogs().setMessagePrefix(cformat("line %d: ", runLine.number));
-        session.selectCell(run.cellIndex);
-        anyRefused |= !std::holds_alternative<RunAccepted>(session.runSample(run.input));
-        command.dialogs().setMessagePrefix("");
+        if (format == Format::Json)
+            lines.push_back(std::move(entry));
     }
     if (runs.endStatus() != kDone)
         return runs.endStatus();
     if (!command.saveResults(resultsPath))
         return kFileFailed;
+    if (format == Format::Json)
+        writeJson(lines);
     return anyRefused ? kRefused : kDone;
 }
 

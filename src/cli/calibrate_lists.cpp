@@ -6,12 +6,14 @@
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
 #include "cli/input_table.hpp"
+#include "cli/json_output.hpp"
 #include "cli/output.hpp"
 #include "core/calibration/ab_regression.hpp"
 #include "core/calibration/point_texts.hpp"
 #include "core/calibration/volume_calculation.hpp"
 #include "core/model/field_rules.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/windows1252.hpp"
 
 #include <functional>
 #include <string_view>
@@ -23,13 +25,13 @@ struct ListCommand {
     CalibrationFiles files;
     int cellIndex = 0;
     std::string tablePath;
+    Format format = Format::Text;
     std::shared_ptr<const Clock> clock;
 };
 
 std::optional<ListCommand> readListCommand(const std::string& name, const Words& words,
                                            const std::string& tableOption, int& status) {
-    const auto line = readCommandLine(
-        name, words, {{"--calibration"}, {"--out"}, {"--cell"}, {tableOption}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return std::nullopt;
     OptionReader options(line->arguments);
@@ -38,6 +40,7 @@ std::optional<ListCommand> readListCommand(const std::string& name, const Words&
     command.files = {options.text("--calibration"), options.requiredText("--out")};
     command.cellIndex = options.requiredCellIndex("--cell");
     command.tablePath = options.requiredText(tableOption);
+    command.format = options.format();
     if (const auto refused =
             calibrateCommandLineRefused(name, options, command.files, {command.tablePath})) {
         status = *refused;
@@ -104,8 +107,11 @@ std::optional<std::string> addStandardRun(CalibrationEdit& edit, const InputLine
         return "Newtonian must be 1, 0, Yes or No, not \"" + line.fields[3] + "\"";
     if (auto refusal = firstFieldRefusal(kFields, values, 3))
         return refusal;
-    const std::string standardName =
-        cleanAbStandardName(joinFields(line.fields, 4, line.fields.size()));
+    Windows1252Text typedName =
+        toWindows1252(joinFields(line.fields, 4, line.fields.size()), "The standard name");
+    if (!typedName.converted())
+        return typedName.refusal;
+    const std::string standardName = cleanAbStandardName(typedName.bytes);
     const AbOutcome outcome =
         edit.addAbPoint(values[0], values[1], values[2], *newtonian, standardName);
     if (outcome.rejected())
@@ -114,6 +120,15 @@ std::optional<std::string> addStandardRun(CalibrationEdit& edit, const InputLine
                                                         : abLabelsOf(edit.cellData());
     noticeDue = outcome.noticeDue;
     return std::nullopt;
+}
+
+// A row of list texts as an object of numbers under the given names.
+template <std::size_t N>
+Json jsonRow(const std::array<std::string, N>& texts, const std::array<const char*, N>& names) {
+    Json row = Json::object();
+    for (std::size_t i = 0; i < N; ++i)
+        row[names[i]] = shownNumber(texts[i]);
+    return row;
 }
 
 // Applies each line of a CSV input as one Add of the dialog; a refused line is reported
@@ -145,7 +160,7 @@ int runListCommand(
     CalibrationDialog dialog, std::string_view notice,
     const std::function<void(CalibrationEdit&)>& open,
     const std::function<std::optional<std::string>(CalibrationEdit&, const InputLine&, bool&)>& add,
-    const std::function<void(const CellCalibration&)>& print) {
+    const std::function<void(const CellCalibration&, Format)>& print) {
     int status = kDone;
     const auto listCommand = readListCommand(name, words, tableOption, status);
     if (!listCommand)
@@ -173,7 +188,7 @@ int runListCommand(
         });
     if (status != kDone && status != kRefused)
         return status;
-    print(command.session().calibration().cells[listCommand->cellIndex]);
+    print(command.session().calibration().cells[listCommand->cellIndex], listCommand->format);
     return status;
 }
 
@@ -182,10 +197,21 @@ int runListCommand(
 int calibrateVolumeCommand(const Words& words) {
     return runListCommand(
         "calibrate volume", words, "--weighings", CalibrationDialog::CellVolumes, kVolumeNotice, {},
-        addWeighing, [](const CellCalibration& cell) {
+        addWeighing, [](const CellCalibration& cell, Format format) {
+            const VolumeLabels labels = volumeLabelsOf(cell);
+            if (format == Format::Json) {
+                Json weighings = Json::array();
+                for (const VolumePoint& point : cell.volumePoints)
+                    weighings.push_back(
+                        jsonRow(volumePointRow(point), {"tareWeight", "fullWeight", "difference",
+                                                        "density", "t0", "volume"}));
+                writeJson({{"weighings", std::move(weighings)},
+                           {"averageVolume", shownNumber(labels.volume)},
+                           {"averageT0", shownNumber(labels.t0)}});
+                return;
+            }
             for (const VolumePoint& point : cell.volumePoints)
                 writeRow(stdout, volumePointRow(point));
-            const VolumeLabels labels = volumeLabelsOf(cell);
             writeRow(stdout, std::array<std::string, 2>{"Average Volume (ml):", labels.volume});
             writeRow(stdout, std::array<std::string, 2>{"Average Target Efflux Time (T0) (sec):",
                                                         labels.t0});
@@ -200,7 +226,24 @@ int calibrateAbCommand(const Words& words) {
         [&](CalibrationEdit& edit, const InputLine& line, bool& noticeDue) {
             return addStandardRun(edit, line, labels, noticeDue);
         },
-        [&](const CellCalibration& cell) {
+        [&](const CellCalibration& cell, Format format) {
+            if (format == Format::Json) {
+                Json points = Json::array();
+                for (const AbPoint& point : cell.abPoints) {
+                    Json row = jsonRow(abPointRow(point),
+                                       {"standardName", "knownViscosity", "pressure", "effluxTime",
+                                        "calculatedViscosity", "percentDifference",
+                                        "reynoldsNumber", "newtonian"});
+                    row["standardName"] = programText(point.standardName);
+                    row["newtonian"] = point.newtonian;
+                    points.push_back(std::move(row));
+                }
+                writeJson({{"points", std::move(points)},
+                           {"a", shownNumber(labels.a)},
+                           {"b", shownNumber(labels.b)},
+                           {"rmsPercentDiff", shownNumber(labels.rms)}});
+                return;
+            }
             for (const AbPoint& point : cell.abPoints)
                 writeRow(stdout, abPointRow(point));
             writeRow(stdout, std::array<std::string, 2>{"A:", labels.a});

@@ -18,10 +18,13 @@ namespace {
 
 // The company name and serial number each fill one line of the calibration file: a line
 // break would shift every line after it, a longer text would come back cut.
-bool applyText(const std::optional<std::string>& value, FileText text,
+bool applyText(const std::optional<std::string>& typed, FileText text, std::string_view what,
                const std::function<void(const std::string&)>& set) {
-    if (!value)
+    if (!typed)
         return true;
+    const auto value = fileText(*typed, what);
+    if (!value)
+        return false;
     if (const auto message = fileTextRefusal(text, *value)) {
         writeLine(stderr, *message);
         return false;
@@ -42,10 +45,7 @@ bool reported(const std::optional<std::string>& refusal) {
 int calibrateSettingsCommand(const Words& words) {
     const std::string name = "calibrate settings";
     int status = kDone;
-    const auto line = readCommandLine(
-        name, words,
-        {{"--calibration"}, {"--out"}, {"--company"}, {"--serial"}, {"--temperature"}, {"--timer"}},
-        status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -62,9 +62,9 @@ int calibrateSettingsCommand(const Words& words) {
         command, files, CalibrationDialog::GeneralSettings, [&](CalibrationEdit& edit) {
             // In the order of the dialog's fields.
             bool allApplied =
-                applyText(company, FileText::CompanyName,
+                applyText(company, FileText::CompanyName, "The company name",
                           [&](const std::string& text) { edit.setCompanyName(text); });
-            allApplied &= applyText(serial, FileText::SerialNumber,
+            allApplied &= applyText(serial, FileText::SerialNumber, "The serial number",
                                     [&](const std::string& text) { edit.setSerialNumber(text); });
             if (temperature)
                 allApplied &= reported(edit.setOperatingTemperature(*temperature));
@@ -77,16 +77,7 @@ int calibrateSettingsCommand(const Words& words) {
 int calibrateCellCommand(const Words& words) {
     const std::string name = "calibrate cell";
     int status = kDone;
-    const auto line = readCommandLine(name, words,
-                                      {{"--calibration"},
-                                       {"--out"},
-                                       {"--cell"},
-                                       {"--working"},
-                                       {"--min"},
-                                       {"--max"},
-                                       {"--diameter"},
-                                       {"--length"}},
-                                      status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -121,9 +112,7 @@ int calibrateCellCommand(const Words& words) {
 int calibrateStandardCommand(const Words& words) {
     const std::string name = "calibrate standard";
     int status = kDone;
-    const auto line = readCommandLine(
-        name, words, {{"--calibration"}, {"--out"}, {"--name"}, {"--viscosity"}, {"--delete"}},
-        status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -144,19 +133,23 @@ int calibrateStandardCommand(const Words& words) {
     CommandSession command(*line->clock);
     return editCalibrationFile(
         command, files, CalibrationDialog::StandardViscosities, [&](CalibrationEdit& edit) {
+            const auto typedName =
+                fileText(deleteName ? *deleteName : *addName, "The standard name");
+            if (!typedName)
+                return false;
             if (deleteName) {
                 // Names are stored cleaned, so the name is looked up the way it was stored.
-                const std::string stored = cleanStandardName(*deleteName);
+                const std::string stored = cleanStandardName(*typedName);
                 if (edit.deleteStandardNamed(stored))
                     return true;
-                writeLine(stderr, "There is no standard named \"" + stored + "\".");
+                writeMessage(stderr, "There is no standard named \"" + stored + "\".");
                 return false;
             }
             if (!reported(fieldRefusal(NumberField::StandardViscosity, viscosity)))
                 return false;
-            if (!reported(fileTextRefusal(FileText::StandardName, cleanStandardName(*addName))))
+            if (!reported(fileTextRefusal(FileText::StandardName, cleanStandardName(*typedName))))
                 return false;
-            edit.addStandard(*addName, viscosity);
+            edit.addStandard(*typedName, viscosity);
             return true;
         });
 }

@@ -13,13 +13,22 @@ std::optional<std::string> CommandLineDialogs::chooseFileToSave(const FileDialog
     return path_;
 }
 
+// The message is the program's Windows-1252 text; the path it may name is the file system's
+// name as it was typed, and is written unchanged.
 void CommandLineDialogs::inform(const std::string& message) {
-    writeLine(messages_, prefix_ + message);
+    std::string shown = prefix_;
+    std::size_t start = 0;
+    for (std::size_t found = path_.empty() ? std::string::npos : message.find(path_);
+         found != std::string::npos; found = message.find(path_, start)) {
+        shown += windows1252ToUtf8(std::string_view(message).substr(start, found - start)) + path_;
+        start = found + path_.size();
+    }
+    writeLine(messages_, shown + windows1252ToUtf8(std::string_view(message).substr(start)));
 }
 
 // A question would wait for an answer that a script cannot give: No is the safe default.
 bool CommandLineDialogs::ask(const std::string& question) {
-    writeLine(messages_, question);
+    writeMessage(messages_, question);
     return false;
 }
 

@@ -14,11 +14,9 @@ int badCommandLine(const std::string& command, const std::string& complaint) {
 }
 
 std::optional<CommandLine> readCommandLine(const std::string& command,
-                                           const std::vector<std::string>& words,
-                                           const std::vector<AcceptedOption>& accepted,
-                                           int& exitCode) {
+                                           const std::vector<std::string>& words, int& exitCode) {
     std::string complaint;
-    auto arguments = Arguments::parse(words, accepted, complaint);
+    auto arguments = Arguments::parse(words, optionsOf(command), complaint);
     if (!arguments) {
         exitCode = badCommandLine(command, complaint);
         return std::nullopt;

@@ -26,11 +26,10 @@ struct CommandLine {
     std::shared_ptr<const Clock> clock;
 };
 
-// Reads the words after the subcommand's name. On a bad command line the complaint and
+// Reads the words after the subcommand's name against the options the table of subcommands
+// gives it (usage.hpp). On a bad command line the complaint and
 // the usage are already written and `exitCode` holds the status to return.
 std::optional<CommandLine> readCommandLine(const std::string& command,
-                                           const std::vector<std::string>& words,
-                                           const std::vector<AcceptedOption>& accepted,
-                                           int& exitCode);
+                                           const std::vector<std::string>& words, int& exitCode);
 
 } // namespace rheo::cli

@@ -13,6 +13,7 @@ int runCommand(const Words& words);
 int batchCommand(const Words& words);
 int recommendCommand(const Words& words);
 int standardsCommand(const Words& words);
+int resultsCommand(const Words& words);
 int mergeCommand(const Words& words);
 int convertCommand(const Words& words);
 int calibrateSettingsCommand(const Words& words);
@@ -22,5 +23,6 @@ int calibrateAbCommand(const Words& words);
 int calibrateStandardCommand(const Words& words);
 int reportCalibrationCommand(const Words& words);
 int reportResultsCommand(const Words& words);
+int completionCommand(const Words& words);
 
 } // namespace rheo::cli

@@ -5,8 +5,10 @@
 #include "cli/command_support.hpp"
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
+#include "cli/json_output.hpp"
 #include "cli/output.hpp"
 #include "cli/output_paths.hpp"
+#include "cli/usage.hpp"
 #include "core/calibration/standards.hpp"
 #include "core/files/results_join.hpp"
 
@@ -15,11 +17,12 @@ namespace rheo::cli {
 int standardsCommand(const Words& words) {
     const std::string name = "standards";
     int status = kDone;
-    const auto line = readCommandLine(name, words, {{"--calibration"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
     const std::string calibrationPath = options.requiredText("--calibration");
+    const Format format = options.format();
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
@@ -28,15 +31,57 @@ int standardsCommand(const Words& words) {
     if (!command.loadCalibration(calibrationPath))
         return kFileFailed;
     command.session().BuildTargetPressureRows();
-    for (const TargetPressureRow& row : command.session().targetPressureRows())
-        writeRow(stdout, row.texts);
+    Json standards = Json::array();
+    for (const TargetPressureRow& row : command.session().targetPressureRows()) {
+        if (format == Format::Text) {
+            writeRow(stdout, row.texts);
+            continue;
+        }
+        Json pressures = Json::array();
+        for (std::size_t cell = 0; cell < kCellCount; ++cell)
+            pressures.push_back(shownNumber(row.texts[2 + cell]));
+        standards.push_back({{"name", programText(row.texts[0])},
+                             {"viscosity", shownNumber(row.texts[1])},
+                             {"pressures", std::move(pressures)}});
+    }
+    if (format == Format::Json)
+        writeJson(standards);
+    return kDone;
+}
+
+int resultsCommand(const Words& words) {
+    const std::string name = "results";
+    int status = kDone;
+    const auto line = readCommandLine(name, words, status);
+    if (!line)
+        return status;
+    OptionReader options(line->arguments);
+    const Format format = options.format();
+    const auto& paths = line->arguments.plain();
+    if (paths.size() != 1)
+        options.complain("needs the one results file to print");
+    if (!options.ok())
+        return badCommandLine(name, options.error());
+
+    CommandSession command(*line->clock);
+    if (!command.loadResults(paths[0]))
+        return kFileFailed;
+    Json results = Json::array();
+    for (const TestResult& result : command.session().results()) {
+        if (format == Format::Json)
+            results.push_back(resultObject(result));
+        else
+            writeRow(stdout, FormatResultRow(result));
+    }
+    if (format == Format::Json)
+        writeJson(results);
     return kDone;
 }
 
 int mergeCommand(const Words& words) {
     const std::string name = "merge";
     int status = kDone;
-    const auto line = readCommandLine(name, words, {{"--results"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -64,10 +109,23 @@ int mergeCommand(const Words& words) {
     return command.saveResults(resultsPath) ? kDone : kFileFailed;
 }
 
+int completionCommand(const Words& words) {
+    const std::string name = "completion bash";
+    int status = kDone;
+    const auto line = readCommandLine(name, words, status);
+    if (!line)
+        return status;
+    if (!line->arguments.plain().empty())
+        return badCommandLine(name,
+                              "unexpected argument \"" + line->arguments.plain().front() + "\"");
+    std::fputs(bashCompletion().c_str(), stdout);
+    return kDone;
+}
+
 int convertCommand(const Words& words) {
     const std::string name = "convert";
     int status = kDone;
-    const auto line = readCommandLine(name, words, {}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     const auto& paths = line->arguments.plain();

@@ -4,6 +4,7 @@
 #include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -42,25 +43,43 @@ InputTable::InputTable(std::string command, std::string path)
     }
 }
 
+bool InputTable::fail(int lineNumber, const std::string& message) {
+    writeLineMessage(lineNumber, message);
+    status_ = kFileFailed;
+    return false;
+}
+
 bool InputTable::next(InputLine& line) {
     if (status_ != kDone)
         return false;
-    std::string text;
+    std::string text, record;
+    int start = 0; // the line the record started on, 0 before it starts
     // One byte more than the longest line tells a line that is too long.
     while (reader_.next(text, kLongestInputLine + 1, LoneCr::EndsTheLine)) {
         ++number_;
-        if (text.size() > kLongestInputLine) {
-            writeLineMessage(number_, "The line is longer than " +
-                                          std::to_string(kLongestInputLine) + " characters.");
-            status_ = kFileFailed;
-            return false;
-        }
-        if (number_ > 1 && !trimBlanks(text).empty()) {
-            line = {number_, splitAtCommas(text)};
+        if (text.size() > kLongestInputLine)
+            return fail(number_, "The line is longer than " + std::to_string(kLongestInputLine) +
+                                     " characters.");
+        if (number_ == 1 || (start == 0 && trimBlanks(text).empty()))
+            continue;
+        // A line break inside quotes belongs to the field: the record goes on.
+        record += start == 0 ? text : "\n" + text;
+        start = start == 0 ? number_ : start;
+        if (record.size() > kLongestInputLine)
+            break;
+        switch (splitCsvRecord(record, line.fields)) {
+        case CsvSplit::Complete:
+            line.number = start;
             anyRecord_ = true;
             return true;
+        case CsvSplit::TextAfterQuote:
+            return fail(start, "A quoted field must end at a comma or at the end of the line.");
+        case CsvSplit::QuoteOpen:
+            break;
         }
     }
+    if (start != 0 && !reader_.readError())
+        return fail(start, "The quote opened on this line is not closed.");
     if (reader_.readError()) {
         writeLine(stderr, "Cannot read " + path_ + ": " + std::strerror(reader_.readErrorNumber()));
         status_ = kFileFailed;
@@ -74,17 +93,35 @@ int InputTable::endStatus() const {
     return status_;
 }
 
-std::vector<std::string> splitAtCommas(std::string_view line) {
-    std::vector<std::string> fields;
-    size_t start = 0;
+CsvSplit splitCsvRecord(std::string_view record, std::vector<std::string>& fields) {
+    fields.clear();
+    size_t pos = 0;
     while (true) {
-        const size_t comma = line.find(',', start);
-        if (comma == std::string_view::npos) {
-            fields.emplace_back(line.substr(start));
-            return fields;
+        std::string& field = fields.emplace_back();
+        if (pos < record.size() && record[pos] == '"') {
+            // A quoted field: up to the quote that is not written twice.
+            for (++pos;; ++pos) {
+                if (pos >= record.size())
+                    return CsvSplit::QuoteOpen;
+                if (record[pos] == '"') {
+                    if (pos + 1 < record.size() && record[pos + 1] == '"')
+                        ++pos;
+                    else
+                        break;
+                }
+                field += record[pos];
+            }
+            ++pos; // the closing quote
+            if (pos < record.size() && record[pos] != ',')
+                return CsvSplit::TextAfterQuote;
+        } else {
+            const size_t comma = std::min(record.find(',', pos), record.size());
+            field.assign(record.substr(pos, comma - pos));
+            pos = comma;
         }
-        fields.emplace_back(line.substr(start, comma - start));
-        start = comma + 1;
+        if (pos >= record.size())
+            return CsvSplit::Complete;
+        ++pos; // the comma
     }
 }
 

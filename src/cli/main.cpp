@@ -29,6 +29,7 @@ const Subcommand kSubcommands[] = {
     {"batch", rheo::cli::batchCommand},
     {"recommend", rheo::cli::recommendCommand},
     {"standards", rheo::cli::standardsCommand},
+    {"results", rheo::cli::resultsCommand},
     {"merge", rheo::cli::mergeCommand},
     {"convert", rheo::cli::convertCommand},
     {"calibrate settings", rheo::cli::calibrateSettingsCommand},
@@ -38,6 +39,7 @@ const Subcommand kSubcommands[] = {
     {"calibrate standard", rheo::cli::calibrateStandardCommand},
     {"report calibration", rheo::cli::reportCalibrationCommand},
     {"report results", rheo::cli::reportResultsCommand},
+    {"completion bash", rheo::cli::completionCommand},
 };
 
 // Every file is saved through a temporary file and renamed over the old one only when
@@ -49,7 +51,11 @@ void reportOutOfMemory() {
 }
 
 bool hasSecondWord(const std::string& family) {
-    return family == "calibrate" || family == "report";
+    for (const rheo::cli::CommandOptions& command : rheo::cli::commandTable()) {
+        if (command.name.rfind(family + " ", 0) == 0)
+            return true;
+    }
+    return false;
 }
 
 int dispatch(const Words& words) {

@@ -53,8 +53,7 @@ int writeReport(const ReportTarget& target, const Drawing& draw) {
 int reportCalibrationCommand(const Words& words) {
     const std::string name = "report calibration";
     int status = kDone;
-    const auto line = readCommandLine(
-        name, words, {{"--calibration"}, {"--cell"}, {"--pdf"}, {"--trace"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -80,8 +79,7 @@ int reportCalibrationCommand(const Words& words) {
 int reportResultsCommand(const Words& words) {
     const std::string name = "report results";
     int status = kDone;
-    const auto line = readCommandLine(
-        name, words, {{"--results"}, {"--calibration"}, {"--pdf"}, {"--trace"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);

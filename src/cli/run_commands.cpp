@@ -4,6 +4,7 @@
 #include "cli/command_support.hpp"
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
+#include "cli/json_output.hpp"
 #include "cli/output.hpp"
 #include "core/model/field_rules.hpp"
 #include "core/runs/run_checks.hpp"
@@ -13,14 +14,7 @@ namespace rheo::cli {
 int runCommand(const Words& words) {
     const std::string name = "run";
     int status = kDone;
-    const auto line = readCommandLine(name, words,
-                                      {{"--calibration"},
-                                       {"--cell"},
-                                       {"--pressure"},
-                                       {"--efflux-time"},
-                                       {"--non-newtonian", false},
-                                       {"--sample-id"}},
-                                      status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
@@ -30,7 +24,8 @@ int runCommand(const Words& words) {
     input.pressure = options.requiredDecimal("--pressure");
     input.effluxTime = options.requiredDecimal("--efflux-time");
     input.newtonian = !line->arguments.has("--non-newtonian");
-    input.sampleId = options.text("--sample-id").value_or("");
+    const std::string typedSampleId = options.text("--sample-id").value_or("");
+    const Format format = options.format();
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
@@ -41,17 +36,30 @@ int runCommand(const Words& words) {
     Session& session = command.session();
     session.selectCell(cellIndex);
 
-    // The form's own field checks come first.
-    const std::vector<std::string> refusals = runFieldRefusals(input);
-    for (const std::string& message : refusals)
-        writeLine(stderr, message);
-    if (!refusals.empty())
+    // The refusals before the calculation: the sample ID, then the form's own field checks.
+    Windows1252Text sampleId = toWindows1252(typedSampleId, "The sample ID");
+    input.sampleId = sampleId.bytes;
+    std::vector<std::string> refusals = runFieldRefusals(input);
+    if (!sampleId.converted())
+        refusals.insert(refusals.begin(), sampleId.refusal);
+    if (!refusals.empty()) {
+        std::string message;
+        for (const std::string& refusal : refusals) {
+            writeMessage(stderr, refusal);
+            message += (message.empty() ? "" : "\n") + refusal;
+        }
+        if (format == Format::Json)
+            writeJson(refusedRun(windows1252ToUtf8(message)));
         return kRefused;
+    }
 
     // A refused run has shown its message.
     const RunOutcome outcome = session.runSample(input);
+    if (format == Format::Json)
+        writeJson(runObject(outcome));
     if (const auto* accepted = std::get_if<RunAccepted>(&outcome)) {
-        writeRow(stdout, FormatResultRow(accepted->result));
+        if (format == Format::Text)
+            writeRow(stdout, FormatResultRow(accepted->result));
         return kDone;
     }
     return kRefused;
@@ -60,14 +68,14 @@ int runCommand(const Words& words) {
 int recommendCommand(const Words& words) {
     const std::string name = "recommend";
     int status = kDone;
-    const auto line =
-        readCommandLine(name, words, {{"--calibration"}, {"--cell"}, {"--viscosity"}}, status);
+    const auto line = readCommandLine(name, words, status);
     if (!line)
         return status;
     OptionReader options(line->arguments);
     const std::string calibrationPath = options.requiredText("--calibration");
     const int cellIndex = options.requiredCellIndex("--cell");
     const double viscosity = options.requiredDecimal("--viscosity");
+    const Format format = options.format();
     options.refusePlainArguments();
     if (!options.ok())
         return badCommandLine(name, options.error());
@@ -81,6 +89,16 @@ int recommendCommand(const Words& words) {
     }
     command.session().selectCell(cellIndex);
     const RecommendationText texts = command.session().recommendation(viscosity);
+    if (format == Format::Json) {
+        // The pressure is the number the text starts with, when it starts with one.
+        const std::string pressure = texts.recommendedPressure.substr(
+            0,
+            texts.recommendedPressure.find(' ', texts.recommendedPressure.find_first_not_of(' ')));
+        writeJson({{"recommendedPressure", shownNumber(pressure)},
+                   {"recommendedPressureText", programText(texts.recommendedPressure)},
+                   {"targetEffluxTime", shownNumber(texts.targetEffluxTime)}});
+        return kDone;
+    }
     writeLine(stdout, texts.recommendedPressure);
     writeLine(stdout, texts.targetEffluxTime);
     return kDone;

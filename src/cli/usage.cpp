@@ -1,9 +1,49 @@
 #include "cli/usage.hpp"
 
 #include <map>
+#include <set>
 
 namespace rheo::cli {
 namespace {
+
+const std::vector<CommandOptions> kCommands = {
+    {"run",
+     {{"--calibration"},
+      {"--cell"},
+      {"--pressure"},
+      {"--efflux-time"},
+      {"--non-newtonian", false},
+      {"--sample-id"},
+      {"--format"}}},
+    {"batch", {{"--calibration"}, {"--runs"}, {"--results"}, {"--format"}}},
+    {"recommend", {{"--calibration"}, {"--cell"}, {"--viscosity"}, {"--format"}}},
+    {"standards", {{"--calibration"}, {"--format"}}},
+    {"results", {{"--format"}}},
+    {"merge", {{"--results"}}},
+    {"convert", {}},
+    {"calibrate settings",
+     {{"--calibration"}, {"--out"}, {"--company"}, {"--serial"}, {"--temperature"}, {"--timer"}}},
+    {"calibrate cell",
+     {{"--calibration"},
+      {"--out"},
+      {"--cell"},
+      {"--working"},
+      {"--min"},
+      {"--max"},
+      {"--diameter"},
+      {"--length"}}},
+    {"calibrate volume", {{"--calibration"}, {"--out"}, {"--cell"}, {"--weighings"}, {"--format"}}},
+    {"calibrate ab", {{"--calibration"}, {"--out"}, {"--cell"}, {"--points"}, {"--format"}}},
+    {"calibrate standard",
+     {{"--calibration"}, {"--out"}, {"--name"}, {"--viscosity"}, {"--delete"}}},
+    {"report calibration", {{"--calibration"}, {"--cell"}, {"--pdf"}, {"--trace"}}},
+    {"report results", {{"--results"}, {"--calibration"}, {"--pdf"}, {"--trace"}}},
+    {"completion bash", {}},
+};
+
+std::string familyOf(const std::string& command) {
+    return command.substr(0, command.find(' '));
+}
 
 const char kVersion[] = "rheo-cli --version\n"
                         "  Prints the program's version.\n";
@@ -11,6 +51,8 @@ const char kVersion[] = "rheo-cli --version\n"
 const char kCommon[] =
     "Every subcommand also accepts --at \"YYYY-MM-DD HH:MM\" (stands for the local clock)\n"
     "and --help. Numbers use \".\" as decimal point whatever the locale.\n"
+    "run, batch, recommend, standards, results, calibrate volume and calibrate ab also\n"
+    "accept --format json: one JSON document on standard output instead of the text.\n"
     "Exit status: 0 done, 1 bad command line, 2 a file not read, written or refused,\n"
     "3 the calculation refused the input.\n";
 
@@ -19,6 +61,10 @@ const std::map<std::string, std::string>& usages() {
         {"run", "rheo-cli run --calibration FILE --cell N --pressure P --efflux-time T\n"
                 "             [--non-newtonian] [--sample-id TEXT]\n"
                 "  One sample run in cell N (1 to 5): prints the nine texts of its results row.\n"},
+        {"results", "rheo-cli results RESULTS.csv\n"
+                    "  Prints a results file as the results list shows it.\n"},
+        {"completion", "rheo-cli completion bash\n"
+                       "  Prints the bash completion script of rheo-cli.\n"},
         {"batch", "rheo-cli batch --calibration FILE --runs RUNS.csv --results OUT.csv\n"
                   "  RUNS.csv: a header line, then cell,newtonian,sample id,pressure,efflux time\n"
                   "  (newtonian 1/0 or Yes/No). Accepted runs go to OUT.csv in input order.\n"},
@@ -62,10 +108,102 @@ const std::map<std::string, std::string>& usages() {
 
 std::string generalUsage() {
     std::string text = "Usage:\n";
-    for (const char* name :
-         {"run", "batch", "recommend", "standards", "merge", "convert", "calibrate", "report"})
-        text += usages().at(name);
+    std::string last;
+    for (const CommandOptions& command : kCommands) {
+        const std::string family = familyOf(command.name);
+        if (family != last)
+            text += usages().at(family);
+        last = family;
+    }
     return text + kVersion + kCommon;
+}
+
+const std::vector<CommandOptions>& commandTable() {
+    return kCommands;
+}
+
+const std::vector<AcceptedOption>& optionsOf(const std::string& command) {
+    static const std::vector<AcceptedOption> none;
+    for (const CommandOptions& entry : kCommands) {
+        if (entry.name == command)
+            return entry.options;
+    }
+    return none;
+}
+
+// Words are offered from the table: the subcommands, the second word of a family, then the
+// options of the subcommand; after an option that takes a value, file names (text and json
+// after --format).
+std::string bashCompletion() {
+    std::string first = "--help --version", second, families, options, last;
+    std::set<std::string> valueOptions = {"--at"};
+    for (const CommandOptions& command : kCommands) {
+        const std::string family = familyOf(command.name);
+        if (family != command.name) {
+            // One case a family, its second words in the order of the table.
+            if (family != last) {
+                second += "      " + family + ") words=\"";
+                families += (families.empty() ? "" : "|") + family;
+            } else {
+                second.replace(second.size() - 5, 5, " ");
+            }
+            second += command.name.substr(family.size() + 1) + "\" ;;\n";
+        }
+        if (family != last)
+            first += " " + family;
+        last = family;
+        options += "    \"" + command.name + "\") words=\"--help --at";
+        for (const AcceptedOption& option : command.options) {
+            options += " " + option.name;
+            if (option.takesValue && option.name != "--format")
+                valueOptions.insert(option.name);
+        }
+        options += "\" ;;\n";
+    }
+    std::string takingValues;
+    for (const std::string& option : valueOptions)
+        takingValues += (takingValues.empty() ? "" : "|") + option;
+    return "# bash completion for rheo-cli; written by \"rheo-cli completion bash\".\n"
+           "_rheo_cli() {\n"
+           "  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n"
+           "  local command=${COMP_WORDS[1]} words=\n"
+           "  COMPREPLY=()\n"
+           "  if [ \"$COMP_CWORD\" -eq 1 ]; then\n"
+           "    COMPREPLY=($(compgen -W \"" +
+           first +
+           "\" -- \"$cur\"))\n"
+           "    return\n"
+           "  fi\n"
+           "  if [ \"$COMP_CWORD\" -eq 2 ]; then\n"
+           "    case $command in\n" +
+           second +
+           "    esac\n"
+           "    if [ -n \"$words\" ]; then\n"
+           "      COMPREPLY=($(compgen -W \"$words\" -- \"$cur\"))\n"
+           "      return\n"
+           "    fi\n"
+           "  fi\n"
+           "  case $command in\n"
+           "    " +
+           families +
+           ") command=\"$command ${COMP_WORDS[2]}\" ;;\n"
+           "  esac\n"
+           "  case $prev in\n"
+           "    --format) COMPREPLY=($(compgen -W \"text json\" -- \"$cur\")); return ;;\n"
+           "    " +
+           takingValues +
+           ") COMPREPLY=($(compgen -f -- \"$cur\")); return ;;\n"
+           "  esac\n"
+           "  case $command in\n" +
+           options +
+           "  esac\n"
+           "  if [[ $cur == -* ]]; then\n"
+           "    COMPREPLY=($(compgen -W \"$words\" -- \"$cur\"))\n"
+           "  else\n"
+           "    COMPREPLY=($(compgen -f -- \"$cur\"))\n"
+           "  fi\n"
+           "}\n"
+           "complete -o filenames -F _rheo_cli rheo-cli\n";
 }
 
 std::string commandUsage(const std::string& command) {

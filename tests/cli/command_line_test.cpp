@@ -14,12 +14,29 @@ TEST_F(CommandLineTest, HelpPrintsUsageOnStandardOutputWhateverElseStandsThere) 
     for (const char* arguments :
          {"--help", "run --help", "batch --help", "recommend --cell 9 --help", "standards --help",
           "merge --help", "convert --help", "calibrate --help", "calibrate volume --help",
-          "calibrate standard --help", "report results --help"}) {
+          "calibrate standard --help", "report results --help", "results --help",
+          "completion bash --help"}) {
         SCOPED_TRACE(arguments);
         const CliRun run = cli(arguments);
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.out.rfind("Usage:\n", 0), 0u) << run.out;
         EXPECT_EQ(run.err, "");
+    }
+}
+
+// The completion script, loaded into bash, offers the subcommands, the second words and each
+// subcommand's options.
+TEST_F(CommandLineTest, BashCompletionOffersWhatTheCommandLineAccepts) {
+    const std::pair<std::string, std::string> cases[] = {{"re", "recommend results report"},
+                                                         {"calibrate v", "volume"},
+                                                         {"run --e", "--efflux-time"},
+                                                         {"calibrate ab --cell 1 --f", "--format"},
+                                                         {"batch --format j", "json"}};
+    for (const auto& [typed, offered] : cases) {
+        const std::string script =
+            "source <(" + kCli + " completion bash); COMP_WORDS=(rheo-cli " + typed +
+            "); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); _rheo_cli; echo ${COMPREPLY[@]}";
+        EXPECT_EQ(runShell("bash -c " + quoted(script)).out, offered + "\n") << typed;
     }
 }
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <map>
+#include <sstream>
 #include <sys/stat.h>
 #include <tuple>
 
@@ -82,6 +83,11 @@ TEST_F(InputTablesTest, AnInputThatCannotBeReadWholeIsRefusedAndNothingIsWritten
             {"table.csv", "h\n" + command.goodLines + std::string(4097, '7') + "\n", 2,
              "line " + std::to_string(2 + std::ranges::count(command.goodLines, '\n')) +
                  ": The line is longer than 4096 characters.\n"},
+            {"table.csv", "h\n" + command.goodLines + "\"open,1\n2\n", 2,
+             "line " + std::to_string(2 + std::ranges::count(command.goodLines, '\n')) +
+                 ": The quote opened on this line is not closed.\n"},
+            {"table.csv", "h\n\"a\"b,1\n", 2,
+             "line 2: A quoted field must end at a comma or at the end of the line.\n"},
             {"table.csv", "header only\r\n", 1, noRecord},
             {"table.csv", "h\r\r\n \t\n\n", 1, noRecord}};
         for (const auto& [file, contents, exitCode, err] : cases) {
@@ -94,6 +100,36 @@ TEST_F(InputTablesTest, AnInputThatCannotBeReadWholeIsRefusedAndNothingIsWritten
             EXPECT_EQ(run.out, "");
             EXPECT_FALSE(exists(command.output));
         }
+    }
+}
+
+// The examples of RFC 4180 as sample IDs, each line one run: plain and quoted fields, a line
+// break, a comma and a doubled quote inside quotes; a quote inside a plain field is a
+// character, and an ID without quotes still takes whatever stands between the numbers.
+TEST_F(InputTablesTest, QuotedFieldsFollowRfc4180) {
+    put("RHEO.dat", calibration());
+    const std::pair<std::string, std::string> cases[] = {
+        {"1,1,aaa,200,18", "aaa"},
+        {"\"1\",\"1\",\"aaa\",\"200\",\"18\"", "aaa"},
+        {"1,1,\"b\r\nbb\",200,18", "b bb"},
+        {"1,1,\"b\"\"bb\",200,18", "b\"bb"},
+        {"1,1,\"Lot 5,6\",200,18", "Lot 5;6"},
+        {"1,1,Lot 5,6,200,18", "Lot 5;6"},
+        {"1,1,ab\"c,200,18", "ab\"c"},
+        {"1,1,\"\",200,18", "NO_ID"}};
+    std::string lines = "h\r\n";
+    for (const auto& [line, id] : cases)
+        lines += line + "\r\n";
+    put("runs.csv", lines);
+    const CliRun run = cli("batch --calibration RHEO.dat --runs runs.csv --results out.csv");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    std::istringstream written(read("out.csv"));
+    std::string row;
+    std::getline(written, row); // the header
+    for (const auto& [line, id] : cases) {
+        std::getline(written, row, ',');
+        EXPECT_EQ(row, id) << line;
+        std::getline(written, row);
     }
 }
 

@@ -49,6 +49,26 @@ TEST_F(RunTest, ATabInTheSampleIdNeverSplitsAFieldButIsKeptInTheResultsFile) {
     EXPECT_NE(read("out.csv").find("\r\nLot\t7,1,8.500,"), std::string::npos) << read("out.csv");
 }
 
+// Typed text is UTF-8, the files hold Windows-1252, the 17-byte cut of the ID falls between
+// characters; a character without a Windows-1252 form is refused, never replaced.
+TEST_F(RunTest, TextsAreUtf8OnTheCommandLineAndWindows1252InTheFiles) {
+    const std::string id = "\xC3\x96l 150 \xC2\xB0"
+                           "C \xC3\x96l\xC3\xB6l\xC3\xB6l\xC3\xB6l\xC3\xB6l";
+    const CliRun accepted = run(kWorkedRun + " --sample-id " + quoted(id));
+    EXPECT_EQ(accepted.out.substr(0, accepted.out.find('\t')), id.substr(0, 23));
+    put("runs.csv", "h\n1,1," + id + ",200,18\n1,1,ok \xE2\x9C\x93,200,18\n");
+    const CliRun batch = cli("batch --calibration RHEO.dat --runs runs.csv --results out.csv");
+    EXPECT_EQ(batch.exitCode, 3);
+    EXPECT_EQ(batch.err, "line 3: The sample ID cannot be written to the files: the character "
+                         "U+2713 has no Windows-1252 form.\n");
+    EXPECT_NE(read("out.csv").find("\r\n\xD6l 150 \xB0"
+                                   "C \xD6l\xF6l\xF6l\xF6,1,8.500,"),
+              std::string::npos);
+    const CliRun refused = run(kWorkedRun + " --sample-id '\xE2\x9C\x93'");
+    EXPECT_EQ(refused.exitCode, 3);
+    EXPECT_EQ(refused.out, "");
+}
+
 // The calculation's refusal; the form's field checks, each with its message, before the
 // calculation (cell 2 is not calibrated: the field messages alone show they came first). The
 // messages themselves are the core's.
@@ -139,6 +159,47 @@ TEST_F(ResultsFilesTest, BatchWritesAcceptedRunsInInputOrderAndNamesRefusedLines
     EXPECT_EQ(wrongExtension.exitCode, 2);
     EXPECT_EQ(wrongExtension.err, "Please Use .csv File Extension.\n");
     EXPECT_FALSE(exists("out.CSV"));
+}
+
+// JSON keeps the digits the text shows (8.500, 18.00, 203.86), texts are UTF-8 strings, a
+// refused run carries its message and re-run pressure, batch names every line; results
+// prints a file as the list shows it, in both formats.
+TEST_F(ResultsFilesTest, JsonDocumentsKeepTheShownDigits) {
+    put("RHEO.dat", calibration());
+    put("runs.csv", "h\n1,1,A,200,18.2\n9,1,B,1,1\n1,1,\xC3\x96l,200,18\n");
+    // Read back from the results file the shear rate keeps two decimals, shown with three.
+    const auto accepted = [](const std::string& id, const std::string& shearRate = "1.006") {
+        return "{\"sampleId\":\"" + id +
+               "\",\"cell\":1,\"viscosity\":8.500,\"shearRate\":" + shearRate +
+               ",\"reynoldsNumber\":266.3,"
+               "\"newtonian\":true,\"pressure\":200.0,\"effluxTime\":18.00,\"dateTime\":\"05/14/"
+               "2024 09:05\"}";
+    };
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {"run --calibration RHEO.dat --cell 1 --pressure 200 --efflux-time 18 --sample-id A "
+         "--at '2024-05-14 09:05' --format json",
+         0, "{\"accepted\":true,\"result\":" + accepted("A") + "}\n"},
+        {kBatch + "out.csv --format json", 3,
+         "[{\"line\":2,\"accepted\":false,\"message\":\"Sample Run did not fall within\\n"
+         "ShearRateMin 1.000 and ShearRateMax 1.200.\\nRun the sample again at 203.86 psi.\","
+         "\"rerunPressure\":203.86},{\"line\":3,\"accepted\":false,\"message\":\"The cell "
+         "number must be a whole number from 1 to 5, not \\\"9\\\"\",\"rerunPressure\":null},"
+         "{\"line\":4,\"accepted\":true,\"result\":" +
+             accepted("\xC3\x96l") + "}]\n"},
+        {"results out.csv --format json", 0, "[" + accepted("\xC3\x96l", "1.010") + "]\n"},
+        {"results out.csv", 0,
+         "\xC3\x96l\t1\t8.500\t1.010\t266.3\tYes\t200.0\t18.00\t05/14/2024 09:05\n"},
+        {"recommend --calibration RHEO.dat --cell 1 --viscosity 8.5 --format json", 0,
+         "{\"recommendedPressure\":200.0,\"recommendedPressureText\":\"           200.0 psi\","
+         "\"targetEffluxTime\":18.00}\n"},
+        {"standards --calibration RHEO.dat --format json", 0, "[]\n"},
+        {"results out.csv --format xml", 1, ""}};
+    for (const auto& [arguments, exitCode, out] : cases) {
+        SCOPED_TRACE(arguments);
+        const CliRun run = cli(arguments);
+        EXPECT_EQ(run.exitCode, exitCode) << run.err;
+        EXPECT_EQ(run.out, out);
+    }
 }
 
 TEST_F(ResultsFilesTest, MergeKeepsTheRowsOfTheFirstFileFirst) {

@@ -74,7 +74,8 @@ for file in bin/rheo bin/rheo-cli share/rheo/RHEO.chm share/rheo/examples/RHEO.D
   share/rheo/examples/results.csv share/rheo/examples/version1/RHEOCAL.DAT \
   share/rheo/examples/inputs/cells.csv share/applications/rheo.desktop \
   share/metainfo/rheo.metainfo.xml share/icons/hicolor/scalable/apps/rheo.svg \
-  share/man/man1/rheo.1.gz share/man/man1/rheo-cli.1.gz; do
+  share/man/man1/rheo.1.gz share/man/man1/rheo-cli.1.gz \
+  share/bash-completion/completions/rheo-cli; do
   [ -f "$usr/$file" ] || fail "the package has no /usr/$file"
 done
 for size in 16 22 24 32 48 64 128 256; do

@@ -92,6 +92,12 @@ RunOutcome ComputeRun(const CellCalibration& cell, int cellIndex, const RunInput
     return RunAccepted{std::move(result)};
 }
 
+std::optional<std::string> rerunPressureText(const RunOutsideWindow& outcome) {
+    if (outcome.band == PressureBand::OverLimit)
+        return std::nullopt;
+    return formatFixed(outcome.suggestedPressure, 2, 2);
+}
+
 std::string refusalMessage(const RunOutcome& outcome) {
     return std::visit(
         [](const auto& o) -> std::string {
@@ -102,13 +108,13 @@ std::string refusalMessage(const RunOutcome& outcome) {
                 switch (o.band) {
                 case PressureBand::Normal:
                     return cformat("Sample Run did not fall within\nShearRateMin %2.3f and "
-                                   "ShearRateMax %2.3f.\nRun the sample again at %2.2f psi.",
-                                   o.windowLow, o.windowHigh, o.suggestedPressure);
+                                   "ShearRateMax %2.3f.\nRun the sample again at %s psi.",
+                                   o.windowLow, o.windowHigh, rerunPressureText(o)->c_str());
                 case PressureBand::Warning:
                     return cformat("Sample Run did not fall within\nShearRateMin %2.3f and "
-                                   "ShearRateMax %2.3f.\nRun the sample again at %2.2f "
+                                   "ShearRateMax %2.3f.\nRun the sample again at %s "
                                    "psi.\nWarning: pressures above 500 psi are not recommended",
-                                   o.windowLow, o.windowHigh, o.suggestedPressure);
+                                   o.windowLow, o.windowHigh, rerunPressureText(o)->c_str());
                 case PressureBand::OverLimit:
                     break;
                 }

@@ -5,6 +5,7 @@
 #include "core/model/model.hpp"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -44,6 +45,10 @@ using RunOutcome = std::variant<RunAccepted, RunNotCalibrated, RunOutsideWindow>
 // Pure: computes the outcome of a run in cell `cellIndex` (0..4) at the given time.
 RunOutcome ComputeRun(const CellCalibration& cell, int cellIndex, const RunInput& input,
                       const LocalDateTime& now);
+
+// The suggested re-run pressure as the refusal shows it ("%2.2f" psi); nothing above 600 psi,
+// where the message names no pressure.
+std::optional<std::string> rerunPressureText(const RunOutsideWindow& outcome);
 
 // The message the operator sees for a refused run (empty for an accepted one).
 std::string refusalMessage(const RunOutcome& outcome);

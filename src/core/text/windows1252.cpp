@@ -1,5 +1,7 @@
 #include "core/text/windows1252.hpp"
 
+#include "core/text/c_format.hpp"
+
 #include <array>
 #include <cstdint>
 
@@ -31,15 +33,19 @@ void appendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// The byte for a character, or '?' when Windows-1252 has none.
-char byteOf(char32_t c) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<char>(c);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
-        if (kHighControls[i] == c)
-            return static_cast<char>(0x80 + i);
+// The byte for a character, or nothing when Windows-1252 has none.
+bool byteOf(char32_t c, char& byte) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        byte = static_cast<char>(c);
+        return true;
     }
-    return '?';
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == c) {
+            byte = static_cast<char>(0x80 + i);
+            return true;
+        }
+    }
+    return false;
 }
 
 // Decodes one UTF-8 sequence at `pos`; advances `pos` past it. Returns false for a
@@ -104,9 +110,42 @@ std::string utf8ToWindows1252(std::string_view utf8) {
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         char32_t c = 0;
-        out += decodeUtf8(utf8, pos, c) ? byteOf(c) : '?';
+        char byte = '?';
+        if (!decodeUtf8(utf8, pos, c) || !byteOf(c, byte))
+            byte = '?';
+        out += byte;
     }
     return out;
+}
+
+Windows1252Text toWindows1252(std::string_view utf8, std::string_view what) {
+    Windows1252Text text;
+    text.bytes.reserve(utf8.size());
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t start = pos;
+        char32_t c = 0;
+        char byte = 0;
+        if (!decodeUtf8(utf8, pos, c)) {
+            text.refusal = std::string(what) +
+                           cformat(" is not UTF-8 text: the byte 0x%02X at position %d cannot be "
+                                   "read.",
+                                   static_cast<unsigned char>(utf8[start]), int(start) + 1);
+            break;
+        }
+        if (!byteOf(c, byte)) {
+            // Named by its code point: the message itself is Windows-1252 text.
+            text.refusal = std::string(what) +
+                           cformat(" cannot be written to the files: the character U+%04X has no "
+                                   "Windows-1252 form.",
+                                   unsigned(c));
+            break;
+        }
+        text.bytes += byte;
+    }
+    if (!text.converted())
+        text.bytes.clear();
+    return text;
 }
 
 } // namespace rheo
