@@ -17,9 +17,22 @@ NumberEdit::NumberEdit(QWidget* parent, bool wholeNumber)
 void NumberEdit::showValue(double value) {
     value_ = value;
     setText(toQt(numberFieldText(value)));
+    valueText_ = text();
+}
+
+void NumberEdit::holdValue(double value) {
+    value_ = value;
+    valueText_.reset();
+}
+
+void NumberEdit::holdShownValue(double value) {
+    value_ = value;
+    valueText_ = text();
 }
 
 std::optional<double> NumberEdit::typedValue() const {
+    if (valueText_ == text())
+        return value_;
     const std::string typed = fromQt(text());
     if (wholeNumber_) {
         int whole = 0;
@@ -62,7 +75,7 @@ std::optional<double> take(NumberEdit& field, const std::optional<NumberField>& 
             return std::nullopt;
         }
     }
-    field.holdValue(*typed);
+    field.holdShownValue(*typed);
     return *typed;
 }
 
