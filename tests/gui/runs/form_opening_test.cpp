@@ -55,12 +55,13 @@ TEST(FormOpens, AScreenReaderReadsEveryValueShown) {
 
 // 18, 200 and 2 in the fields, "Yes", cell 1 and its recommendation for 2 mPa*s:
 // (9 / 18 + 2) / (18 * 0.0025) = 55.6 psi; the results' nine columns, each as wide as its
-// heading measured bold at 10 points times its factor, truncated, below the picture and the timer
-// button and following the window's size. Tab walks the controls in the order of the form; every
-// control carries a name for a screen reader, its own text or its label's, or is described by
-// a caption. F1 anywhere on the form
-// opens the welcome page of the help file under the program's directory; painting names the window.
-// Over the picture the status bar invites a click on a cell number; elsewhere it offers help.
+// heading measured bold at 10 points times its factor, truncated, but never narrower than the
+// heading as drawn with the header's margins, below the picture and the timer button and following
+// the window's size. Tab walks the controls in the order of the form; every control carries a name
+// for a screen reader, its own text or its label's, or is described by a caption. F1 anywhere on
+// the form opens the welcome page of the help file under the program's directory; painting names
+// the window. Over the picture the status bar invites a click on a cell number; elsewhere it offers
+// help.
 TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
     TempDir dir;
     dir.write("RHEO.DAT", calibrationFileText(exampleCalibration()));
@@ -78,6 +79,11 @@ TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
     const ListColumn& last = ResultsListModel::resultColumns()[8];
     EXPECT_EQ(list.header()->sectionSize(8),
               int(QFontMetrics(bold10).horizontalAdvance(last.heading.c_str()) * last.widthFactor));
+    for (int column = 0; column < 9; ++column) // every heading reads whole
+        EXPECT_GE(list.header()->sectionSize(column),
+                  2 * list.style()->pixelMetric(QStyle::PM_HeaderMargin) +
+                      list.header()->fontMetrics().horizontalAdvance(
+                          list.model()->headerData(column, Qt::Horizontal).toString()));
 
     EXPECT_EQ(
         tabWalk(*named(form.view, "Yes"), 8),
