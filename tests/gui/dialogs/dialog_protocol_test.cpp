@@ -173,7 +173,7 @@ TEST(CalibrationDialogs, NumberFieldsTakeTheirRangeWhenLeft) {
 // Ctrl+Tab and Ctrl+Shift+Tab wrap between "Cell 5" and "Cell 1", a click on a tab selects
 // its cell, and the dialog's cell follows the tab. Enter and Return in a field or on the
 // tabs leave the dialog open and change nothing. F1 and "Help" open the dialog's page in
-// the program's directory.
+// the program's directory. OK, Cancel and Help stand apart.
 TEST(CalibrationDialogs, KeysWalkTheDialogEnterKeepsItOpenF1AndHelpShowItsPage) {
     for (const DialogCase& c : kDialogs) {
         SCOPED_TRACE(c.title);
@@ -211,6 +211,9 @@ TEST(CalibrationDialogs, KeysWalkTheDialogEnterKeepsItOpenF1AndHelpShowItsPage) 
         EXPECT_TRUE(dialog->isVisible());
         EXPECT_EQ(bench.session.calibration(), before);
         EXPECT_TRUE(bench.dialogs.transcript.empty());
+
+        EXPECT_LT(dialog->okButton()->geometry().right() + 1, dialog->cancelButton()->x());
+        EXPECT_LT(dialog->cancelButton()->geometry().right() + 1, dialog->helpButton()->x());
 
         QTest::keyClick(&field, Qt::Key_F1);
         click(*dialog->helpButton());
