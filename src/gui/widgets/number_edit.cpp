@@ -3,13 +3,39 @@
 #include "core/text/c_format.hpp"
 #include "gui/platform/qt_text.hpp"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QTimer>
 
 namespace rheo {
 
 std::string numberFieldText(double value) {
     return cformat("%.15g", value);
 }
+
+namespace {
+
+// Drops the next mouse press on its way to a control; gone after it, or at the next turn of
+// the event loop if none comes.
+class PressDropper : public QObject {
+public:
+    PressDropper() : QObject(qApp) {
+        qApp->installEventFilter(this);
+        QTimer::singleShot(0, this, &QObject::deleteLater);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress &&
+            event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        qApp->removeEventFilter(this);
+        deleteLater();
+        return true;
+    }
+};
+
+} // namespace
 
 NumberEdit::NumberEdit(QWidget* parent, bool wholeNumber)
     : QLineEdit(parent), wholeNumber_(wholeNumber) {}
@@ -48,8 +74,16 @@ std::optional<double> NumberEdit::typedValue() const {
 
 void NumberEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
-        emit focusLeft();
+    if (event->reason() == Qt::PopupFocusReason)
+        return;
+    emit focusLeft();
+    // A press on another control took the focus before that control saw the press, and the
+    // value was refused, which gave the field its window's focus back (the window itself may
+    // not be active again yet after the message). The press arrives after the message: it
+    // is dropped, so that the click it began is lost, as it always was, and no button is
+    // left drawn pressed behind the message.
+    if (event->reason() == Qt::MouseFocusReason && window()->focusWidget() == this)
+        new PressDropper;
 }
 
 namespace {

@@ -45,7 +45,9 @@ public:
     std::optional<double> typedValue() const;
 
 signals:
-    // The keyboard focus left the field (a pop-up menu taking it does not count).
+    // The keyboard focus left the field (a pop-up menu taking it does not count). When the
+    // owner refuses the value and gives the field the focus back, the mouse press that took
+    // the focus away is dropped: its click is lost behind the message.
     void focusLeft();
 
 protected:
