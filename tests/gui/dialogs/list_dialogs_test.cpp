@@ -202,8 +202,8 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     EXPECT_EQ(bench.dialogs.messages, Texts(5, std::string(kAbRegressionNotice)));
 }
 
-// Leaving the name field removes its blanks and keeps the first 32 characters; Add stores
-// the name so cleaned, even when the field was never left.
+// Leaving the name field removes its blanks and keeps the first 32 characters, shown from
+// their start; Add stores the name so cleaned, even when the field was never left.
 TEST(ABDialog, StandardNamesAreJoinedAndCut) {
     Bench bench(readyCalibration());
     ABDialog dialog(bench.session, bench.help);
@@ -213,6 +213,7 @@ TEST(ABDialog, StandardNamesAreJoinedAndCut) {
     EXPECT_EQ(name.text(), "SAE30Oil");
     typeAndLeave(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn");
     EXPECT_EQ(name.text(), "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef");
+    EXPECT_EQ(name.cursorPosition(), 0);
 
     name.setText("Reference Oil 7");
     dialog.addButton()->click(); // pressed without taking the focus
