@@ -2,7 +2,6 @@
 
 #include "core/files/safe_file_writer.hpp"
 #include "gui/app/about_dialog.hpp"
-#include "gui/app/application_icon.hpp"
 #include "gui/platform/help_launcher.hpp"
 #include "gui/platform/help_pages.hpp"
 #include "gui/platform/qt_text.hpp"
@@ -43,8 +42,7 @@ QString cellsNamed(std::optional<int> cellIndex) {
 
 CMainFrame::CMainFrame(WindowServices services, QWidget* parent)
     : QMainWindow(parent), services_(std::move(services)) {
-    setWindowTitle(kTitle);
-    setWindowIcon(applicationIcon());
+    setWindowTitle(kTitle); // its icon is the application's
     buildFileMenu();
     buildCalibrationMenu();
     buildHelpMenu();

@@ -1,7 +1,10 @@
 #include "gui/app/rheo_app.hpp"
 
+#include "gui/app/application_icon.hpp"
 #include "gui/dialogs/calibration_dialogs.hpp"
 #include "gui/runs/rheo_view.hpp"
+
+#include <QApplication>
 
 namespace rheo {
 
@@ -13,6 +16,9 @@ CRHEOApp::~CRHEOApp() = default;
 
 bool CRHEOApp::InitInstance(const std::optional<std::string>& rheoVariable,
                             const std::optional<std::string>& workingDirectory) {
+    // Every window takes the program's icon, the start-up message about the calibration
+    // file as well as the main window.
+    QApplication::setWindowIcon(applicationIcon());
     // A missing calibration file has shown its message; the program starts all the same
     // with every cell uncalibrated.
     session_.startUp(appDirectoryFor(rheoVariable, workingDirectory));

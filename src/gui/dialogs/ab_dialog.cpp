@@ -191,7 +191,13 @@ void ABDialog::showAbLabels(const AbLabels& labels) {
 void ABDialog::cleanStandardName() {
     const QString cleaned = toQt(cleanAbStandardName(fromQt(standardName_->text())));
     if (cleaned != standardName_->text())
-        standardName_->setText(cleaned);
+        showStandardName(cleaned);
+}
+
+void ABDialog::showStandardName(const QString& name) {
+    standardName_->setText(name);
+    // A name longer than the field shows its start, as it is read.
+    standardName_->setCursorPosition(0);
 }
 
 void ABDialog::loadSelectedPoint() {
@@ -203,7 +209,7 @@ void ABDialog::loadSelectedPoint() {
     knownViscosity_->showValue(point.knownViscosity);
     pressure_->showValue(point.pressure);
     effluxTime_->showValue(point.effluxTime);
-    standardName_->setText(toQt(point.standardName));
+    showStandardName(toQt(point.standardName));
     (point.newtonian ? newtonianYes_ : newtonianNo_)->setChecked(true);
 }
 

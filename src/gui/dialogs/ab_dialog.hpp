@@ -61,6 +61,7 @@ private:
     void showCell();
     void showAbLabels(const AbLabels& labels);
     void cleanStandardName();
+    void showStandardName(const QString& name);
     void loadSelectedPoint();
     void add();
     void deleteSelected();

@@ -95,13 +95,13 @@ QTabBar* CalibrationDialogBase::createCellTabs() {
 
 void CalibrationDialogBase::switchToCell(int index) {
     switching_ = true;
+    // A click or a key has already moved the tab bar; it shows the cell still shown in the
+    // fields until they are accepted, and stays there while a refused value is told.
+    tabs_->setCurrentIndex(edit_->cell());
     if (index != edit_->cell() && cellMayChange()) {
         edit_->selectCell(index);
         tabs_->setCurrentIndex(index);
         cellChanged();
-    } else {
-        // A refused change keeps the tab of the cell still shown.
-        tabs_->setCurrentIndex(edit_->cell());
     }
     switching_ = false;
 }

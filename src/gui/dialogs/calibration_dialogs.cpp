@@ -22,18 +22,19 @@ void runModally(Session& session, HelpLauncher& help, QWidget* parent,
 
 void runCalibrationDialog(CalibrationDialog dialog, Session& session, HelpLauncher& help,
                           QWidget* parent, const std::function<void()>& refreshForm) {
+    // Every dialog may change what the form shows from the calibration (the cell data the
+    // target efflux time, the volumes T0, the A/B constants and the standards the
+    // recommendation): OK refreshes the form, so that no number on it is stale.
     switch (dialog) {
-    // The form is not refreshed after these three: nothing it shows depends on them.
     case CalibrationDialog::GeneralSettings:
-        runModally<SettingsDialog>(session, help, parent);
+        runModally<SettingsDialog>(session, help, parent, refreshForm);
         break;
     case CalibrationDialog::CellData:
-        runModally<CellDataDialog>(session, help, parent);
+        runModally<CellDataDialog>(session, help, parent, refreshForm);
         break;
     case CalibrationDialog::StandardViscosities:
-        runModally<TargetPressureTable>(session, help, parent);
+        runModally<TargetPressureTable>(session, help, parent, refreshForm);
         break;
-    // A, B and T0 may have changed: the form's recommendation and T0 follow.
     case CalibrationDialog::CellVolumes:
         runModally<VolumeDialog>(session, help, parent, refreshForm);
         break;

@@ -13,7 +13,7 @@ namespace rheo {
 class HelpLauncher;
 
 // Runs the dialog until OK or Cancel. `refreshForm` sets the form's target efflux time and
-// recommendation again; the A/B and volume dialogs call it on OK.
+// recommendation again; every dialog calls it on OK.
 void runCalibrationDialog(CalibrationDialog dialog, Session& session, HelpLauncher& help,
                           QWidget* parent, const std::function<void()>& refreshForm);
 

@@ -52,6 +52,10 @@ QHBoxLayout* closingButtonRow(const CalibrationDialogBase& dialog) {
     // OK is drawn as the default button, as dialogs show it, although Enter does nothing
     // here; a focused button still takes Enter itself.
     auto* row = new QHBoxLayout;
+    // Its own spacing: a row inside a tight layout would otherwise inherit none.
+    const int spacing =
+        dialog.style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing, nullptr, &dialog);
+    row->setSpacing(spacing > 0 ? spacing : dialog.fontMetrics().averageCharWidth());
     row->addStretch(1);
     row->addWidget(dialog.okButton());
     row->addWidget(dialog.cancelButton());

@@ -87,7 +87,11 @@ QLabel* addValueLabel(QBoxLayout& row, const QString& caption, const QString& wi
     QLabel* value = plainLabel(QString());
     value->setMinimumWidth(value->fontMetrics().horizontalAdvance(widestValue));
     value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    addCaption(row, caption, value);
+    // A screen reader reads the value it shows, the caption after it (by the label too).
+    QLabel* label = plainLabel(caption);
+    label->setBuddy(value);
+    value->setAccessibleDescription(accessibleNameOfCaption(caption));
+    row.addWidget(label);
     row.addWidget(value);
     return value;
 }

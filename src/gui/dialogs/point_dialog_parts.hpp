@@ -49,7 +49,8 @@ QLabel* addCaption(QBoxLayout& row, const QString& caption, QWidget* control);
 // Caption, number field and unit (none when `unit` is empty), in that order, in `row`.
 NumberEdit* addNumberField(QBoxLayout& row, const QString& caption, const QString& unit);
 
-// Caption and the label that shows a value of the cell, wide enough for `widestValue`.
+// Caption and the label that shows a value of the cell, wide enough for `widestValue`; the
+// value is what a screen reader reads of it, the caption its description.
 QLabel* addValueLabel(QBoxLayout& row, const QString& caption, const QString& widestValue);
 
 // The framed line under a points list that holds its value labels.

@@ -21,7 +21,8 @@ void FormBackground::paint(QPainter& painter, const QRect& area, int cell, const
         painter.save();
         painter.setRenderHint(QPainter::TextAntialiasing);
         painter.setFont(timer.font);
-        painter.setPen(Qt::black);
+        // The palette's text colour: black on the usual light face, readable on a dark one.
+        painter.setPen(palette.color(QPalette::WindowText));
         painter.drawText(QRect(timer.position, timer.rect.size()),
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | Qt::TextSingleLine,
                          timerText);

@@ -73,7 +73,12 @@ FormControls createFormControls(QWidget& form) {
     QWidget* previous = nullptr;
     for (const TemplateControl& entry : formTemplate()) {
         QWidget* widget = makeControl(form, entry, controls);
-        widget->setAccessibleName(QString::fromLatin1(accessibleNameOf(entry.control)));
+        const QString name = QString::fromLatin1(accessibleNameOf(entry.control));
+        // A value text is read as the value it shows ("68.3 psi"), its caption after it.
+        if (entry.kind == ControlKind::Text)
+            widget->setAccessibleDescription(name);
+        else
+            widget->setAccessibleName(name);
         controls.all[static_cast<std::size_t>(entry.control)] = widget;
         if (widget->focusPolicy() & Qt::TabFocus) {
             if (previous != nullptr)
@@ -81,8 +86,10 @@ FormControls createFormControls(QWidget& form) {
             previous = widget;
         }
     }
-    // The labels name their fields for the screen reader too.
+    // The labels name their fields, and caption the value texts, for the screen reader too.
     const std::pair<FormControl, FormControl> named[] = {
+        {FormControl::RecommendedPressureLabel, FormControl::RecommendedPressureText},
+        {FormControl::TargetEffluxTimeLabel, FormControl::TargetEffluxTimeText},
         {FormControl::CellNumberLabel, FormControl::CellList},
         {FormControl::SampleIdLabel, FormControl::SampleIdField},
         {FormControl::EstimatedViscosityLabel, FormControl::EstimatedViscosityField},

@@ -57,7 +57,7 @@ const std::array<TemplateControl, kFormControlCount>& formTemplate();
 const TemplateControl& templateControl(FormControl control);
 
 // The name a screen reader gives a control: its own text, or the text of the label that
-// names it.
+// names it. A text showing a value is read by the value it shows; this name describes it.
 const char* accessibleNameOf(FormControl control);
 
 } // namespace rheo

@@ -3,13 +3,11 @@
 #include "gui/platform/qt_text.hpp"
 #include "gui/widgets/number_edit.hpp"
 
-#include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace rheo {
 namespace {
@@ -17,28 +15,6 @@ namespace {
 constexpr double kInitialEffluxTime = 18.0;
 constexpr double kInitialPressure = 200.0;
 constexpr double kInitialEstimatedViscosity = 2.0;
-
-// Drops the mouse press on its way to a control: the press that took the focus from a field
-// which then refused its value. Its message came before the press arrived, so the click it
-// began is lost, as it always was, and no button is left pressed behind the message.
-class PressDropper : public QObject {
-public:
-    PressDropper() : QObject(qApp) {
-        qApp->installEventFilter(this);
-        // Gone after the press, or at the next turn of the event loop if none comes.
-        QTimer::singleShot(0, this, &QObject::deleteLater);
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() != QEvent::MouseButtonPress &&
-            event->type() != QEvent::MouseButtonDblClick)
-            return false;
-        qApp->removeEventFilter(this);
-        deleteLater();
-        return true;
-    }
-};
 
 // Runs `work` with `flag` set, unless it is set already.
 template <class Work> void exclusively(bool& flag, Work&& work) {
@@ -61,12 +37,11 @@ FormValues::FormValues(const FormControls& controls, UserDialogs& dialogs, QObje
     connect(controls_.yes, &QRadioButton::toggled, this,
             [this](bool checked) { newtonian_ = checked; });
     connect(controls_.effluxTime, &NumberEdit::focusLeft, this,
-            [this] { validateLeft(*controls_.effluxTime, NumberField::RunEffluxTime); });
+            [this] { validate(*controls_.effluxTime, NumberField::RunEffluxTime); });
     connect(controls_.pressure, &NumberEdit::focusLeft, this,
-            [this] { validateLeft(*controls_.pressure, NumberField::RunPressure); });
-    connect(controls_.estimatedViscosity, &NumberEdit::focusLeft, this, [this] {
-        validateLeft(*controls_.estimatedViscosity, NumberField::EstimatedViscosity);
-    });
+            [this] { validate(*controls_.pressure, NumberField::RunPressure); });
+    connect(controls_.estimatedViscosity, &NumberEdit::focusLeft, this,
+            [this] { validate(*controls_.estimatedViscosity, NumberField::EstimatedViscosity); });
     controls_.sampleId->installEventFilter(this);
 }
 
@@ -105,13 +80,6 @@ bool FormValues::validate(NumberEdit& field, NumberField rule) {
     if (taken && &field == controls_.estimatedViscosity)
         emit estimatedViscosityAccepted();
     return taken.has_value();
-}
-
-void FormValues::validateLeft(NumberEdit& field, NumberField rule) {
-    // A press on another control takes the focus before that control sees the press.
-    const bool pressing = QGuiApplication::mouseButtons() != Qt::NoButton;
-    if (!validate(field, rule) && pressing)
-        new PressDropper;
 }
 
 RunInput FormValues::runInput() const {

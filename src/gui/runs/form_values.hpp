@@ -55,8 +55,6 @@ protected:
 private:
     // False when the field refused its value.
     bool validate(NumberEdit& field, NumberField rule);
-    // The same when the focus left the field.
-    void validateLeft(NumberEdit& field, NumberField rule);
     void setNewtonian(bool newtonian);
 
     FormControls controls_;

@@ -14,6 +14,7 @@
 #include "gui/widgets/extended_list_ctrl.hpp"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -22,6 +23,23 @@
 #include <QSignalBlocker>
 
 namespace rheo {
+namespace {
+
+// What a screen reader reads of the countdown, which the form draws on its background: a
+// text in the countdown's place that draws nothing itself and lets the mouse through.
+class CountdownReading : public QLabel {
+public:
+    explicit CountdownReading(QWidget* form) : QLabel(form) {
+        setTextFormat(Qt::PlainText);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleDescription(QStringLiteral("Temperature equilibrium countdown"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
+
+} // namespace
 
 CRHEOView::CRHEOView(Session& session, HelpLauncher& help, AlarmSound& alarm, QWidget* parent)
     : QWidget(parent), session_(session), help_(help) {
@@ -39,8 +57,12 @@ CRHEOView::CRHEOView(Session& session, HelpLauncher& help, AlarmSound& alarm, QW
             &CRHEOView::RefreshRecommendation);
     timer_ = new FormTimer(session_, alarm, *controls_.timerButton, *this);
     connect(timer_, &FormTimer::showFormValues, values_, &FormValues::show);
-    connect(timer_, &FormTimer::repaintTimerText, this,
-            [this] { update(arrangement_->timerText().rect); });
+    auto* countdownReading = new CountdownReading(this);
+    countdownReading->setGeometry(arrangement_->timerText().rect);
+    connect(timer_, &FormTimer::repaintTimerText, this, [this, countdownReading] {
+        countdownReading->setText(timer_->text());
+        update(arrangement_->timerText().rect);
+    });
     connect(controls_.calculate, &QPushButton::clicked, this, &CRHEOView::calculate);
     connectCellSelection();
     connectResultsList();

@@ -31,8 +31,8 @@ public:
 
     // File > Test Data > Load: the session loads, the list shows the rows read in front.
     void loadTestData();
-    // After a calibration was loaded (or its loading cancelled) and after OK of the A/B and
-    // volume dialogs: the working cell's T0 text, then RefreshRecommendation.
+    // After a calibration was loaded (or its loading cancelled) and after OK of any
+    // calibration dialog: the working cell's T0 text, then RefreshRecommendation.
     void refreshCalibrationTexts();
     // The recommended pressure and T0 texts of the working cell for the estimated
     // viscosity, then the form's values shown in its controls.

@@ -10,6 +10,7 @@
 #include "gui/widgets/results_list_model.hpp"
 
 #include <QContextMenuEvent>
+#include <QItemSelectionModel>
 
 #include <variant>
 
@@ -75,6 +76,10 @@ void CRHEOView::loadTestData() {
     const auto read = session_.loadResults();
     if (read && *read > 0)
         resultsModel_->notifyInsertedAtFront(*read);
+    // The list is rebuilt, whatever the load gave: no row stays selected or current, so
+    // that Delete or the arrow keys never act on a row the operator picked before the load.
+    if (QItemSelectionModel* selection = controls_.results->selectionModel())
+        selection->clear();
     update();
 }
 

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -60,10 +61,14 @@ int CExtendedListCtrl::columnWidth(const QFont& listFont, const QString& heading
 
 void CExtendedListCtrl::applyColumnWidths() {
     const int count = std::min(static_cast<int>(m_columns.size()), header()->count());
+    // The header draws its headings in its own font, between the style's margins.
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
     for (int column = 0; column < count; ++column) {
         const auto& wanted = m_columns[static_cast<std::size_t>(column)];
+        const QString heading = toQt(wanted.heading);
+        const int drawn = header()->fontMetrics().horizontalAdvance(heading) + margins;
         header()->resizeSection(column,
-                                columnWidth(font(), toQt(wanted.heading), wanted.widthFactor));
+                                std::max(columnWidth(font(), heading, wanted.widthFactor), drawn));
     }
 }
 

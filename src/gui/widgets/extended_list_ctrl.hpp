@@ -36,7 +36,9 @@ public:
     explicit CExtendedListCtrl(QWidget* parent = nullptr);
 
     // Sets the column widths: each heading's width in the measuring font times its factor,
-    // truncated to whole pixels. The headings shown are the model's.
+    // truncated to whole pixels, and never narrower than the heading as the header draws it
+    // with its margins, so that every heading reads whole. The headings shown are the
+    // model's.
     void setColumns(const std::vector<ListColumn>& columns);
     // The font the headings are measured in: the list's family, bold, at 10 points or the
     // list's size when that is larger. The list always measured its headings in its window's

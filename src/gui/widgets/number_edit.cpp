@@ -3,7 +3,9 @@
 #include "core/text/c_format.hpp"
 #include "gui/platform/qt_text.hpp"
 
+#include <QApplication>
 #include <QFocusEvent>
+#include <QTimer>
 
 namespace rheo {
 
@@ -11,15 +13,52 @@ std::string numberFieldText(double value) {
     return cformat("%.15g", value);
 }
 
+namespace {
+
+// Drops the next mouse press on its way to a control; gone after it, or at the next turn of
+// the event loop if none comes.
+class PressDropper : public QObject {
+public:
+    PressDropper() : QObject(qApp) {
+        qApp->installEventFilter(this);
+        QTimer::singleShot(0, this, &QObject::deleteLater);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress &&
+            event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        qApp->removeEventFilter(this);
+        deleteLater();
+        return true;
+    }
+};
+
+} // namespace
+
 NumberEdit::NumberEdit(QWidget* parent, bool wholeNumber)
     : QLineEdit(parent), wholeNumber_(wholeNumber) {}
 
 void NumberEdit::showValue(double value) {
     value_ = value;
     setText(toQt(numberFieldText(value)));
+    valueText_ = text();
+}
+
+void NumberEdit::holdValue(double value) {
+    value_ = value;
+    valueText_.reset();
+}
+
+void NumberEdit::holdShownValue(double value) {
+    value_ = value;
+    valueText_ = text();
 }
 
 std::optional<double> NumberEdit::typedValue() const {
+    if (valueText_ == text())
+        return value_;
     const std::string typed = fromQt(text());
     if (wholeNumber_) {
         int whole = 0;
@@ -35,8 +74,16 @@ std::optional<double> NumberEdit::typedValue() const {
 
 void NumberEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() != Qt::PopupFocusReason)
-        emit focusLeft();
+    if (event->reason() == Qt::PopupFocusReason)
+        return;
+    emit focusLeft();
+    // A press on another control took the focus before that control saw the press, and the
+    // value was refused, which gave the field its window's focus back (the window itself may
+    // not be active again yet after the message). The press arrives after the message: it
+    // is dropped, so that the click it began is lost, as it always was, and no button is
+    // left drawn pressed behind the message.
+    if (event->reason() == Qt::MouseFocusReason && window()->focusWidget() == this)
+        new PressDropper;
 }
 
 namespace {
@@ -62,7 +109,7 @@ std::optional<double> take(NumberEdit& field, const std::optional<NumberField>& 
             return std::nullopt;
         }
     }
-    field.holdValue(*typed);
+    field.holdShownValue(*typed);
     return *typed;
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // A one-line field that holds a number, as the program's fields always have: it shows its
 // value in the shortest form with up to 15 significant digits (18.0 shows as 18), and its
-// owner takes it when the keyboard focus leaves it.
+// owner takes it when the keyboard focus leaves it. A field left with the text it showed
+// gives back the value it held, to the last digit: 1.6e6 1/s shows as "1.6", which read
+// back would be another double, and leaving it unchanged must change nothing.
 
 #include "core/model/field_rules.hpp"
 #include "core/seams/user_dialogs.hpp"
@@ -29,17 +31,23 @@ public:
 
     // Holds `value` and shows it.
     void showValue(double value);
-    // Holds `value`, leaving the text as typed (an accepted "18.0" stays "18.0").
-    void holdValue(double value) { value_ = value; }
+    // Holds `value`, to be shown later; until then the text is read as it stands.
+    void holdValue(double value);
+    // Holds `value` as the number the text shows now, leaving the text as typed (an
+    // accepted "18.0" stays "18.0").
+    void holdShownValue(double value);
     // The value held: the last one shown or accepted.
     double value() const { return value_; }
     bool wholeNumber() const { return wholeNumber_; }
     // The number the text holds now ("." as decimal point whatever the locale, blanks
-    // around it ignored); nothing when it holds none.
+    // around it ignored); nothing when it holds none. The value held when the text is still
+    // the one it stood for.
     std::optional<double> typedValue() const;
 
 signals:
-    // The keyboard focus left the field (a pop-up menu taking it does not count).
+    // The keyboard focus left the field (a pop-up menu taking it does not count). When the
+    // owner refuses the value and gives the field the focus back, the mouse press that took
+    // the focus away is dropped: its click is lost behind the message.
     void focusLeft();
 
 protected:
@@ -47,6 +55,8 @@ protected:
 
 private:
     double value_ = 0.0;
+    // The text that stands for value_: the one shown with it, or the one it was read from.
+    std::optional<QString> valueText_;
     bool wholeNumber_;
 };
 

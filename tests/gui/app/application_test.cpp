@@ -43,8 +43,8 @@ struct Recorders {
 
 // "RHEO" is the directory prefix as it stands (the file is that text followed by
 // "RHEO.DAT", found in any letter case); without it the working directory is used. A missing
-// file is told once. The window opens maximized over a normal
-// size of 788 x 577 under its title.
+// file is told once. Every window takes the program's icon. The window opens maximized
+// over a normal size of 788 x 577 under its title.
 TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
     TempDir dir;
     CalibrationData data;
@@ -66,6 +66,7 @@ TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
         ASSERT_TRUE(app.InitInstance(c.rheo, c.working));
         EXPECT_EQ(app.session().calibration().companyName, c.loaded ? "Start-up Lab" : "");
         EXPECT_EQ(s.dialogs.messages.size(), c.loaded ? 0u : 1u);
+        EXPECT_FALSE(QApplication::windowIcon().isNull()); // messages take it too
         const CMainFrame* frame = app.mainFrame();
         EXPECT_TRUE(frame->isMaximized());
         EXPECT_EQ(frame->normalGeometry().size(), QSize(788, 577));

@@ -74,7 +74,7 @@ struct OpenCellData {
 // radius as a diameter); Ctrl+Shift+Tab goes back round to cell 5. A change of cell applies
 // all five fields to the cell still shown, in the order length, diameter, maximum, minimum,
 // working, telling each refused one; with one refused the tab stays where it was, whether
-// clicked or reached by the keys.
+// clicked or reached by the keys, and it does not move while the message is up.
 TEST(CellDataDialog, ACellChangeAppliesTheFieldsFirstARefusedOneKeepsTheTab) {
     OpenCellData open(4);
     ASSERT_TRUE(showActive(open.dialog));
@@ -97,9 +97,11 @@ TEST(CellDataDialog, ACellChangeAppliesTheFieldsFirstARefusedOneKeepsTheTab) {
     ASSERT_EQ(tabs.currentIndex(), 2);
     NumberEdit& length = open.field(NumberField::CapillaryLength);
     typeInto(length, "150");
+    open.bench.dialogs.watch = [&] { return "tab " + std::to_string(tabs.currentIndex()); };
     QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(0).center());
     EXPECT_EQ(open.bench.dialogs.messages,
               Texts{std::string(fieldMessage(NumberField::CapillaryLength))});
+    EXPECT_EQ(open.bench.dialogs.seenAtMessages, Texts{"tab 2"}); // while the message is up
     EXPECT_EQ(tabs.currentIndex(), 2);
     EXPECT_EQ(open.bench.session.calibrationCell(), 2);
     EXPECT_EQ(length.text(), "15");

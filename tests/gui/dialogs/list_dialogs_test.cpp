@@ -202,8 +202,8 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     EXPECT_EQ(bench.dialogs.messages, Texts(5, std::string(kAbRegressionNotice)));
 }
 
-// Leaving the name field removes its blanks and keeps the first 32 characters; Add stores
-// the name so cleaned, even when the field was never left.
+// Leaving the name field removes its blanks and keeps the first 32 characters, shown from
+// their start; Add stores the name so cleaned, even when the field was never left.
 TEST(ABDialog, StandardNamesAreJoinedAndCut) {
     Bench bench(readyCalibration());
     ABDialog dialog(bench.session, bench.help);
@@ -213,6 +213,7 @@ TEST(ABDialog, StandardNamesAreJoinedAndCut) {
     EXPECT_EQ(name.text(), "SAE30Oil");
     typeAndLeave(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn");
     EXPECT_EQ(name.text(), "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef");
+    EXPECT_EQ(name.cursorPosition(), 0);
 
     name.setText("Reference Oil 7");
     dialog.addButton()->click(); // pressed without taking the focus
@@ -224,7 +225,8 @@ TEST(ABDialog, StandardNamesAreJoinedAndCut) {
 // their order), each row the name, the viscosity and each cell's pressure, "N/A" for a cell
 // that is not calibrated. A click on a row and Up or Down load the standard into the two
 // fields. Add stores the standard and shows the table in order again; a standard of exactly
-// the same name (letter case counts) is replaced; an empty name is stored as "No_Name".
+// the same name (letter case counts) is replaced; an empty name is stored as "No_Name"; a
+// click on Add that leaves a refused viscosity is lost behind its message.
 // Delete Selected asks once and removes exactly the selected standards, the others keeping
 // their order; without a selection, or on No, nothing is removed. The Delete key and the
 // table's menu do the same; Delete All asks too.
@@ -269,6 +271,10 @@ TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
     add("", "7");
     EXPECT_EQ(names(), "Z Y oila X No_Name Oil8 OilA / Z Y oila X No_Name Oil8 OilA");
     EXPECT_TRUE(bench.dialogs.messages.empty());
+    add("Thick", "50"); // refused as the field is left: the click is lost behind the message
+    EXPECT_EQ(bench.dialogs.messages,
+              Texts{std::string(fieldMessage(NumberField::StandardViscosity))});
+    EXPECT_EQ(names(), "Z Y oila X No_Name Oil8 OilA / Z Y oila X No_Name Oil8 OilA");
 
     table.clearSelection();
     click(*dialog.deleteSelectedButton());

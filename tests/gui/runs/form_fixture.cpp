@@ -37,12 +37,12 @@ std::string FormWindow::shown() const {
          {"Sample ID Name", "Pressure (psi)", "Efflux Time (sec)", "Estimated Viscosity"})
         values << field(name)->text();
     values << (qobject_cast<QRadioButton*>(named(view, "Yes"))->isChecked() ? "Yes" : "No");
-    // The texts beside their labels carry the labels' names and follow them.
+    // The texts beside their labels are described by them and follow them.
     QString recommended, t0;
     for (QLabel* text : view.findChildren<QLabel*>()) {
-        if (text->accessibleName() == "Recommended Pressure")
+        if (text->accessibleDescription() == "Recommended Pressure")
             recommended = text->text().simplified();
-        if (text->accessibleName() == "Target Efflux Time:")
+        if (text->accessibleDescription() == "Target Efflux Time:")
             t0 = text->text();
     }
     return QStringLiteral("cell %1: %2 -> %3, T0 %4")

@@ -4,12 +4,16 @@
 
 #include "core/files/calibration_file.hpp"
 #include "core/runs/recommendation.hpp"
+#include "gui/dialogs/ab_dialog.hpp"
+#include "gui/dialogs/volume_dialog.hpp"
 #include "gui/runs/form_arrangement.hpp"
 #include "gui/runs/form_controls.hpp"
 #include "gui/widgets/results_list_model.hpp"
 #include "support/temp_dir.hpp"
 
+#include <QAccessible>
 #include <QHeaderView>
+#include <QLabel>
 #include <QSignalSpy>
 
 namespace rheo::testing {
@@ -17,13 +21,47 @@ namespace {
 
 const QString kStartTimer = QStringLiteral("Start Timer For Temperature Equilibrium");
 
+// Every number the operator sees is read by a screen reader as it is shown, its caption after
+// it as its description and, where a label shows the caption, by that label: the form's
+// recommendation and T0, the countdown, and the values of the A/B and volume dialogs.
+TEST(FormOpens, AScreenReaderReadsEveryValueShown) {
+    FormWindow form;
+    ASSERT_TRUE(form.show());
+    form.click(kStartTimer);
+    ABDialog ab(form.session, form.help);
+    VolumeDialog volume(form.session, form.help);
+    const std::pair<const QWidget*, QString> values[] = {
+        {&form.view, "Recommended Pressure|Target Efflux Time:|Temperature equilibrium countdown"},
+        {&ab, "A|B|RMS % Diff|Target Efflux Time (sec)"},
+        {&volume, "Working Shear Rate (x 10e6 1/sec)|Capillary Radius (mm)|Average Volume "
+                  "(ml)|Average Target Efflux Time (T0) (sec)"}};
+    for (const auto& [window, captions] : values)
+        for (const QString& caption : captions.split('|')) {
+            SCOPED_TRACE(caption.toStdString());
+            QLabel* shown = nullptr;
+            for (QLabel* label : window->findChildren<QLabel*>())
+                shown = label->accessibleDescription() == caption ? label : shown;
+            ASSERT_NE(shown, nullptr);
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(shown);
+            EXPECT_FALSE(shown->text().isEmpty());
+            EXPECT_EQ(read->text(QAccessible::Name), shown->text());
+            // Named by its caption's label; the countdown, drawn on the form, is read as drawn.
+            const auto labels = read->relations(QAccessible::Label);
+            EXPECT_TRUE(labels.size() == 1
+                            ? labels[0].first->text(QAccessible::Name).startsWith(caption)
+                            : shown->text() == form.view.timerText());
+        }
+}
+
 // 18, 200 and 2 in the fields, "Yes", cell 1 and its recommendation for 2 mPa*s:
 // (9 / 18 + 2) / (18 * 0.0025) = 55.6 psi; the results' nine columns, each as wide as its
-// heading measured bold at 10 points times its factor, truncated, below the picture and the timer
-// button and following the window's size. Tab walks the controls in the order of the form; every
-// control carries a name for a screen reader, its own text or its label's. F1 anywhere on the form
-// opens the welcome page of the help file under the program's directory; painting names the window.
-// Over the picture the status bar invites a click on a cell number; elsewhere it offers help.
+// heading measured bold at 10 points times its factor, truncated, but never narrower than the
+// heading as drawn with the header's margins, below the picture and the timer button and following
+// the window's size. Tab walks the controls in the order of the form; every control carries a name
+// for a screen reader, its own text or its label's, or is described by a caption. F1 anywhere on
+// the form opens the welcome page of the help file under the program's directory; painting names
+// the window. Over the picture the status bar invites a click on a cell number; elsewhere it offers
+// help.
 TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
     TempDir dir;
     dir.write("RHEO.DAT", calibrationFileText(exampleCalibration()));
@@ -41,6 +79,11 @@ TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
     const ListColumn& last = ResultsListModel::resultColumns()[8];
     EXPECT_EQ(list.header()->sectionSize(8),
               int(QFontMetrics(bold10).horizontalAdvance(last.heading.c_str()) * last.widthFactor));
+    for (int column = 0; column < 9; ++column) // every heading reads whole
+        EXPECT_GE(list.header()->sectionSize(column),
+                  2 * list.style()->pixelMetric(QStyle::PM_HeaderMargin) +
+                      list.header()->fontMetrics().horizontalAdvance(
+                          list.model()->headerData(column, Qt::Horizontal).toString()));
 
     EXPECT_EQ(
         tabWalk(*named(form.view, "Yes"), 8),
@@ -48,7 +91,8 @@ TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
                                   "Estimated Viscosity", kStartTimer.toStdString(),
                                   "Pressure (psi)", "Efflux Time (sec)", "Results"}));
     for (QWidget* child : form.view.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        EXPECT_FALSE(child->accessibleName().isEmpty()) << child->metaObject()->className();
+        EXPECT_FALSE(child->accessibleName().isEmpty() && child->accessibleDescription().isEmpty())
+            << child->metaObject()->className();
     EXPECT_TRUE(form.dialogs.messages.empty());
 
     const QRect listPlace = form.list().geometry();

@@ -93,17 +93,21 @@ TEST_F(TimerOnForm, CountsDownThenAlarmsForThirtyTicksUnlessStopped) {
     EXPECT_EQ(form.alarm.ticks, 32);
 }
 
-// The countdown is drawn in large dark type in its place; each tick repaints its rectangle
-// only, never the picture.
+// The countdown is drawn in large type in its place, in the palette's text colour (light on
+// a dark face); each tick repaints its rectangle only, never the picture.
 TEST_F(TimerOnForm, EachTickRepaintsOnlyTheCountdown) {
+    QPalette dark = form.view.palette();
+    dark.setColor(QPalette::Window, QColor(32, 32, 32));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    form.view.setPalette(dark);
     const QRect countdown = form.view.timerTextRect();
     const auto ink = [&] {
         const QImage image = form.view.grab(countdown).toImage();
-        int dark = 0;
+        int light = 0;
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                dark += qGray(image.pixel(x, y)) < 96 ? 1 : 0;
-        return dark;
+                light += qGray(image.pixel(x, y)) > 160 ? 1 : 0;
+        return light;
     };
     EXPECT_EQ(ink(), 0);
     press();

@@ -127,8 +127,8 @@ TEST(FormRuns, DeleteAsksOnceForTheSelectedRows) {
 // A click on a row, or Up and Down once they moved the selection, put its run into the form
 // with its cell, that cell's recommendation and T0: a non-Newtonian run of cell 4 at 250 psi
 // and 20.5 s brings cell 4. Loading a file of three runs shows them in front of the listed
-// ones, the selected run still selected; a run from a file written elsewhere that names no
-// cell of the instrument keeps the working cell.
+// ones, with no row selected (Delete then asks nothing); a run from a file written elsewhere that
+// names no cell of the instrument keeps the working cell.
 TEST(FormRuns, RecalledRunsBringTheirValuesAndCellLoadedRunsGoInFront) {
     TempDir dir;
     const std::string file =
@@ -155,7 +155,9 @@ TEST(FormRuns, RecalledRunsBringTheirValuesAndCellLoadedRunsGoInFront) {
     form.dialogs.willChoose(file);
     form.view.loadTestData();
     EXPECT_EQ(form.sampleIds(), (Ids{"L1", "Cell nine", "L3", "SAE 40", "SAE 10", "second"}));
-    EXPECT_EQ(form.list().selectedRows(), std::vector<std::size_t>{4});
+    EXPECT_EQ(form.list().selectedRows(), std::vector<std::size_t>{});
+    press(form.list(), Qt::Key_Delete);
+    EXPECT_TRUE(form.dialogs.questions.empty());
     form.pickCell(2);
     clickRow(form.list(), 1);
     EXPECT_EQ(form.shown(), "cell 2: Cell nine|150|19.25|2|Yes -> 55.6 psi, T0 18.00");
