@@ -3,6 +3,9 @@
 #include "gui/dialogs/calibration_dialogs.hpp"
 #include "gui/runs/rheo_view.hpp"
 
+#include <filesystem>
+#include <system_error>
+
 namespace rheo {
 
 CRHEOApp::CRHEOApp(UserDialogs& dialogs, const Clock& clock, HelpLauncher& help,
@@ -12,14 +15,22 @@ CRHEOApp::CRHEOApp(UserDialogs& dialogs, const Clock& clock, HelpLauncher& help,
 CRHEOApp::~CRHEOApp() = default;
 
 bool CRHEOApp::InitInstance(const std::optional<std::string>& rheoVariable,
-                            const std::optional<std::string>& workingDirectory) {
+                            const std::optional<std::string>& workingDirectory,
+                            const std::optional<std::string>& menuDirectory) {
+    const std::string directory = appDirectoryFor(rheoVariable, workingDirectory, menuDirectory);
+    if (menuDirectory && directory == *menuDirectory + "/") {
+        // The per-user folder on its first use; a folder that cannot be made is told by the
+        // calibration's start-up message and by the save that fails there.
+        std::error_code error;
+        std::filesystem::create_directories(*menuDirectory, error);
+    }
     // A missing calibration file has shown its message; the program starts all the same
     // with every cell uncalibrated.
-    session_.startUp(appDirectoryFor(rheoVariable, workingDirectory));
+    session_.startUp(directory);
     frame_ = std::make_unique<CMainFrame>(
         WindowServices{session_, help_, reports_, alarm_,
                        [this](CalibrationDialog dialog) { openCalibrationDialog(dialog); }});
-    frame_->showMaximized();
+    frame_->showAsLeft();
     return true;
 }
 

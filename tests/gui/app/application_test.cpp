@@ -13,6 +13,7 @@
 #include "gui/app/installed_help_file.hpp"
 #include "gui/app/main_frame.hpp"
 #include "gui/app/rheo_app.hpp"
+#include "gui/platform/remembered_places.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 #include "window_test_support.hpp"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 
 #include <filesystem>
@@ -42,36 +44,86 @@ struct Recorders {
 };
 
 // "RHEO" is the directory prefix as it stands (the file is that text followed by
-// "RHEO.DAT", found in any letter case); without it the working directory is used. A missing
-// file is told once. The window opens maximized over a normal
-// size of 788 x 577 under its title.
+// "RHEO.DAT", found in any letter case); without it the working directory is used, and from
+// the menu the per-user folder, made on its first use. A missing file is told once; the
+// status bar names the folder. The window opens maximized over a normal size of 788 x 577
+// under its title, and the next time as it was closed.
 TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
     TempDir dir;
     CalibrationData data;
     data.companyName = "Start-up Lab";
     dir.write("rheo.Dat", calibrationFileText(data));
-    const std::string folder = dir.path().string();
+    const std::string folder = dir.path().string(), menu = folder + "/home/.local/share/rheo";
     const struct {
-        std::optional<std::string> rheo, working;
+        std::optional<std::string> rheo, working, menu;
         bool loaded;
+        std::string shownFolder;
     } cases[] = {
-        {folder + "/", std::nullopt, true},
-        {std::nullopt, folder, true},
-        {std::nullopt, folder + "/missing", false},
+        {folder + "/", std::nullopt, menu, true, folder},
+        {std::nullopt, folder, menu, true, folder},
+        {std::nullopt, folder + "/missing", std::nullopt, false, folder + "/missing"},
+        {std::nullopt, folder + "/home", menu, false, menu},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.rheo.value_or("working directory " + c.working.value_or("")));
+        SCOPED_TRACE(c.shownFolder);
         Recorders s;
         CRHEOApp app{s.dialogs, s.clock, s.help, s.reports, s.alarm};
-        ASSERT_TRUE(app.InitInstance(c.rheo, c.working));
+        ASSERT_TRUE(app.InitInstance(c.rheo, c.working, c.menu));
         EXPECT_EQ(app.session().calibration().companyName, c.loaded ? "Start-up Lab" : "");
         EXPECT_EQ(s.dialogs.messages.size(), c.loaded ? 0u : 1u);
-        const CMainFrame* frame = app.mainFrame();
+        EXPECT_EQ(std::filesystem::is_directory(menu), c.shownFolder == menu);
+        CMainFrame* frame = app.mainFrame();
+        EXPECT_EQ(frame->statusBar()->findChildren<QLabel*>().back()->text(),
+                  QString::fromStdString("Folder: " + c.shownFolder));
         EXPECT_TRUE(frame->isMaximized());
         EXPECT_EQ(frame->normalGeometry().size(), QSize(788, 577));
         EXPECT_EQ(frame->windowTitle(), "Vantor Viscosity Calculator");
         EXPECT_EQ(app.session().calibrationCell(), 1);
     }
+    for (const bool maximized : {false, true}) {
+        Recorders s;
+        CRHEOApp first{s.dialogs, s.clock, s.help, s.reports, s.alarm};
+        ASSERT_TRUE(first.InitInstance(folder + "/", std::nullopt));
+        first.mainFrame()->showNormal();
+        first.mainFrame()->resize(900, 600);
+        if (maximized)
+            first.mainFrame()->showMaximized();
+        s.dialogs.willAnswer(true);
+        ASSERT_TRUE(first.mainFrame()->close());
+        CRHEOApp second{s.dialogs, s.clock, s.help, s.reports, s.alarm};
+        ASSERT_TRUE(second.InitInstance(folder + "/", std::nullopt));
+        EXPECT_EQ(second.mainFrame()->isMaximized(), maximized);
+        EXPECT_EQ(second.mainFrame()->normalGeometry().size(), QSize(900, 600));
+    }
+    QSettings().clear();
+}
+
+// The file dialogs open in the folder of RHEO.DAT, then in the folder of the last file of
+// their kind; a calibration is always offered for saving where the next start looks.
+TEST(StartUp, FileDialogsRememberTheLastFolderOfEachKind) {
+    TempDir dir;
+    for (const char* sub : {"cal", "csv", "pdf"})
+        std::filesystem::create_directories(dir.path() / sub);
+    const QString program = "/opt/lab", root = QString::fromStdString(dir.path().string());
+    const FileDialogRequest calibration{"", "RHEO.dat", ".dat", "", true},
+        results{"", "RHEO_Results.csv", ".csv", "", true}, pdf{"", "a.pdf", ".pdf", "", true},
+        other{"", "x", ".txt", "", true};
+    EXPECT_EQ(filesFolder("/opt/lab/"), program);
+    EXPECT_EQ(dialogFolder(results, false, program), program);
+    rememberDialogFolder(calibration, root + "/cal/RHEO.dat");
+    rememberDialogFolder(results, root + "/csv/r.csv");
+    rememberDialogFolder(pdf, root + "/pdf/a.pdf");
+    rememberDialogFolder(other, root + "/x");
+    const std::tuple<FileDialogRequest, bool, QString> cases[] = {
+        {calibration, false, root + "/cal"}, {calibration, true, program},
+        {results, false, root + "/csv"},     {results, true, root + "/csv"},
+        {pdf, true, root + "/pdf"},          {other, false, program},
+    };
+    for (const auto& [request, save, folder] : cases)
+        EXPECT_EQ(dialogFolder(request, save, program), folder) << request.defaultExtension;
+    std::filesystem::remove(dir.path() / "csv");
+    EXPECT_EQ(dialogFolder(results, false, program), program);
+    QSettings().clear();
 }
 
 // The main window on its own, with every service recorded.
@@ -120,7 +172,8 @@ TEST(MainWindow, EveryCommandHasItsPromptAndReachesItsOperation) {
         QAction* action = menuAction(w.frame.menuBar(), path);
         ASSERT_NE(action, nullptr) << path.back().toStdString();
         EXPECT_EQ(action->statusTip(), prompt);
-        EXPECT_TRUE(action->shortcut().isEmpty());
+        EXPECT_EQ(action->shortcut(),
+                  path.back() == "E&xit" ? QKeySequence("Ctrl+Q") : QKeySequence());
     }
     EXPECT_EQ(w.frame.statusBar()->findChild<QLabel*>()->text(), "Ready");
 
@@ -162,7 +215,7 @@ TEST(MainWindow, EveryCommandHasItsPromptAndReachesItsOperation) {
 
 // The close box runs the exit sequence: a changed calibration is offered for saving first,
 // a cancelled save keeps its flag, and No to the last question keeps the window; File > Exit
-// asks again, and Yes closes it. Escape never closes the main window.
+// by its key Ctrl+Q asks again, and Yes closes it. Escape never closes the main window.
 TEST(MainWindow, CloseBoxRunsTheExitSequenceAndEscapeDoesNothing) {
     Window w;
     {
@@ -183,7 +236,7 @@ TEST(MainWindow, CloseBoxRunsTheExitSequenceAndEscapeDoesNothing) {
     EXPECT_TRUE(w.session.calibrationChanged());
     w.dialogs.willAnswer(false);
     w.dialogs.willAnswer(true);
-    w.trigger({"&File", "E&xit"});
+    QTest::keyClick(&w.frame, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(w.frame.isVisible());
     const std::string save = std::string("ask: ") + session_texts::kSaveCalibrationBeforeExit;
     const std::string sure = std::string("ask: ") + session_texts::kConfirmExit;
