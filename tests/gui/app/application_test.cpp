@@ -245,12 +245,13 @@ TEST(MainWindow, CloseBoxRunsTheExitSequenceAndEscapeDoesNothing) {
                                         sure}));
 }
 
-TEST(AboutBox, ShowsTheIconAndTheVersionAndClosesWithOk) {
+TEST(AboutBox, ShowsTheIconTheVersionAndTheLicenceAndClosesWithOk) {
     CAboutDlg about;
     about.show();
     EXPECT_EQ(about.windowTitle(), "About RHEO");
     EXPECT_TRUE(about.isModal());
     EXPECT_EQ(about.versionLabel()->text(), "RHEO Version 2.02");
+    EXPECT_TRUE(about.licenceLabel()->text().contains("MIT licence"));
     EXPECT_FALSE(about.iconLabel()->pixmap().isNull());
     QTest::mouseClick(about.okButton(), Qt::LeftButton);
     EXPECT_EQ(about.result(), QDialog::Accepted);
