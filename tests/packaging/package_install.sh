@@ -77,6 +77,9 @@ for file in bin/rheo bin/rheo-cli share/rheo/RHEO.chm share/rheo/examples/RHEO.D
   share/man/man1/rheo.1.gz share/man/man1/rheo-cli.1.gz; do
   [ -f "$usr/$file" ] || fail "the package has no /usr/$file"
 done
+for file in share/doc/rheo/copyright share/doc/rheo/changelog.Debian.gz; do
+  [ -f "$usr/$file" ] || fail "the package has no /usr/$file"
+done
 for size in 16 22 24 32 48 64 128 256; do
   [ -f "$share/icons/hicolor/${size}x${size}/apps/rheo.png" ] ||
     fail "the package has no ${size}x${size} icon"
@@ -89,6 +92,19 @@ for program in rheo rheo-cli; do
 done
 outside=$(cd "$root" && find . -type f ! -path './usr/*')
 [ -z "$outside" ] || fail "files outside /usr: $outside"
+
+echo "== lintian"
+# Debian's checks of a package: no error and no warning, and none of the hardening notes
+# (they are only informational) nor the compiler's notes left in the programs.
+if command -v lintian >/dev/null 2>&1; then
+  lintian --info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+    fail "lintian found errors or warnings"
+  cat "$work/lintian.log"
+  ! grep -E 'hardening-|binary-has-unneeded-section' "$work/lintian.log" >/dev/null ||
+    fail "lintian found a program built without hardening"
+else
+  echo "Skipped: lintian is not installed."
+fi
 
 echo "== Man pages"
 for page in rheo rheo-cli; do
