@@ -80,21 +80,17 @@ TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
         EXPECT_EQ(frame->windowTitle(), "Vantor Viscosity Calculator");
         EXPECT_EQ(app.session().calibrationCell(), 1);
     }
-    for (const bool maximized : {false, true}) {
-        Recorders s;
-        CRHEOApp first{s.dialogs, s.clock, s.help, s.reports, s.alarm};
-        ASSERT_TRUE(first.InitInstance(folder + "/", std::nullopt));
-        first.mainFrame()->showNormal();
-        first.mainFrame()->resize(900, 600);
-        if (maximized)
-            first.mainFrame()->showMaximized();
-        s.dialogs.willAnswer(true);
-        ASSERT_TRUE(first.mainFrame()->close());
-        CRHEOApp second{s.dialogs, s.clock, s.help, s.reports, s.alarm};
-        ASSERT_TRUE(second.InitInstance(folder + "/", std::nullopt));
-        EXPECT_EQ(second.mainFrame()->isMaximized(), maximized);
-        EXPECT_EQ(second.mainFrame()->normalGeometry().size(), QSize(900, 600));
-    }
+    Recorders s;
+    CRHEOApp first{s.dialogs, s.clock, s.help, s.reports, s.alarm},
+        second{s.dialogs, s.clock, s.help, s.reports, s.alarm};
+    ASSERT_TRUE(first.InitInstance(folder + "/", std::nullopt));
+    first.mainFrame()->showNormal();
+    first.mainFrame()->resize(900, 600);
+    s.dialogs.willAnswer(true);
+    ASSERT_TRUE(first.mainFrame()->close());
+    ASSERT_TRUE(second.InitInstance(folder + "/", std::nullopt));
+    EXPECT_FALSE(second.mainFrame()->isMaximized());
+    EXPECT_EQ(second.mainFrame()->size(), QSize(900, 600));
     QSettings().clear();
 }
 
@@ -102,23 +98,21 @@ TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
 // their kind; a calibration is always offered for saving where the next start looks.
 TEST(StartUp, FileDialogsRememberTheLastFolderOfEachKind) {
     TempDir dir;
-    for (const char* sub : {"cal", "csv", "pdf"})
-        std::filesystem::create_directories(dir.path() / sub);
     const QString program = "/opt/lab", root = QString::fromStdString(dir.path().string());
     const FileDialogRequest calibration{"", "RHEO.dat", ".dat", "", true},
-        results{"", "RHEO_Results.csv", ".csv", "", true}, pdf{"", "a.pdf", ".pdf", "", true},
-        other{"", "x", ".txt", "", true};
+        results{"", "RHEO_Results.csv", ".csv", "", true}, pdf{"", "a.pdf", ".pdf", "", true};
     EXPECT_EQ(filesFolder("/opt/lab/"), program);
     EXPECT_EQ(dialogFolder(results, false, program), program);
-    rememberDialogFolder(calibration, root + "/cal/RHEO.dat");
-    rememberDialogFolder(results, root + "/csv/r.csv");
-    rememberDialogFolder(pdf, root + "/pdf/a.pdf");
-    rememberDialogFolder(other, root + "/x");
+    for (const auto& [request, sub] :
+         {std::pair{calibration, "cal"}, {results, "csv"}, {pdf, "pdf"}}) {
+        std::filesystem::create_directories(dir.path() / sub);
+        rememberDialogFolder(request, root + "/" + sub + "/file");
+    }
     const std::tuple<FileDialogRequest, bool, QString> cases[] = {
-        {calibration, false, root + "/cal"}, {calibration, true, program},
-        {results, false, root + "/csv"},     {results, true, root + "/csv"},
-        {pdf, true, root + "/pdf"},          {other, false, program},
-    };
+        {calibration, false, root + "/cal"},
+        {calibration, true, program},
+        {results, true, root + "/csv"},
+        {pdf, true, root + "/pdf"}};
     for (const auto& [request, save, folder] : cases)
         EXPECT_EQ(dialogFolder(request, save, program), folder) << request.defaultExtension;
     std::filesystem::remove(dir.path() / "csv");
