@@ -74,10 +74,8 @@ for file in bin/rheo bin/rheo-cli share/rheo/RHEO.chm share/rheo/examples/RHEO.D
   share/rheo/examples/results.csv share/rheo/examples/version1/RHEOCAL.DAT \
   share/rheo/examples/inputs/cells.csv share/applications/rheo.desktop \
   share/metainfo/rheo.metainfo.xml share/icons/hicolor/scalable/apps/rheo.svg \
-  share/man/man1/rheo.1.gz share/man/man1/rheo-cli.1.gz; do
-  [ -f "$usr/$file" ] || fail "the package has no /usr/$file"
-done
-for file in share/doc/rheo/copyright share/doc/rheo/changelog.Debian.gz; do
+  share/man/man1/rheo.1.gz share/man/man1/rheo-cli.1.gz share/doc/rheo/copyright \
+  share/doc/rheo/changelog.Debian.gz; do
   [ -f "$usr/$file" ] || fail "the package has no /usr/$file"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -94,16 +92,11 @@ outside=$(cd "$root" && find . -type f ! -path './usr/*')
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 
 echo "== lintian"
-# Debian's checks of a package: no error and no warning, and none of the hardening notes
-# (they are only informational) nor the compiler's notes left in the programs.
+# Debian's checks of a package: no error, no warning, and no hardening note (only an info).
 if command -v lintian >/dev/null 2>&1; then
-  lintian --info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
-    fail "lintian found errors or warnings"
+  lintian --info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian"
   cat "$work/lintian.log"
-  ! grep -E 'hardening-|binary-has-unneeded-section' "$work/lintian.log" >/dev/null ||
-    fail "lintian found a program built without hardening"
-else
-  echo "Skipped: lintian is not installed."
+  ! grep -qE 'hardening-|binary-has-unneeded-section' "$work/lintian.log" || fail "hardening"
 fi
 
 echo "== Man pages"

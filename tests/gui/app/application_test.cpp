@@ -99,24 +99,18 @@ TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
 TEST(StartUp, FileDialogsRememberTheLastFolderOfEachKind) {
     TempDir dir;
     const QString program = "/opt/lab", root = QString::fromStdString(dir.path().string());
-    const FileDialogRequest calibration{"", "RHEO.dat", ".dat", "", true},
-        results{"", "RHEO_Results.csv", ".csv", "", true}, pdf{"", "a.pdf", ".pdf", "", true};
     EXPECT_EQ(filesFolder("/opt/lab/"), program);
-    EXPECT_EQ(dialogFolder(results, false, program), program);
-    for (const auto& [request, sub] :
-         {std::pair{calibration, "cal"}, {results, "csv"}, {pdf, "pdf"}}) {
-        std::filesystem::create_directories(dir.path() / sub);
-        rememberDialogFolder(request, root + "/" + sub + "/file");
+    for (const std::string kind : {"dat", "csv", "pdf"}) {
+        const FileDialogRequest request{"", "", "." + kind, "", true};
+        const QString folder = root + "/" + QString::fromStdString(kind);
+        EXPECT_EQ(dialogFolder(request, false, program), program) << kind;
+        std::filesystem::create_directories(folder.toStdString());
+        rememberDialogFolder(request, folder + "/file");
+        EXPECT_EQ(dialogFolder(request, false, program), folder);
+        EXPECT_EQ(dialogFolder(request, true, program), kind == "dat" ? program : folder);
     }
-    const std::tuple<FileDialogRequest, bool, QString> cases[] = {
-        {calibration, false, root + "/cal"},
-        {calibration, true, program},
-        {results, true, root + "/csv"},
-        {pdf, true, root + "/pdf"}};
-    for (const auto& [request, save, folder] : cases)
-        EXPECT_EQ(dialogFolder(request, save, program), folder) << request.defaultExtension;
     std::filesystem::remove(dir.path() / "csv");
-    EXPECT_EQ(dialogFolder(results, false, program), program);
+    EXPECT_EQ(dialogFolder({"", "", ".csv", "", true}, false, program), program);
     QSettings().clear();
 }
 
