@@ -19,16 +19,18 @@ set(CPACK_PACKAGE_NAME rheo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${RHEO_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "viscosity calculator for a capillary viscometer")
+# Each line of the description within 79 columns, with the blank Debian puts before it.
 set(CPACK_PACKAGE_DESCRIPTION
-    "The calculator that stands beside a five-cell capillary viscometer measuring the
-viscosity of engine oils at about one million reciprocal seconds. It turns the gas
-pressure and the efflux time of a sample run into viscosity, shear rate and Reynolds
-number with the cell's calibration, recommends the pressure to run at, times the
-temperature equilibrium, calibrates the cells from weighings and standard oils, keeps
-the calibration and results files and prints reports.
+    "The calculator that stands beside a five-cell capillary viscometer
+measuring the viscosity of engine oils at about one million reciprocal
+seconds. It turns the gas pressure and the efflux time of a sample run into
+viscosity, shear rate and Reynolds number with the cell's calibration,
+recommends the pressure to run at, times the temperature equilibrium,
+calibrates the cells from weighings and standard oils, keeps the
+calibration and results files and prints reports.
 
-The package holds the window program rheo, rheo-cli (the same calculations for
-scripts and LIMS exports), the help file and an example calibration.")
+The package holds the window program rheo, rheo-cli (the same calculations
+for scripts and LIMS exports), the help file and an example calibration.")
 # A Debian package installs into /usr, whatever prefix the build was configured for. The
 # install rules then run with that prefix (and the staging directory as DESTDIR), so that
 # the man pages name the package's own paths. The window finds its help file from its own

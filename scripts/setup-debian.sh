@@ -33,6 +33,8 @@ x11-utils
 imagemagick
 dpkg-dev
 desktop-file-utils
+lintian
+xdotool
 appstream
 man-db
 time

@@ -1,8 +1,11 @@
 // The main of every window test: one QApplication on the offscreen platform, settings kept
-// away from the real configuration, then GoogleTest.
+// away from the real configuration (in a folder of this process, since tests run in parallel
+// and a closed window remembers its size), then GoogleTest.
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,6 +19,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName("RHEO");
     QApplication::setApplicationName("RHEO");
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

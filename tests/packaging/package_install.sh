@@ -74,8 +74,8 @@ for file in bin/rheo bin/rheo-cli share/rheo/RHEO.chm share/rheo/examples/RHEO.D
   share/rheo/examples/results.csv share/rheo/examples/version1/RHEOCAL.DAT \
   share/rheo/examples/inputs/cells.csv share/applications/rheo.desktop \
   share/metainfo/rheo.metainfo.xml share/icons/hicolor/scalable/apps/rheo.svg \
-  share/man/man1/rheo.1.gz share/man/man1/rheo-cli.1.gz \
-  share/bash-completion/completions/rheo-cli; do
+  share/man/man1/rheo.1.gz share/man/man1/rheo-cli.1.gz share/doc/rheo/copyright \
+  share/doc/rheo/changelog.Debian.gz share/bash-completion/completions/rheo-cli; do
   [ -f "$usr/$file" ] || fail "the package has no /usr/$file"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -90,6 +90,14 @@ for program in rheo rheo-cli; do
 done
 outside=$(cd "$root" && find . -type f ! -path './usr/*')
 [ -z "$outside" ] || fail "files outside /usr: $outside"
+
+echo "== lintian"
+# Debian's checks of a package: no error, no warning, and no hardening note (only an info).
+if command -v lintian >/dev/null 2>&1; then
+  lintian --info --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 || fail "lintian"
+  cat "$work/lintian.log"
+  ! grep -qE 'hardening-|binary-has-unneeded-section' "$work/lintian.log" || fail "hardening"
+fi
 
 echo "== Man pages"
 for page in rheo rheo-cli; do

@@ -12,12 +12,16 @@
 namespace rheo {
 
 std::string appDirectoryFor(const std::optional<std::string>& rheoVariable,
-                            const std::optional<std::string>& workingDirectory) {
+                            const std::optional<std::string>& workingDirectory,
+                            const std::optional<std::string>& menuDirectory) {
     if (rheoVariable)
         return *rheoVariable;
-    if (!workingDirectory)
-        return {};
-    return *workingDirectory + "/";
+    const std::string working = workingDirectory ? *workingDirectory + "/" : std::string();
+    // From the menu the working directory is the home folder, which holds no calibration;
+    // one that does is used as from a terminal.
+    if (menuDirectory && !(workingDirectory && autoLoadPath(working)))
+        return *menuDirectory + "/";
+    return working;
 }
 
 Session::Session(UserDialogs& dialogs, const Clock& clock, CalibrationData calibration)

@@ -28,9 +28,12 @@ class CalibrationEdit;
 
 // The directory prefix of the program's files: the value of the environment variable
 // "RHEO" unchanged when it is set, otherwise the working directory followed by one "/"
-// (empty when the working directory is unknown).
+// (empty when the working directory is unknown). A program started from the desktop menu
+// passes its per-user folder as `menuDirectory`: without "RHEO", and unless the working
+// directory holds RHEO.DAT (in any letter case), that folder and one "/" is the directory.
 std::string appDirectoryFor(const std::optional<std::string>& rheoVariable,
-                            const std::optional<std::string>& workingDirectory);
+                            const std::optional<std::string>& workingDirectory,
+                            const std::optional<std::string>& menuDirectory = std::nullopt);
 
 class Session {
 public:

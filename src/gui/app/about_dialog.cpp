@@ -14,10 +14,15 @@ namespace {
 
 constexpr int kIconSize = 48; // device-independent pixels; sharp at any scale
 
+// The notice of the LICENSE file, in short.
+constexpr const char* kLicence = "Copyright (c) 2026 The RHEO viscometer calculator developers\n"
+                                 "Licensed under the MIT licence.";
+
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent)
     : QDialog(parent), icon_(new QLabel), version_(new QLabel(QString::fromLatin1(kVersionText))),
+      licence_(new QLabel(QString::fromLatin1(kLicence))),
       ok_(new QPushButton(QStringLiteral("OK"))) {
     setWindowTitle(QStringLiteral("About RHEO"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -36,6 +41,8 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     version_->setFont(versionFont);
     version_->setAccessibleName(QStringLiteral("Version"));
     version_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    licence_->setAccessibleName(QStringLiteral("Licence"));
+    licence_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     ok_->setDefault(true);
     ok_->setAutoDefault(true);
@@ -45,7 +52,11 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     auto* top = new QHBoxLayout;
     top->setSpacing(16);
     top->addWidget(icon_, 0, Qt::AlignTop);
-    top->addWidget(version_, 1, Qt::AlignVCenter);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(8);
+    texts->addWidget(version_);
+    texts->addWidget(licence_);
+    top->addLayout(texts, 1);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

@@ -1,5 +1,6 @@
 #pragma once
-// Help > About: the program's icon and version, closed with OK.
+// Help > About: the program's icon, its version and beside it its copyright and licence,
+// closed with OK.
 
 #include <QDialog>
 
@@ -15,11 +16,13 @@ public:
 
     QLabel* iconLabel() const { return icon_; }
     QLabel* versionLabel() const { return version_; }
+    QLabel* licenceLabel() const { return licence_; }
     QPushButton* okButton() const { return ok_; }
 
 private:
     QLabel* icon_;
     QLabel* version_;
+    QLabel* licence_;
     QPushButton* ok_;
 };
 

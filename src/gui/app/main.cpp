@@ -1,10 +1,6 @@
-// rheo: the calculator's window. Options of its own beyond Qt's:
-//   --version     prints the program's version and ends
-//   --paint-once  starts the window, paints it once and ends (smoke tests and benchmarks);
-//                 a message shown at start-up ends it as well
-//   --print-help-file
-//                 prints the help file Help > Contents would open from here and ends (checks
-//                 an installation: the directory's own RHEO.chm, else the installed one)
+// rheo: the calculator's window. Its options, read before anything needs a display (so that
+// --help and --version work without one), are in the table kOptions below; Qt's own options
+// (-platform, -style, ...) are accepted and left to Qt.
 
 #include "core/model/version.hpp"
 #include "core/session/session.hpp"
@@ -18,13 +14,14 @@
 #include "gui/platform/system_clock.hpp"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QEvent>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -54,11 +51,52 @@ private:
     bool painted_ = false;
 };
 
-bool hasOption(int argc, char** argv, const char* option) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], option) == 0)
-            return true;
-    return false;
+// The program's own options: name, what --help says, and the name of the value it takes
+// (none for a switch).
+struct ProgramOption {
+    const char* name;
+    const char* description;
+    const char* valueName = nullptr;
+};
+constexpr ProgramOption kOptions[] = {
+    {"version", "Print the program's version and exit."},
+    {"desktop", "Started from the desktop menu: unless RHEO is set or the working directory "
+                "holds RHEO.DAT, keep the files in $XDG_DATA_HOME/rheo/ (by default "
+                "~/.local/share/rheo/), made when missing."},
+    {"paint-once", "Open the window, paint it once and exit (smoke tests, benchmarks); a "
+                   "message shown at start-up ends it as well."},
+    {"print-help-file", "Print the help file that Help > Contents would open from here and "
+                        "exit (the directory's own RHEO.chm, otherwise the installed one)."},
+};
+
+// Qt's own options, taken by QApplication; accepted here and not shown by --help.
+constexpr const char* kQtOptionsWithValue[] = {
+    "platform",        "platformpluginpath", "platformtheme", "plugin",
+    "qwindowgeometry", "qwindowicon",        "qwindowtitle",  "session",
+    "display",         "geometry",           "style",         "stylesheet"};
+constexpr const char* kQtSwitches[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+void addOptions(QCommandLineParser& parser) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("The viscosity calculator of a five-cell capillary viscometer."));
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Print these options and exit.")));
+    for (const ProgramOption& option : kOptions) {
+        parser.addOption(QCommandLineOption(QString::fromLatin1(option.name),
+                                            QString::fromLatin1(option.description),
+                                            QString::fromLatin1(option.valueName)));
+    }
+    const auto addHidden = [&parser](const char* name, const char* valueName) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(),
+                                  QString::fromLatin1(valueName));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    };
+    for (const char* name : kQtOptionsWithValue)
+        addHidden(name, "value");
+    for (const char* name : kQtSwitches)
+        addHidden(name, nullptr);
 }
 
 std::optional<std::string> environmentVariable(const char* name) {
@@ -72,24 +110,50 @@ std::optional<std::string> workingDirectory() {
     return here.isEmpty() ? std::nullopt : std::optional(QFile::encodeName(here).toStdString());
 }
 
+// The per-user folder of a program started from the desktop menu, $XDG_DATA_HOME/rheo.
+std::optional<std::string> menuDirectory(const QCommandLineParser& options) {
+    if (!options.isSet(QStringLiteral("desktop")))
+        return std::nullopt;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QFile::encodeName(data + QStringLiteral("/rheo")).toStdString();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    if (hasOption(argc, argv, "--version")) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser options;
+    addOptions(options);
+    if (!options.parse(arguments)) {
+        std::fprintf(stderr, "rheo: %s\nTry 'rheo --help'.\n",
+                     options.errorText().toLocal8Bit().constData());
+        return 1;
+    }
+    if (options.isSet(QStringLiteral("help"))) {
+        QString usage = options.helpText();
+        usage.replace(QStringLiteral("<executable_name>"), QStringLiteral("rheo"));
+        std::fputs(usage.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (options.isSet(QStringLiteral("version"))) {
         std::printf("%s\n", rheo::kVersionText);
         return 0;
     }
-    if (hasOption(argc, argv, "--print-help-file")) {
+    const std::optional<std::string> rheoVariable = environmentVariable("RHEO");
+    const std::optional<std::string> userFolder = menuDirectory(options);
+    if (options.isSet(QStringLiteral("print-help-file"))) {
         rheo::HelpLauncher help;
         help.setInstalledHelpFile(rheo::installedHelpFile());
-        const std::string welcome = rheo::helpPagePath(
-            rheo::appDirectoryFor(environmentVariable("RHEO"), workingDirectory()),
-            rheo::HelpPage::Welcome);
+        const std::string welcome =
+            rheo::helpPagePath(rheo::appDirectoryFor(rheoVariable, workingDirectory(), userFolder),
+                               rheo::HelpPage::Welcome);
         std::printf("%s\n",
                     QFile::encodeName(QDir::cleanPath(help.helpFileFor(welcome))).constData());
         return 0;
     }
-    const bool paintOnce = hasOption(argc, argv, "--paint-once");
+    const bool paintOnce = options.isSet(QStringLiteral("paint-once"));
 
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("RHEO"));
@@ -108,11 +172,12 @@ int main(int argc, char** argv) {
     QuitAfterFirstPaint quitter;
     if (paintOnce)
         application.installEventFilter(&quitter);
-    if (!app.InitInstance(environmentVariable("RHEO"), workingDirectory()))
+    if (!app.InitInstance(rheoVariable, workingDirectory(), userFolder))
         return 1;
     if (quitter.painted())
         return 0;
     dialogs.setParent(app.mainFrame());
+    dialogs.setProgramDirectory(app.session().appDirectory());
     help.setOwnerWindow(app.mainFrame());
     return QApplication::exec();
 }

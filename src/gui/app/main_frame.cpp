@@ -5,9 +5,11 @@
 #include "gui/platform/help_launcher.hpp"
 #include "gui/platform/help_pages.hpp"
 #include "gui/platform/qt_text.hpp"
+#include "gui/platform/remembered_places.hpp"
 #include "gui/runs/rheo_view.hpp"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -50,6 +52,13 @@ CMainFrame::CMainFrame(WindowServices services, QWidget* parent)
     // One pane: "Ready", hidden while a command's prompt or the form's hint is shown.
     ready_ = new QLabel(QStringLiteral("Ready"), this);
     statusBar()->addWidget(ready_, 1);
+    // Where RHEO.DAT is loaded from at start and the file dialogs first open.
+    const QString folder = QDir::toNativeSeparators(filesFolder(services_.session.appDirectory()));
+    auto* folderLabel = new QLabel(QStringLiteral("Folder: %1").arg(folder), this);
+    folderLabel->setToolTip(QStringLiteral("The program's files: RHEO.DAT, loaded at start, and "
+                                           "RHEO.chm"));
+    folderLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addPermanentWidget(folderLabel);
     statusBar()->setSizeGripEnabled(true);
 
     view_ = new CRHEOView(services_.session, services_.help, services_.alarm, this);
@@ -92,8 +101,9 @@ void CMainFrame::buildFileMenu() {
     addCalibrationReportMenu(calibration, QStringLiteral("&Export PDF"), ReportWay::ExportPdf);
 
     file->addSeparator();
-    addCommand(file, QStringLiteral("E&xit"), QStringLiteral("Exit the RHEO application"),
-               [this] { close(); });
+    QAction* exit = addCommand(file, QStringLiteral("E&xit"),
+                               QStringLiteral("Exit the RHEO application"), [this] { close(); });
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void CMainFrame::addCalibrationReportMenu(QMenu* parent, const QString& title, ReportWay way) {
@@ -204,12 +214,24 @@ void CMainFrame::showAbout() {
     about.exec();
 }
 
+void CMainFrame::showAsLeft() {
+    const auto placement = rememberedWindowPlacement();
+    if (placement)
+        resize(placement->normalSize);
+    if (!placement || placement->maximized)
+        showMaximized();
+    else
+        show();
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
     // The close box and File > Exit: the save questions, then "Are you sure ...".
-    if (services_.session.confirmExit())
-        event->accept();
-    else
+    if (!services_.session.confirmExit()) {
         event->ignore();
+        return;
+    }
+    rememberWindowPlacement({normalGeometry().size(), isMaximized()});
+    event->accept();
 }
 
 } // namespace rheo

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: the program's menus, a one-pane status bar that shows "Ready" or the
-// prompt of the highlighted command, the test-run form as its only view, and the exit
-// sequence on File > Exit and on the close box.
+// prompt of the highlighted command (and, at its right, the folder where the program keeps
+// its files), the test-run form as its only view, and the exit sequence on File > Exit
+// (Ctrl+Q) and on the close box.
 
 #include "core/session/calibration_edit.hpp"
 #include "core/session/session.hpp"
@@ -39,6 +40,8 @@ public:
     ~CMainFrame() override;
 
     CRHEOView& view() { return *view_; }
+    // Shows the window maximized, or at the size and state it was closed in last time.
+    void showAsLeft();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

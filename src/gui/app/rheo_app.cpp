@@ -5,6 +5,8 @@
 #include "gui/runs/rheo_view.hpp"
 
 #include <QApplication>
+#include <filesystem>
+#include <system_error>
 
 namespace rheo {
 
@@ -15,17 +17,25 @@ CRHEOApp::CRHEOApp(UserDialogs& dialogs, const Clock& clock, HelpLauncher& help,
 CRHEOApp::~CRHEOApp() = default;
 
 bool CRHEOApp::InitInstance(const std::optional<std::string>& rheoVariable,
-                            const std::optional<std::string>& workingDirectory) {
+                            const std::optional<std::string>& workingDirectory,
+                            const std::optional<std::string>& menuDirectory) {
     // Every window takes the program's icon, the start-up message about the calibration
     // file as well as the main window.
     QApplication::setWindowIcon(applicationIcon());
+    const std::string directory = appDirectoryFor(rheoVariable, workingDirectory, menuDirectory);
+    if (menuDirectory && directory == *menuDirectory + "/") {
+        // The per-user folder on its first use; a folder that cannot be made is told by the
+        // calibration's start-up message and by the save that fails there.
+        std::error_code error;
+        std::filesystem::create_directories(*menuDirectory, error);
+    }
     // A missing calibration file has shown its message; the program starts all the same
     // with every cell uncalibrated.
-    session_.startUp(appDirectoryFor(rheoVariable, workingDirectory));
+    session_.startUp(directory);
     frame_ = std::make_unique<CMainFrame>(
         WindowServices{session_, help_, reports_, alarm_,
                        [this](CalibrationDialog dialog) { openCalibrationDialog(dialog); }});
-    frame_->showMaximized();
+    frame_->showAsLeft();
     return true;
 }
 

@@ -24,9 +24,12 @@ public:
 
     // Start-up. `rheoVariable` is the environment variable "RHEO" (its value is the
     // directory prefix of RHEO.DAT and RHEO.chm, used unchanged), `workingDirectory` the
-    // directory the program was started in. Shows the main window maximized.
+    // directory the program was started in, `menuDirectory` the per-user folder of a program
+    // started from the desktop menu (made when it becomes the program's directory). Shows the
+    // main window maximized, or as it was left.
     bool InitInstance(const std::optional<std::string>& rheoVariable,
-                      const std::optional<std::string>& workingDirectory);
+                      const std::optional<std::string>& workingDirectory,
+                      const std::optional<std::string>& menuDirectory = std::nullopt);
 
     Session& session() { return session_; }
     CMainFrame* mainFrame() { return frame_.get(); }

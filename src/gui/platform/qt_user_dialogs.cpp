@@ -1,6 +1,7 @@
 #include "gui/platform/qt_user_dialogs.hpp"
 
 #include "gui/platform/qt_text.hpp"
+#include "gui/platform/remembered_places.hpp"
 
 #include <QDir>
 #include <QFile>
@@ -25,8 +26,13 @@ QString qtFileFilter(const std::string& filter) {
     return filters.join(QStringLiteral(";;"));
 }
 
+void QtUserDialogs::setProgramDirectory(const std::string& appDirectory) {
+    programFolder_ = filesFolder(appDirectory);
+}
+
 std::optional<std::string> QtUserDialogs::chooseFile(const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent_, toQt(request.title), QDir::currentPath(),
+    const QString programFolder = programFolder_.isEmpty() ? QDir::currentPath() : programFolder_;
+    QFileDialog dialog(parent_, toQt(request.title), dialogFolder(request, save, programFolder),
                        qtFileFilter(request.filter));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -38,8 +44,10 @@ std::optional<std::string> QtUserDialogs::chooseFile(const FileDialogRequest& re
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    rememberDialogFolder(request, chosen);
     // A path is bytes for the core; the file system's own encoding, not Windows-1252.
-    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    return QFile::encodeName(chosen).toStdString();
 }
 
 std::optional<std::string> QtUserDialogs::chooseFileToOpen(const FileDialogRequest& request) {

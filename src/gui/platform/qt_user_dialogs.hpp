@@ -19,6 +19,9 @@ public:
     explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     // The window the dialogs are centred on and modal to (the main window once it exists).
     void setParent(QWidget* parent) { parent_ = parent; }
+    // The program's directory (the prefix of RHEO.DAT): the file dialogs open in its folder
+    // until a file of their kind has been chosen; the working directory before it is set.
+    void setProgramDirectory(const std::string& appDirectory);
 
     std::optional<std::string> chooseFileToOpen(const FileDialogRequest& request) override;
     std::optional<std::string> chooseFileToSave(const FileDialogRequest& request) override;
@@ -31,6 +34,7 @@ private:
     std::optional<std::string> chooseFile(const FileDialogRequest& request, bool save);
 
     QPointer<QWidget> parent_;
+    QString programFolder_;
 };
 
 } // namespace rheo

@@ -139,11 +139,19 @@ TEST(SessionExit, QuestionsComeInOrderAndKeepTheirFlags) {
 }
 
 // The program's directory: "RHEO" unchanged, else the working directory and one "/", or
-// nothing; the start-up makes cell 1 the working cell.
+// nothing; started from the menu, the per-user folder unless "RHEO" is set or the working
+// directory holds the calibration. The start-up makes cell 1 the working cell.
 TEST(SessionStartUp, DirectoryAndWorkingCell) {
+    TempDir lab;
+    lab.write("Rheo.Dat", "RHEO Version 2\r\n");
+    const std::string labDir = lab.path().string(), menu = "/home/ann/.local/share/rheo";
     EXPECT_EQ(appDirectoryFor(std::string("/data/rheo"), std::string("/home")), "/data/rheo");
     EXPECT_EQ(appDirectoryFor(std::nullopt, std::string("/home")), "/home/");
     EXPECT_EQ(appDirectoryFor(std::nullopt, std::nullopt), "");
+    EXPECT_EQ(appDirectoryFor(std::string("/data/"), std::string("/home/ann"), menu), "/data/");
+    EXPECT_EQ(appDirectoryFor(std::nullopt, std::string("/home/ann"), menu), menu + "/");
+    EXPECT_EQ(appDirectoryFor(std::nullopt, std::nullopt, menu), menu + "/");
+    EXPECT_EQ(appDirectoryFor(std::nullopt, labDir, menu), labDir + "/");
     Program p;
     p.session.selectCell(3);
     EXPECT_FALSE(p.session.startUp(p.dir.path().string() + "/"));

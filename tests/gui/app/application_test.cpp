@@ -13,6 +13,7 @@
 #include "gui/app/installed_help_file.hpp"
 #include "gui/app/main_frame.hpp"
 #include "gui/app/rheo_app.hpp"
+#include "gui/platform/remembered_places.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 #include "window_test_support.hpp"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 
 #include <filesystem>
@@ -42,37 +44,75 @@ struct Recorders {
 };
 
 // "RHEO" is the directory prefix as it stands (the file is that text followed by
-// "RHEO.DAT", found in any letter case); without it the working directory is used. A missing
-// file is told once. Every window takes the program's icon. The window opens maximized
-// over a normal size of 788 x 577 under its title.
+// "RHEO.DAT", found in any letter case); without it the working directory is used, and from
+// the menu the per-user folder, made on its first use. A missing file is told once; the
+// status bar names the folder; every window takes the program's icon. The window opens maximized
+// over a normal size of 788 x 577 under its title, and the next time as it was closed.
 TEST(StartUp, FindsTheCalibrationFileAndOpensTheWindow) {
     TempDir dir;
     CalibrationData data;
     data.companyName = "Start-up Lab";
     dir.write("rheo.Dat", calibrationFileText(data));
-    const std::string folder = dir.path().string();
+    const std::string folder = dir.path().string(), menu = folder + "/home/.local/share/rheo";
     const struct {
-        std::optional<std::string> rheo, working;
+        std::optional<std::string> rheo, working, menu;
         bool loaded;
+        std::string shownFolder;
     } cases[] = {
-        {folder + "/", std::nullopt, true},
-        {std::nullopt, folder, true},
-        {std::nullopt, folder + "/missing", false},
+        {folder + "/", std::nullopt, menu, true, folder},
+        {std::nullopt, folder, menu, true, folder},
+        {std::nullopt, folder + "/missing", std::nullopt, false, folder + "/missing"},
+        {std::nullopt, folder + "/home", menu, false, menu},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.rheo.value_or("working directory " + c.working.value_or("")));
+        SCOPED_TRACE(c.shownFolder);
         Recorders s;
         CRHEOApp app{s.dialogs, s.clock, s.help, s.reports, s.alarm};
-        ASSERT_TRUE(app.InitInstance(c.rheo, c.working));
+        ASSERT_TRUE(app.InitInstance(c.rheo, c.working, c.menu));
         EXPECT_EQ(app.session().calibration().companyName, c.loaded ? "Start-up Lab" : "");
         EXPECT_EQ(s.dialogs.messages.size(), c.loaded ? 0u : 1u);
         EXPECT_FALSE(QApplication::windowIcon().isNull()); // messages take it too
-        const CMainFrame* frame = app.mainFrame();
+        EXPECT_EQ(std::filesystem::is_directory(menu), c.shownFolder == menu);
+        CMainFrame* frame = app.mainFrame();
+        EXPECT_EQ(frame->statusBar()->findChildren<QLabel*>().back()->text(),
+                  QString::fromStdString("Folder: " + c.shownFolder));
         EXPECT_TRUE(frame->isMaximized());
         EXPECT_EQ(frame->normalGeometry().size(), QSize(788, 577));
         EXPECT_EQ(frame->windowTitle(), "Vantor Viscosity Calculator");
         EXPECT_EQ(app.session().calibrationCell(), 1);
     }
+    Recorders s;
+    CRHEOApp first{s.dialogs, s.clock, s.help, s.reports, s.alarm},
+        second{s.dialogs, s.clock, s.help, s.reports, s.alarm};
+    ASSERT_TRUE(first.InitInstance(folder + "/", std::nullopt));
+    first.mainFrame()->showNormal();
+    first.mainFrame()->resize(900, 600);
+    s.dialogs.willAnswer(true);
+    ASSERT_TRUE(first.mainFrame()->close());
+    ASSERT_TRUE(second.InitInstance(folder + "/", std::nullopt));
+    EXPECT_FALSE(second.mainFrame()->isMaximized());
+    EXPECT_EQ(second.mainFrame()->size(), QSize(900, 600));
+    QSettings().clear();
+}
+
+// The file dialogs open in the folder of RHEO.DAT, then in the folder of the last file of
+// their kind; a calibration is always offered for saving where the next start looks.
+TEST(StartUp, FileDialogsRememberTheLastFolderOfEachKind) {
+    TempDir dir;
+    const QString program = "/opt/lab", root = QString::fromStdString(dir.path().string());
+    EXPECT_EQ(filesFolder("/opt/lab/"), program);
+    for (const std::string kind : {"dat", "csv", "pdf"}) {
+        const FileDialogRequest request{"", "", "." + kind, "", true};
+        const QString folder = root + "/" + QString::fromStdString(kind);
+        EXPECT_EQ(dialogFolder(request, false, program), program) << kind;
+        std::filesystem::create_directories(folder.toStdString());
+        rememberDialogFolder(request, folder + "/file");
+        EXPECT_EQ(dialogFolder(request, false, program), folder);
+        EXPECT_EQ(dialogFolder(request, true, program), kind == "dat" ? program : folder);
+    }
+    std::filesystem::remove(dir.path() / "csv");
+    EXPECT_EQ(dialogFolder({"", "", ".csv", "", true}, false, program), program);
+    QSettings().clear();
 }
 
 // The main window on its own, with every service recorded.
@@ -121,7 +161,8 @@ TEST(MainWindow, EveryCommandHasItsPromptAndReachesItsOperation) {
         QAction* action = menuAction(w.frame.menuBar(), path);
         ASSERT_NE(action, nullptr) << path.back().toStdString();
         EXPECT_EQ(action->statusTip(), prompt);
-        EXPECT_TRUE(action->shortcut().isEmpty());
+        EXPECT_EQ(action->shortcut(),
+                  path.back() == "E&xit" ? QKeySequence("Ctrl+Q") : QKeySequence());
     }
     EXPECT_EQ(w.frame.statusBar()->findChild<QLabel*>()->text(), "Ready");
 
@@ -163,7 +204,7 @@ TEST(MainWindow, EveryCommandHasItsPromptAndReachesItsOperation) {
 
 // The close box runs the exit sequence: a changed calibration is offered for saving first,
 // a cancelled save keeps its flag, and No to the last question keeps the window; File > Exit
-// asks again, and Yes closes it. Escape never closes the main window.
+// by its key Ctrl+Q asks again, and Yes closes it. Escape never closes the main window.
 TEST(MainWindow, CloseBoxRunsTheExitSequenceAndEscapeDoesNothing) {
     Window w;
     {
@@ -184,7 +225,7 @@ TEST(MainWindow, CloseBoxRunsTheExitSequenceAndEscapeDoesNothing) {
     EXPECT_TRUE(w.session.calibrationChanged());
     w.dialogs.willAnswer(false);
     w.dialogs.willAnswer(true);
-    w.trigger({"&File", "E&xit"});
+    QTest::keyClick(&w.frame, Qt::Key_Q, Qt::ControlModifier);
     EXPECT_FALSE(w.frame.isVisible());
     const std::string save = std::string("ask: ") + session_texts::kSaveCalibrationBeforeExit;
     const std::string sure = std::string("ask: ") + session_texts::kConfirmExit;
@@ -193,12 +234,13 @@ TEST(MainWindow, CloseBoxRunsTheExitSequenceAndEscapeDoesNothing) {
                                         sure}));
 }
 
-TEST(AboutBox, ShowsTheIconAndTheVersionAndClosesWithOk) {
+TEST(AboutBox, ShowsTheIconTheVersionAndTheLicenceAndClosesWithOk) {
     CAboutDlg about;
     about.show();
     EXPECT_EQ(about.windowTitle(), "About RHEO");
     EXPECT_TRUE(about.isModal());
     EXPECT_EQ(about.versionLabel()->text(), "RHEO Version 2.02");
+    EXPECT_TRUE(about.licenceLabel()->text().contains("MIT licence"));
     EXPECT_FALSE(about.iconLabel()->pixmap().isNull());
     QTest::mouseClick(about.okButton(), Qt::LeftButton);
     EXPECT_EQ(about.result(), QDialog::Accepted);
