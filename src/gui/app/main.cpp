@@ -2,6 +2,8 @@
 //   --version     prints the program's version and ends
 //   --paint-once  starts the window, paints it once and ends (smoke tests and benchmarks);
 //                 a message shown at start-up ends it as well
+//   --check-help-file FILE
+//                 checks a help file before the window opens it (help_file_check.hpp)
 //   --print-help-file
 //                 prints the help file Help > Contents would open from here and ends (checks
 //                 an installation: the directory's own RHEO.chm, else the installed one)
@@ -11,6 +13,7 @@
 #include "gui/app/installed_help_file.hpp"
 #include "gui/app/rheo_app.hpp"
 #include "gui/platform/alarm_sound.hpp"
+#include "gui/platform/help_file_check.hpp"
 #include "gui/platform/help_launcher.hpp"
 #include "gui/platform/help_pages.hpp"
 #include "gui/platform/qt_user_dialogs.hpp"
@@ -79,6 +82,8 @@ int main(int argc, char** argv) {
         std::printf("%s\n", rheo::kVersionText);
         return 0;
     }
+    if (argc == 3 && std::strcmp(argv[1], rheo::kCheckHelpFileOption) == 0)
+        return rheo::runHelpFileCheck(QFile::decodeName(argv[2]));
     if (hasOption(argc, argv, "--print-help-file")) {
         rheo::HelpLauncher help;
         help.setInstalledHelpFile(rheo::installedHelpFile());

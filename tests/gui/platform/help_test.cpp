@@ -12,6 +12,7 @@
 #include "gui/platform/chm_library.hpp"
 #include "gui/platform/chm_text.hpp"
 #include "gui/platform/help_browser.hpp"
+#include "gui/platform/help_file_check.hpp"
 #include "gui/platform/help_launcher.hpp"
 #include "gui/platform/help_pages.hpp"
 #include "gui/platform/help_test_support.hpp"
@@ -19,7 +20,10 @@
 #include "support/temp_dir.hpp"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -30,6 +34,11 @@
 #include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
 
 namespace rheo::testing {
 namespace {
@@ -54,6 +63,24 @@ TEST(Sitemap, SloppyMarkupGivesNestedTopicsInOrder) {
     ASSERT_EQ(sloppy[1].children.size(), 1u);
     EXPECT_EQ(sloppy[1].children[0].title, QString::fromUtf8("Caf\u00e9"));
     EXPECT_EQ(sloppy[1].children[0].local, "cafe.htm#top");
+}
+
+// Contents nested 50,000 lists deep keep every entry; the deep ones stay at the deepest
+// level read.
+TEST(Sitemap, DeepNestingStaysAtTheDeepestLevel) {
+    QString deep;
+    for (int i = 0; i < 50'000; ++i)
+        deep +=
+            QStringLiteral("<ul><li><object type=text/sitemap><param name=Name value=x></object>");
+    const std::vector<ContentsEntry> contents = parseSitemap(deep);
+    std::size_t depth = 0, entries = 0;
+    for (const std::vector<ContentsEntry>* level = &contents; !level->empty();
+         level = &level->back().children) {
+        ++depth;
+        entries += level->size();
+    }
+    EXPECT_EQ(depth, kDeepestContentsLevel);
+    EXPECT_EQ(entries, 50'000u);
 }
 
 TEST(PageText, IsWindows1252UnlessItNamesAnotherCharacterSet) {
@@ -161,8 +188,45 @@ TEST(HelpWindow, LinksContentsAndPicturesLeadThroughTheFile) {
     EXPECT_EQ(tree.currentItem(), calibration->child(3));
 
     const QVariant picture = window.browser()->loadResource(
-        QTextDocument::ImageResource, QUrl(QStringLiteral("images/ab_fit.png")));
+        QTextDocument::ImageResource, QUrl(QStringLiteral("images/ab_fit.png?1")));
     EXPECT_FALSE(picture.value<QImage>().isNull());
+    // Named again with another query or letter case it is the same picture, decoded once.
+    EXPECT_EQ(window.browser()
+                  ->loadResource(QTextDocument::ImageResource,
+                                 QUrl(QStringLiteral("images/AB_FIT.png?2")))
+                  .value<QImage>()
+                  .cacheKey(),
+              picture.value<QImage>().cacheKey());
+    // A local file is no part of the help file: the page gets nothing from it.
+    TempDir dir;
+    const std::string local = dir.file("local.png");
+    picture.value<QImage>().save(QString::fromStdString(local));
+    for (const int type : {int(QTextDocument::ImageResource), int(QTextDocument::HtmlResource)}) {
+        const QVariant read = window.browser()->document()->resource(
+            type, QUrl::fromLocalFile(QString::fromStdString(local)));
+        EXPECT_TRUE(read.toByteArray().isEmpty() && read.value<QImage>().isNull());
+    }
+}
+
+// The pictures of a page take at most their allowance of memory: one too large for what is
+// left is not decoded at all, whatever its file's size.
+TEST(HelpWindow, PicturesAreDecodedOnlyWithinTheirAllowance) {
+    const auto png = [](int width, int height) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImage picture(width, height, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        picture.save(&buffer, "PNG");
+        return bytes;
+    };
+    const QByteArray big = png(4000, 4000); // 64,000,000 bytes decoded
+    qint64 left = HelpBrowser::kImageBytesPerPage;
+    EXPECT_EQ(boundedImage(big, left).size(), QSize(4000, 4000));
+    EXPECT_EQ(left, HelpBrowser::kImageBytesPerPage - 64'000'000);
+    EXPECT_TRUE(boundedImage(big, left).isNull());
+    EXPECT_FALSE(boundedImage(png(10, 10), left).isNull());
+    EXPECT_TRUE(boundedImage(QByteArray("no picture"), left).isNull());
 }
 
 // Without the reader library help is silent and the library is not tried again. With it,
@@ -189,6 +253,7 @@ TEST(HelpLauncher, EveryPageOfTheProgramIsShownFromTheFileWhenTheLibraryIsThere)
          "Cell volume and target efflux time"},
         {HelpPage::StandardViscosities, "/RHEO/Standard_Viscosities.htm", "Standard viscosities"}};
     HelpLauncher launcher;
+    checkWithTheWindowProgram(launcher);
     for (const auto& [page, objectPath, title] : pages) {
         for (const std::string& directory : {dir.path().string(), dir.path().string() + "/"}) {
             SCOPED_TRACE(helpPagePath(directory, page));
@@ -209,12 +274,18 @@ TEST(HelpLauncher, EveryPageOfTheProgramIsShownFromTheFileWhenTheLibraryIsThere)
 TEST(HelpLauncher, AMissingFileOrPageIsToldUnlessTheInstalledFileStandsIn) {
     TempDir dir, installed, empty;
     HelpLauncher launcher;
+    checkWithTheWindowProgram(launcher);
     launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::CellData));
     ASSERT_NE(launcher.helpWindow(), nullptr);
     QString text = launcher.helpWindow()->browser()->toPlainText();
     EXPECT_TRUE(text.contains("Help file not found")) << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromStdString(dir.file("RHEO.chm"))));
     EXPECT_EQ(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
+    // A pipe of that name is no help file (opening it would wait for a writer for ever).
+    TempDir piped;
+    ASSERT_EQ(::mkfifo(piped.file("RHEO.chm").c_str(), 0600), 0);
+    launcher.showHelpPage(helpPagePath(piped.path().string(), HelpPage::CellData));
+    EXPECT_TRUE(launcher.helpWindow()->browser()->toPlainText().contains("Help file not found"));
 
     const std::string own = copyHelpFileInto(dir.path().string());
     launcher.showHelpPage(own + "::/RHEO/No_Such_Page.htm");
@@ -242,6 +313,7 @@ TEST(HelpLauncher, OneWindowServesEveryRequestAlsoFromAModalDialog) {
     QWidget mainWindow;
     mainWindow.show();
     HelpLauncher launcher;
+    checkWithTheWindowProgram(launcher);
     launcher.setOwnerWindow(&mainWindow);
     launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::Welcome));
     HelpWindow* first = launcher.helpWindow();
@@ -261,6 +333,84 @@ TEST(HelpLauncher, OneWindowServesEveryRequestAlsoFromAModalDialog) {
     ASSERT_TRUE(clickLink(*first->browser(), "Calculating_Cell_Volume_with_the_RHEO.htm"));
     EXPECT_EQ(first->browser()->currentPage(), "/RHEO/Calculating_Cell_Volume_with_the_RHEO.htm");
     dialog.hide();
+}
+
+// Where an object of the help file starts in the file: its section's start (in the file's
+// header) and its place in the section, as chmlib resolves it from the undamaged file.
+qint64 placeInFile(const QByteArray& file, const char* objectPath) {
+    ChmLibrary library;
+    EXPECT_TRUE(library.load());
+    chmFile* opened = library.open(builtHelpFile().c_str());
+    chmUnitInfo info{};
+    EXPECT_EQ(library.resolveObject(opened, objectPath, &info), CHM_RESOLVE_SUCCESS);
+    library.close(opened);
+    qint64 section = 0;
+    for (int i = 7; i >= 0; --i)
+        section = section * 256 + static_cast<unsigned char>(file[0x58 + i]);
+    return section + static_cast<qint64>(info.start);
+}
+
+// Damaged copies of the program's own help file, each a byte that makes chmlib divide by
+// zero, overrun the heap or follow a wild pointer, and a file cut short: help says the file
+// is damaged, and this process, which would have died reading them, lives on. The undamaged
+// file is shown again afterwards.
+TEST(HelpFileCheck, ADamagedHelpFileFailsOnlyHelp) {
+    QFile built(QString::fromStdString(builtHelpFile()));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    const QByteArray good = built.readAll();
+    const qint64 resetTable =
+        placeInFile(good, "::DataSpace/Storage/MSCompressed/Transform/"
+                          "{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/InstanceData/ResetTable");
+    const qint64 control = placeInFile(good, "::DataSpace/Storage/MSCompressed/ControlData");
+    const std::pair<qint64, char> bytes[] = {
+        {resetTable + 33, '\x00'}, {resetTable + 50, '\xff'}, {control + 8, '\x00'}};
+    std::vector<QByteArray> damaged{good.left(good.size() / 3)};
+    for (const auto& [at, value] : bytes)
+        damaged.push_back(QByteArray(good).replace(at, 1, &value, 1));
+    TempDir dir;
+    const std::string file = dir.file("RHEO.chm");
+    HelpLauncher launcher;
+    checkWithTheWindowProgram(launcher);
+    for (const QByteArray& contents : damaged) {
+        QFile copy(QString::fromStdString(file));
+        ASSERT_TRUE(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        copy.write(contents);
+        copy.close();
+        launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::Welcome));
+        const QString text = launcher.helpWindow()->browser()->toPlainText();
+        EXPECT_TRUE(text.startsWith("Help file damaged")) << text.toStdString();
+        EXPECT_EQ(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
+    }
+    copyHelpFileInto(dir.path().string());
+    launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::CellData));
+    EXPECT_EQ(launcher.helpWindow()->browser()->documentTitle(), "Cell data");
+    EXPECT_EQ(launcher.helpFileCheck().checksRun(), int(damaged.size()) + 1);
+}
+
+// A check is made once per file as it is (path, time and size) and ended at its time limit:
+// a page that would take minutes to lay out no longer freezes the program.
+TEST(HelpFileCheck, RunsOncePerVersionOfTheFileWithinItsTimeLimit) {
+    TempDir dir;
+    const std::string file = copyHelpFileInto(dir.path().string());
+    const std::string passing = dir.write("passes.sh", "#!/bin/sh\nexit 0\n");
+    const std::string hanging = dir.write("hangs.sh", "#!/bin/sh\nexec sleep 60\n");
+    for (const std::string& script : {passing, hanging})
+        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    HelpFileCheck check(QString::fromStdString(passing));
+    const QString path = QString::fromStdString(file);
+    EXPECT_TRUE(check.passed(path) && check.passed(path));
+    EXPECT_EQ(check.checksRun(), 1);
+    std::filesystem::last_write_time(file, std::filesystem::file_time_type::clock::now() +
+                                               std::chrono::hours(1));
+    EXPECT_TRUE(check.passed(path));
+    EXPECT_EQ(check.checksRun(), 2);
+
+    HelpFileCheck hangs(QString::fromStdString(hanging), 500);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(hangs.passed(path));
+    EXPECT_LT(clock.elapsed(), 10'000);
+    EXPECT_FALSE(HelpFileCheck(QString::fromStdString(dir.file("no-such-program"))).passed(path));
 }
 
 } // namespace
