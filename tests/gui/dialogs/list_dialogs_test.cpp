@@ -269,6 +269,9 @@ TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
     add("", "7");
     EXPECT_EQ(names(), "Z Y oila X No_Name Oil8 OilA / Z Y oila X No_Name Oil8 OilA");
     EXPECT_TRUE(bench.dialogs.messages.empty());
+    add(QString(115, QLatin1Char('n')), "7"); // longer than its line of the file holds
+    EXPECT_EQ(bench.dialogs.messages, Texts{"The standard name can hold at most 114 characters."});
+    EXPECT_EQ(bench.session.calibration().standards.size(), 7u);
 
     table.clearSelection();
     click(*dialog.deleteSelectedButton());
