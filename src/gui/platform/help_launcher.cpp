@@ -55,12 +55,12 @@ void HelpLauncher::showHelpPage(const std::string& pagePath) {
         help->showMissingFile(filePath);
     } else if (!usable) {
         help->showDamagedFile(filePath);
-    } else if (!help->isShowingFile(filePath) || filePath != openedVersionOf_.first ||
-               QFileInfo(filePath).lastModified() != openedVersionOf_.second) {
+    } else if (!help->isShowingFile(filePath) ||
+               QFileInfo(filePath).lastModified() != openedFileTime_) {
         // A file changed since it was opened is opened again (it passed its check anew).
         if (std::unique_ptr<ChmArchive> archive = ChmArchive::open(library_, filePath)) {
             help->openFile(std::move(archive));
-            openedVersionOf_ = {filePath, QFileInfo(filePath).lastModified()};
+            openedFileTime_ = QFileInfo(filePath).lastModified();
         } else {
             help->showDamagedFile(filePath);
         }

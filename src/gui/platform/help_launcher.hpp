@@ -16,7 +16,6 @@
 #include <QString>
 
 #include <string>
-#include <utility>
 
 class QWidget;
 
@@ -56,8 +55,8 @@ private:
 
     ChmLibrary library_;
     HelpFileCheck check_;
-    // The file the help window was given and its modification time then.
-    std::pair<QString, QDateTime> openedVersionOf_;
+    // The modification time of the file the help window was given, when it was given.
+    QDateTime openedFileTime_;
     QPointer<QWidget> owner_;
     QString installedHelpFile_;
     QPointer<HelpWindow> window_;
