@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <new>
 #include <optional>
 
 #include "core/files/file_messages.hpp"
@@ -322,25 +321,20 @@ bool loadResultsFromOpenFile(std::vector<TestResult>& results, const std::string
         dialogs.inform(tooLargeToLoadMessage(path));
         return false;
     }
-    try {
-        LineReader reader(file);
-        std::vector<TestResult> loaded = readResultsExpecting(reader, likelyRows);
-        // Rows read before a failing read are not the file: none of them is taken.
-        if (reader.readError()) {
-            dialogs.inform(readFailedMessage(path, reader.readErrorNumber()));
-            return false;
-        }
-        // One move of the rows held, however many rows the file had. An insertion that runs
-        // out of memory leaves the list as it was.
-        if (results.empty())
-            results = std::move(loaded);
-        else
-            results.insert(results.begin(), std::make_move_iterator(loaded.begin()),
-                           std::make_move_iterator(loaded.end()));
-    } catch (const std::bad_alloc&) {
-        dialogs.inform(tooLargeToLoadMessage(path));
+    LineReader reader(file);
+    std::vector<TestResult> loaded = readResultsExpecting(reader, likelyRows);
+    // Rows read before a failing read are not the file: none of them is taken.
+    if (reader.readError()) {
+        dialogs.inform(readFailedMessage(path, reader.readErrorNumber()));
         return false;
     }
+    // One move of the rows held, however many rows the file had. Memory that runs out on the
+    // way throws std::bad_alloc with the list as it was (the records move without throwing).
+    if (results.empty())
+        results = std::move(loaded);
+    else
+        results.insert(results.begin(), std::make_move_iterator(loaded.begin()),
+                       std::make_move_iterator(loaded.end()));
     return true;
 }
 
