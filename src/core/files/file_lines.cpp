@@ -26,4 +26,13 @@ void FileLines::noteOverlong(const std::string& record, std::span<const LineFiel
                 std::to_string(longest);
 }
 
+void FileLines::noteLineBreak(const std::string& record, std::span<const LineField> fields) {
+    const auto broken = std::find_if(fields.begin(), fields.end(), [](const LineField& field) {
+        return field.text.find_first_of("\r\n") != std::string::npos;
+    });
+    const std::string_view name = broken != fields.end() ? broken->name : "text";
+    overlong_ = record + ": the " + std::string(name) +
+                " holds a line break; a line of the file cannot carry one";
+}
+
 } // namespace rheo

@@ -53,10 +53,15 @@ public:
         // Ends the line. `recordName()` names the record the line holds ("Cell 2", "Run 7");
         // it is called only for a line longer than `longest`, which would not be read back
         // whole.
+        // A field holding a line break is noted the same way, whatever its length: it
+        // would split the line, and every line after it would be read as the one before.
         template <typename RecordName>
         void end(const RecordName& recordName, std::size_t longest = kLongestFileLine) {
             const std::size_t length = lines_.text_.size() - start_;
-            if (length > longest && !lines_.overlong_)
+            if (!lines_.overlong_ &&
+                lines_.text_.find_first_of("\r\n", start_) != std::string::npos)
+                lines_.noteLineBreak(recordName(), fields());
+            else if (length > longest && !lines_.overlong_)
                 lines_.noteOverlong(recordName(), fields(), length, longest);
             lines_.text_ += "\r\n";
         }
@@ -102,13 +107,15 @@ public:
     // piece); what overlong() says is kept.
     void clearText() { text_.clear(); }
 
-    // For the first line too long to be read back whole: the record, the field with the
-    // longest text and the length, in words. Nothing when every line fits.
+    // For the first line that would not be read back whole, in words: the record, and the
+    // field with the longest text and the length, or the field that holds a line break.
+    // Nothing when every line fits.
     const std::optional<std::string>& overlong() const { return overlong_; }
 
 private:
     void noteOverlong(const std::string& record, std::span<const LineField> fields,
                       std::size_t length, std::size_t longest);
+    void noteLineBreak(const std::string& record, std::span<const LineField> fields);
 
     std::string text_;
     std::optional<std::string> overlong_;

@@ -34,6 +34,9 @@ inline constexpr const char* kResultsHeader =
     "Sample Id Name,Cell Number,Viscosity (mPa*s),Shear Rate (1x10e6 1/sec),Reynolds "
     "Number,Newtonian,Pressure (psi),Efflux Time(sec),Date Time";
 inline constexpr const char* kEmptySampleId = "NO_ID";
+// The window's word when the memory ran out while a results file was loaded.
+inline constexpr const char* kNoMemoryToLoadResults =
+    "There is not enough memory to load the file.\nNothing was loaded from it.";
 
 // The save and open dialogs of the two files.
 FileDialogRequest calibrationSaveDialog();

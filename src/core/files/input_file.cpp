@@ -34,4 +34,9 @@ std::string readFailedMessage(const std::string& path, int errorNumber) {
            "\nReading failed: " + std::strerror(errorNumber) + ".\nNothing was loaded from it.";
 }
 
+std::string tooLargeToLoadMessage(const std::string& path) {
+    return "The file could not be read:\n" + path +
+           "\nIt is too large to be held in memory.\nNothing was loaded from it.";
+}
+
 } // namespace rheo

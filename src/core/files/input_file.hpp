@@ -20,5 +20,7 @@ InputFile openInputFile(const std::string& path);
 // What the operator is told when reading a file failed part-way (`errorNumber` an errno
 // value): a load that meets such an error takes nothing from the file.
 std::string readFailedMessage(const std::string& path, int errorNumber);
+// What the operator is told when a file is too large for the memory of the machine.
+std::string tooLargeToLoadMessage(const std::string& path);
 
 } // namespace rheo

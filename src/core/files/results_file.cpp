@@ -15,6 +15,7 @@
 #include "core/text/words.hpp"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace rheo {
 namespace {
@@ -118,9 +119,12 @@ std::optional<std::string> firstOverlongRow(std::vector<TestResult>& results) {
 // copied over and over as the list grows.
 constexpr std::size_t kUsualRowBytes = 48;
 
+// Room made at most for this many rows at once; a list longer still grows as it is read.
+constexpr std::size_t kMostRowsReserved = std::size_t{1} << 20;
+
 std::vector<TestResult> readResultsExpecting(LineReader& reader, std::size_t likelyRows) {
     std::vector<TestResult> results;
-    results.reserve(likelyRows);
+    results.reserve(std::min(likelyRows, kMostRowsReserved));
     readResultRows(reader, [&](TestResult& result) {
         results.push_back(std::move(result));
         return true;
@@ -134,6 +138,17 @@ std::size_t likelyRowsOf(std::FILE* file) {
     if (descriptor < 0 || ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
         return 0;
     return static_cast<std::size_t>(status.st_size) / kUsualRowBytes;
+}
+
+// Whether the rows a file's size suggests fit into half the machine's memory: a larger file
+// (or a sparse one of a terabyte) is not read at all, it could only end the program.
+bool rowsCanBeHeld(std::size_t likelyRows) {
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageBytes = ::sysconf(_SC_PAGESIZE);
+    if (pages <= 0 || pageBytes <= 0)
+        return true; // the system does not say: the list grows until memory fails
+    const double memory = static_cast<double>(pages) * static_cast<double>(pageBytes);
+    return static_cast<double>(likelyRows) * sizeof(TestResult) <= memory / 2;
 }
 
 // The text handed on to the file at a time.
@@ -301,14 +316,20 @@ bool loadResultsFileAt(std::vector<TestResult>& results, const std::string& path
 
 bool loadResultsFromOpenFile(std::vector<TestResult>& results, const std::string& path,
                              std::FILE* file, UserDialogs& dialogs) {
+    const std::size_t likelyRows = likelyRowsOf(file);
+    if (!rowsCanBeHeld(likelyRows)) {
+        dialogs.inform(tooLargeToLoadMessage(path));
+        return false;
+    }
     LineReader reader(file);
-    std::vector<TestResult> loaded = readResultsExpecting(reader, likelyRowsOf(file));
+    std::vector<TestResult> loaded = readResultsExpecting(reader, likelyRows);
     // Rows read before a failing read are not the file: none of them is taken.
     if (reader.readError()) {
         dialogs.inform(readFailedMessage(path, reader.readErrorNumber()));
         return false;
     }
-    // One move of the rows held, however many rows the file had.
+    // One move of the rows held, however many rows the file had. Memory that runs out on the
+    // way throws std::bad_alloc with the list as it was (the records move without throwing).
     if (results.empty())
         results = std::move(loaded);
     else

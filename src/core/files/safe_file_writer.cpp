@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <system_error>
 
 #include "core/files/output_target.hpp"
@@ -10,6 +12,7 @@
 #include "core/text/c_format.hpp"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -52,18 +55,60 @@ void keepOwnerAndPermissions(int fd, const struct stat& target) {
     ::fchmod(fd, target.st_mode & 07777);
 }
 
+// The start of the hidden name of a temporary file of the target; the process id and a
+// count follow: ".RHEO.DAT.saving-4711-0".
+std::string temporaryNamePrefix(const fs::path& target) {
+    std::string base = target.filename().string();
+    if (base.size() > 180)
+        base.resize(180); // leave room for the suffix within the usual 255-byte name limit
+    return "." + base + ".saving-";
+}
+
+// The process id of a temporary file name of the target's, or nothing for any other name.
+std::optional<long> savingProcess(const std::string& name, const std::string& prefix) {
+    if (name.compare(0, prefix.size(), prefix) != 0)
+        return std::nullopt;
+    const std::string_view rest = std::string_view(name).substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && text.size() <= 18 &&
+               text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (dash == std::string_view::npos || !digits(rest.substr(0, dash)) ||
+        !digits(rest.substr(dash + 1)))
+        return std::nullopt;
+    return std::stol(std::string(rest.substr(0, dash)));
+}
+
+// A save ended by SIGKILL or a power failure leaves its temporary file. Those of the target
+// whose process is gone are removed; a file of a running process is its save in progress.
+void removeLeftoverTemporaries(const fs::path& target) {
+    const std::string prefix = temporaryNamePrefix(target);
+    const fs::path directory = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::error_code error;
+    for (fs::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::optional<long> process = savingProcess(it->path().filename().string(), prefix);
+        if (!process || *process <= 0 || *process == static_cast<long>(::getpid()))
+            continue;
+        if (::kill(static_cast<pid_t>(*process), 0) == 0 || errno != ESRCH)
+            continue;
+        struct stat entry {};
+        if (::lstat(it->path().c_str(), &entry) == 0 && S_ISREG(entry.st_mode))
+            ::unlink(it->path().c_str());
+    }
+}
+
 // A fresh file beside the target, created exclusively so no other file is ever reused.
 // Owner, group and permissions follow the target's when it exists (the umask otherwise).
 int createTemporaryBeside(const fs::path& target, std::string& temporaryPath, int& error) {
     static unsigned counter = 0;
-    std::string base = target.filename().string();
-    if (base.size() > 180)
-        base.resize(180); // leave room for the suffix within the usual 255-byte name limit
+    const std::string prefix = temporaryNamePrefix(target);
     struct stat targetStat {};
     const bool targetExists = ::stat(target.c_str(), &targetStat) == 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string name =
-            "." + base + cformat(".saving-%ld-%u", static_cast<long>(::getpid()), counter++);
+            prefix + cformat("%ld-%u", static_cast<long>(::getpid()), counter++);
         const fs::path candidate = target.parent_path() / name;
         errno = 0;
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -167,6 +212,7 @@ SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStr
         return outcome;
     }
 
+    removeLeftoverTemporaries(target);
     // Removed on every failure below, and when the program is ended by a signal meanwhile.
     PendingFile temporary;
     int error = 0;
@@ -216,8 +262,11 @@ SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStr
 }
 
 std::string saveFailedMessage(const std::string& path, const std::string& reason) {
-    return "The file could not be saved:\n" + path + "\n" + reason +
-           ".\nThe previous file was kept unchanged.";
+    // A failed save never touches the target: a file there now was there before.
+    std::error_code error;
+    const bool previousFile = !path.empty() && fs::exists(fs::path(path), error);
+    return "The file could not be saved:\n" + path + "\n" + reason + "." +
+           (previousFile ? "\nThe previous file was kept unchanged." : "");
 }
 
 } // namespace rheo

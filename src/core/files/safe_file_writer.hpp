@@ -71,7 +71,8 @@ SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStr
 SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStream&)>& produce,
                        const SaveSteps& steps);
 
-// What the operator is told when a save failed.
+// What the operator is told when a save failed; that the previous file was kept only when
+// there is one.
 std::string saveFailedMessage(const std::string& path, const std::string& reason);
 
 } // namespace rheo

@@ -27,6 +27,11 @@ TableHeading testDataHeading() {
 
 } // namespace
 
+std::size_t testDataReportPages(std::size_t runs) {
+    const std::size_t perPage = kTestDataRowsPerPage;
+    return runs == 0 ? 1 : (runs + perPage - 1) / perPage;
+}
+
 void drawTestDataReport(DrawingSurface& surface, const std::vector<TestResult>& results,
                         const CalibrationData& calibration, const LocalDateTime& printedAt) {
     ReportFrame frame(surface, reportHeaderData(calibration), printedAt, kBodyFontUnits,

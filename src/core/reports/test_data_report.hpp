@@ -5,11 +5,15 @@
 #include "core/model/model.hpp"
 #include "core/seams/drawing_surface.hpp"
 
+#include <cstddef>
 #include <vector>
 
 namespace rheo {
 
 inline constexpr int kTestDataRowsPerPage = 51;
+
+// The pages the report of so many runs takes: one at least, then 51 runs a page.
+std::size_t testDataReportPages(std::size_t runs);
 
 // Draws the whole report onto the surface, from the start of the job to its end. The
 // header data come from `calibration`; `printedAt` is the date shown on every page.

@@ -6,6 +6,7 @@
 #include "core/reports/calibration_report.hpp"
 #include "core/reports/test_data_report.hpp"
 #include "core/session/session_texts.hpp"
+#include "core/text/c_format.hpp"
 
 #include <utility>
 
@@ -117,6 +118,12 @@ TimerUpdate Session::pressTimerButton() {
 
 void Session::PrintTestData(DrawingSurface& surface) const {
     drawTestDataReport(surface, results_, calibration_, clock_.now());
+}
+
+bool Session::confirmTestDataPreview() {
+    const std::size_t pages = testDataReportPages(results_.size());
+    return pages <= kMostPagesPreviewedUnasked ||
+           dialogs_.ask(cformat(session_texts::kPreviewManyPages, pages));
 }
 
 bool Session::PrintCalibration(DrawingSurface& surface, std::optional<int> cellIndex) {

@@ -106,6 +106,11 @@ public:
     // --- Reports -----------------------------------------------------------------------
     // The test data report of the results list, dated by the clock.
     void PrintTestData(DrawingSurface& surface) const;
+    // Whether the test data report may be previewed: a preview of more than
+    // kMostPagesPreviewedUnasked pages is shown only when the operator says Yes to the page
+    // count.
+    bool confirmTestDataPreview();
+    static constexpr std::size_t kMostPagesPreviewedUnasked = 500;
     // The calibration report of all cells, or of the cell of index 0 to 4. Puts the
     // standards in order and rebuilds targetPressureRows first. False for another index.
     bool PrintCalibration(DrawingSurface& surface, std::optional<int> cellIndex = std::nullopt);

@@ -1,6 +1,6 @@
 #pragma once
-// The questions the running program asks before it saves at exit or deletes what the
-// operator selected, byte for byte as the operator sees them.
+// The questions the running program asks before it saves at exit, deletes what the
+// operator selected or previews a very long report, byte for byte as the operator sees them.
 
 namespace rheo::session_texts {
 
@@ -24,5 +24,11 @@ inline constexpr const char* kDeleteSelectedStandards =
     "Are you sure you want to delete the selected standard?";
 inline constexpr const char* kDeleteAllStandards =
     "Are you sure you want to delete all the standards?";
+
+// A preview holds every page in memory while it is shown; before a very long one the
+// operator is asked. "%zu" is the number of pages.
+inline constexpr const char* kPreviewManyPages =
+    "The report has %zu pages. Showing them all takes a long time and much memory.\n"
+    "Do you want to see the preview anyway?";
 
 } // namespace rheo::session_texts

@@ -7,6 +7,7 @@
 #include "gui/app/installed_help_file.hpp"
 #include "gui/app/rheo_app.hpp"
 #include "gui/platform/alarm_sound.hpp"
+#include "gui/platform/help_file_check.hpp"
 #include "gui/platform/help_launcher.hpp"
 #include "gui/platform/help_pages.hpp"
 #include "gui/platform/qt_user_dialogs.hpp"
@@ -65,6 +66,10 @@ constexpr ProgramOption kOptions[] = {
                 "~/.local/share/rheo/), made when missing."},
     {"paint-once", "Open the window, paint it once and exit (smoke tests, benchmarks); a "
                    "message shown at start-up ends it as well."},
+    {"check-help-file",
+     "Check a help file as help does before it opens one, in a process of "
+     "its own, and exit: 0 when it can be shown.",
+     "FILE"},
     {"print-help-file", "Print the help file that Help > Contents would open from here and "
                         "exit (the directory's own RHEO.chm, otherwise the installed one)."},
 };
@@ -141,6 +146,8 @@ int main(int argc, char** argv) {
         std::printf("%s\n", rheo::kVersionText);
         return 0;
     }
+    if (options.isSet(QStringLiteral("check-help-file")))
+        return rheo::runHelpFileCheck(options.value(QStringLiteral("check-help-file")));
     const std::optional<std::string> rheoVariable = environmentVariable("RHEO");
     const std::optional<std::string> userFolder = menuDirectory(options);
     if (options.isSet(QStringLiteral("print-help-file"))) {

@@ -170,6 +170,9 @@ void CMainFrame::loadCalibration() {
 
 void CMainFrame::printTestData(ReportWay way) {
     Session& session = services_.session;
+    // The preview holds every page; printing and the PDF go a page at a time.
+    if (way == ReportWay::Preview && !session.confirmTestDataPreview())
+        return;
     sendReport(
         way, [&session](DrawingSurface& surface) { session.PrintTestData(surface); },
         pdfDialog("Export Test Data as PDF", "RHEO_Results.pdf"));

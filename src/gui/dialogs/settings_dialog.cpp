@@ -1,5 +1,6 @@
 #include "gui/dialogs/settings_dialog.hpp"
 
+#include "core/files/calibration_lines.hpp"
 #include "gui/dialogs/dialog_fields.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/widgets/number_edit.hpp"
@@ -93,8 +94,21 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 void SettingsDialog::takeText(QLineEdit* field) {
     if (isClosing())
         return; // closed: the calibration is no longer this dialog's to change
+    const bool company = field == companyName_;
     const std::string typed = fromQt(field->text());
-    if (field == companyName_)
+    // Each text fills one line of the calibration file: a line break or a text too long for
+    // it is refused here, as rheo-cli refuses it, and the previous text comes back.
+    if (const auto refusal =
+            fileTextRefusal(company ? FileText::CompanyName : FileText::SerialNumber, typed)) {
+        const CalibrationData& settings = edit().data();
+        field->setText(toQt(company ? settings.companyName : settings.serialNumber));
+        field->setFocus(Qt::OtherFocusReason);
+        dialogs().inform(*refusal);
+        // The message box took the focus; it comes back to the field.
+        field->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (company)
         edit().setCompanyName(typed);
     else
         edit().setSerialNumber(typed);

@@ -1,6 +1,7 @@
 #include "gui/dialogs/target_pressure_table.hpp"
 
 #include "core/calibration/standards.hpp"
+#include "core/files/calibration_lines.hpp"
 #include "gui/dialogs/dialog_fields.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
@@ -127,8 +128,15 @@ void TargetPressureTable::takeViscosity() {
 }
 
 void TargetPressureTable::addStandard() {
+    // A name too long for its line of the calibration file is refused, as rheo-cli refuses it.
+    const std::string name = fromQt(name_->text());
+    if (const auto refusal = fileTextRefusal(FileText::StandardName, cleanStandardName(name))) {
+        dialogs().inform(*refusal);
+        name_->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     // The viscosity is the one the field holds: it was checked when the field was left.
-    edit().addStandard(fromQt(name_->text()), viscosity_->value());
+    edit().addStandard(name, viscosity_->value());
     rows_->notifyReset(); // the list is in a new order
 }
 

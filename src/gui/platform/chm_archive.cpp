@@ -1,6 +1,7 @@
 #include "gui/platform/chm_archive.hpp"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <utility>
 
@@ -29,7 +30,8 @@ QString normalizedObjectPath(const QString& path) {
 }
 
 std::unique_ptr<ChmArchive> ChmArchive::open(ChmLibrary& library, const QString& filePath) {
-    if (!library.load())
+    // Only an ordinary file: a pipe or a device would be waited on without end.
+    if (!library.load() || !QFileInfo(filePath).isFile())
         return nullptr;
     chmFile* file = library.open(QFile::encodeName(filePath).constData());
     if (file == nullptr)
@@ -71,19 +73,21 @@ bool ChmArchive::contains(const QString& objectPath) const {
 }
 
 QString ChmArchive::systemEntry(int code) const {
-    // The system header: a 4-byte version, then entries of a 2-byte code, a 2-byte length
-    // and that many bytes of data (strings end with a NUL).
     const std::optional<QByteArray> header = read(QStringLiteral("/#SYSTEM"));
-    if (!header)
-        return {};
+    return header ? systemHeaderEntry(*header, code) : QString();
+}
+
+QString systemHeaderEntry(const QByteArray& header, int code) {
+    // A 4-byte version, then entries of a 2-byte code, a 2-byte length and that many bytes
+    // of data (strings end with a NUL).
     qsizetype at = 4;
-    while (at + 4 <= header->size()) {
-        const int entryCode = readWord(*header, at);
-        const int length = readWord(*header, at + 2);
-        if (at + 4 + length > header->size())
+    while (at + 4 <= header.size()) {
+        const int entryCode = readWord(header, at);
+        const int length = readWord(header, at + 2);
+        if (at + 4 + length > header.size())
             break;
         if (entryCode == code) {
-            QByteArray text = header->mid(at + 4, length);
+            QByteArray text = header.mid(at + 4, length);
             const qsizetype end = text.indexOf('\0');
             if (end >= 0)
                 text.truncate(end);

@@ -15,7 +15,9 @@ namespace rheo {
 
 class ChmArchive {
 public:
-    // Nothing when the library is not usable or the file cannot be opened as a CHM file.
+    // Nothing when the library is not usable, or the path names no ordinary file or one that
+    // cannot be opened as a CHM file. chmlib is not safe with a damaged file: open only a
+    // file that passed the help file check (help_file_check.hpp).
     static std::unique_ptr<ChmArchive> open(ChmLibrary& library, const QString& filePath);
     ~ChmArchive();
     ChmArchive(const ChmArchive&) = delete;
@@ -47,6 +49,10 @@ private:
     chmFile* file_;
     QString filePath_;
 };
+
+// A string entry of a help file's system header (the object "/#SYSTEM"), empty when the
+// header has no entry of that code.
+QString systemHeaderEntry(const QByteArray& header, int code);
 
 // "RHEO/Welcome.htm", "/RHEO/Welcome.htm" and "RHEO.chm::/RHEO/Welcome.htm" all name the
 // object "/RHEO/Welcome.htm".

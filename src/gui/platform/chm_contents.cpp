@@ -74,8 +74,10 @@ std::vector<ContentsEntry> parseSitemap(const QString& sitemap) {
         const QString name = match.captured(2).toLower();
         if (name == QLatin1String("ul") && !closing) {
             std::vector<ContentsEntry>* current = levels.empty() ? &root : levels.back();
-            levels.push_back(levels.empty() || current->empty() ? current
-                                                                : &current->back().children);
+            // Below the deepest level the entries stay at it; the level is still counted so
+            // that its end tag closes it.
+            const bool deeper = levels.size() < kDeepestContentsLevel && !current->empty();
+            levels.push_back(levels.empty() || !deeper ? current : &current->back().children);
         } else if (name == QLatin1String("ul")) {
             if (levels.size() > 1)
                 levels.pop_back();

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <vector>
 
 namespace rheo {
@@ -13,6 +14,10 @@ struct ContentsEntry {
     QString local; // the "Local" parameter: the page, relative to the file's root; may be empty
     std::vector<ContentsEntry> children;
 };
+
+// Contents nest at most this deep; the entries of deeper lists are read into the deepest one.
+// (The program's own help file nests three levels.)
+inline constexpr std::size_t kDeepestContentsLevel = 32;
 
 // Tolerant of the usual sloppiness of sitemaps: any letter case, missing end tags, quoted or
 // unquoted attribute values, entities in values. Objects of other types are skipped.

@@ -3,8 +3,10 @@
 #include "gui/platform/chm_archive.hpp"
 #include "gui/platform/chm_text.hpp"
 
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QImage>
+#include <QImageReader>
 #include <QTextDocument>
 
 #include <utility>
@@ -20,9 +22,9 @@ QString notice(const QString& heading, const QString& body) {
 }
 
 bool leavesTheHelpFile(const QUrl& link) {
+    // Not "file": a page of the help file never opens a local file, not even elsewhere.
     static const QStringList external = {QStringLiteral("http"), QStringLiteral("https"),
-                                         QStringLiteral("ftp"), QStringLiteral("mailto"),
-                                         QStringLiteral("file")};
+                                         QStringLiteral("ftp"), QStringLiteral("mailto")};
     return external.contains(link.scheme().toLower());
 }
 
@@ -68,25 +70,73 @@ void HelpBrowser::showMissingFile(const QString& filePath) {
                        .arg(filePath.toHtmlEscaped())));
 }
 
+void HelpBrowser::showDamagedFile(const QString& filePath) {
+    setArchive(nullptr);
+    setHtml(notice(tr("Help file damaged"),
+                   tr("<p>The help file <b>%1</b> is damaged and cannot be shown.</p>"
+                      "<p>Install the program again, or copy an undamaged RHEO.chm into the "
+                      "program's directory.</p>")
+                       .arg(filePath.toHtmlEscaped())));
+}
+
 void HelpBrowser::setExternalLinkHandler(std::function<void(const QUrl&)> handler) {
     externalLinkHandler_ = std::move(handler);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    // An empty answer, not an invalid one: for an invalid one the document would go and read
+    // a local file ("file:///dev/zero") or a data address itself. Help shows only what is
+    // inside the help file.
+    const QVariant nothing = QVariant(QByteArray());
     const QUrl url = name.isRelative() ? source().resolved(name) : name;
     if (url.scheme() != QLatin1String(kScheme) || archive_ == nullptr)
-        return {};
+        return nothing;
+    if (type == QTextDocument::ImageResource)
+        return image(url.path());
     const std::optional<QByteArray> bytes = archive_->read(url.path());
     switch (type) {
     case QTextDocument::HtmlResource:
         return bytes ? decodeChmText(*bytes) : missingPage(url.path());
     case QTextDocument::StyleSheetResource:
-        return bytes ? QVariant(decodeChmText(*bytes)) : QVariant();
-    case QTextDocument::ImageResource:
-        return bytes ? QVariant(QImage::fromData(*bytes)) : QVariant();
+        return bytes ? QVariant(decodeChmText(*bytes)) : nothing;
     default:
-        return bytes ? QVariant(*bytes) : QVariant();
+        return bytes ? QVariant(*bytes) : nothing;
     }
+}
+
+void HelpBrowser::doSetSource(const QUrl& name, QTextDocument::ResourceType type) {
+    // Each page has its own allowance of picture memory.
+    images_.clear();
+    imageBytesLeft_ = kImageBytesPerPage;
+    QTextBrowser::doSetSource(name, type);
+}
+
+QVariant HelpBrowser::image(const QString& objectPath) {
+    // One picture named with different queries or in another letter case is one object.
+    const QString key = normalizedObjectPath(objectPath).toLower();
+    if (const auto known = images_.constFind(key); known != images_.constEnd())
+        return *known;
+    const std::optional<QByteArray> bytes = archive_->read(objectPath);
+    const QImage picture = bytes ? boundedImage(*bytes, imageBytesLeft_) : QImage();
+    images_.insert(key, picture);
+    return picture;
+}
+
+QImage boundedImage(const QByteArray& bytes, qint64& bytesLeft) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    // The size stands in the picture's header: a picture too large is never decoded.
+    const QSize size = reader.size();
+    const qint64 needed = qint64(size.width()) * size.height() * 4;
+    if (!size.isValid() || needed > bytesLeft)
+        return {};
+    reader.setAllocationLimit(int(bytesLeft / (1024 * 1024)) + 1);
+    QImage picture = reader.read();
+    if (picture.sizeInBytes() > bytesLeft)
+        return {};
+    bytesLeft -= picture.sizeInBytes();
+    return picture;
 }
 
 void HelpBrowser::followLink(const QUrl& link) {

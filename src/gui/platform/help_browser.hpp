@@ -3,6 +3,8 @@
 // sheets from the open help file. Pages are addressed as "chm:/RHEO/Page.htm", so that the
 // relative links and pictures inside a page resolve against it like on a web server.
 
+#include <QHash>
+#include <QImage>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -28,6 +30,8 @@ public:
 
     // Shows, in place of a page, that the help file could not be opened.
     void showMissingFile(const QString& filePath);
+    // Shows, in place of a page, that the help file is damaged.
+    void showDamagedFile(const QString& filePath);
 
     // Links that leave the help file (http, mailto, ...) are never followed inside the help
     // window; they go to this handler, by default the desktop's own browser.
@@ -35,12 +39,26 @@ public:
 
     QVariant loadResource(int type, const QUrl& name) override;
 
+    // The decoded pictures of one page together take at most this much memory.
+    static constexpr qint64 kImageBytesPerPage = 64 * 1024 * 1024;
+
+protected:
+    void doSetSource(const QUrl& name, QTextDocument::ResourceType type) override;
+
 private:
     void followLink(const QUrl& link);
     QString missingPage(const QString& objectPath) const;
+    QVariant image(const QString& objectPath);
 
     const ChmArchive* archive_ = nullptr;
+    // The pictures of the page shown by object path, each read and decoded once.
+    QHash<QString, QImage> images_;
+    qint64 imageBytesLeft_ = kImageBytesPerPage;
     std::function<void(const QUrl&)> externalLinkHandler_;
 };
+
+// The picture in `bytes`, decoded only when it needs no more than `bytesLeft` bytes of
+// memory, which it then takes from them; otherwise, or for bytes that are no picture, none.
+QImage boundedImage(const QByteArray& bytes, qint64& bytesLeft);
 
 } // namespace rheo

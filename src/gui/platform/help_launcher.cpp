@@ -47,12 +47,23 @@ void HelpLauncher::showHelpPage(const std::string& pagePath) {
     const QString filePath = helpFileFor(pagePath);
     const QString page = separator < 0 ? QString() : path.mid(separator + 2);
 
+    // Checked before the window is made: the check may take a while, and a window shown
+    // meanwhile would be empty.
+    const bool usable = check_.passed(filePath);
     HelpWindow* help = window();
-    if (!help->isShowingFile(filePath)) {
-        if (std::unique_ptr<ChmArchive> archive = ChmArchive::open(library_, filePath))
+    if (!QFileInfo(filePath).isFile()) {
+        help->showMissingFile(filePath);
+    } else if (!usable) {
+        help->showDamagedFile(filePath);
+    } else if (!help->isShowingFile(filePath) ||
+               QFileInfo(filePath).lastModified() != openedFileTime_) {
+        // A file changed since it was opened is opened again (it passed its check anew).
+        if (std::unique_ptr<ChmArchive> archive = ChmArchive::open(library_, filePath)) {
             help->openFile(std::move(archive));
-        else
-            help->showMissingFile(filePath);
+            openedFileTime_ = QFileInfo(filePath).lastModified();
+        } else {
+            help->showDamagedFile(filePath);
+        }
     }
     help->showPage(page);
     present();

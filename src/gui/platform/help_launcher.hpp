@@ -1,12 +1,16 @@
 #pragma once
 // Opens the program's help: a page path such as "<dir>/RHEO.chm::/RHEO/Welcome.htm" is shown
-// in the one help window. The CHM reader library is loaded on the first request; without it
+// in the one help window, from a file that passed the help file check; a damaged file is
+// told there instead. The CHM reader library is loaded on the first request; without it
 // help is silent (no window, no message) and the library is not looked for again.
 //
 // The application object owns one launcher and hands it by reference to the form and the
 // dialogs.
 
 #include "gui/platform/chm_library.hpp"
+#include "gui/platform/help_file_check.hpp"
+
+#include <QDateTime>
 
 #include <QPointer>
 #include <QString>
@@ -40,6 +44,8 @@ public:
     QString helpFileFor(const std::string& pagePath) const;
 
     const ChmLibrary& library() const { return library_; }
+    // The check a help file passes before it is opened; tests give it another program.
+    HelpFileCheck& helpFileCheck() { return check_; }
     // The help window, once a request has made it.
     HelpWindow* helpWindow() const;
 
@@ -48,6 +54,9 @@ private:
     void present();
 
     ChmLibrary library_;
+    HelpFileCheck check_;
+    // The modification time of the file the help window was given, when it was given.
+    QDateTime openedFileTime_;
     QPointer<QWidget> owner_;
     QString installedHelpFile_;
     QPointer<HelpWindow> window_;

@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 #include <utility>
 
@@ -25,36 +26,41 @@ QString cleanFilePath(const QString& filePath) {
     return QDir::cleanPath(QDir::fromNativeSeparators(filePath));
 }
 
-void addEntries(const std::vector<ContentsEntry>& entries, QTreeWidget* tree,
-                QTreeWidgetItem* parent) {
-    for (const ContentsEntry& entry : entries) {
-        auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
+// The contents are walked with lists of their own, never by recursion, so that no nesting
+// a file may hold can exhaust the stack.
+void addEntries(const std::vector<ContentsEntry>& entries, QTreeWidget* tree) {
+    struct Level {
+        const std::vector<ContentsEntry>* entries;
+        std::size_t next;
+        QTreeWidgetItem* parent;
+    };
+    std::vector<Level> levels{{&entries, 0, nullptr}};
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.entries->size()) {
+            levels.pop_back();
+            continue;
+        }
+        const ContentsEntry& entry = (*level.entries)[level.next++];
+        auto* item =
+            level.parent != nullptr ? new QTreeWidgetItem(level.parent) : new QTreeWidgetItem(tree);
         item->setText(0, entry.title);
         item->setToolTip(0, entry.title);
         if (!entry.local.isEmpty())
             item->setData(0, kPageRole, normalizedObjectPath(entry.local));
-        addEntries(entry.children, tree, item);
+        if (!entry.children.empty())
+            levels.push_back({&entry.children, 0, item});
     }
 }
 
-QTreeWidgetItem* findPage(QTreeWidgetItem* item, const QString& page) {
-    if (item->data(0, kPageRole).toString().compare(page, Qt::CaseInsensitive) == 0)
-        return item;
-    for (int i = 0; i < item->childCount(); ++i) {
-        if (QTreeWidgetItem* found = findPage(item->child(i), page))
-            return found;
+// The first item in the order of the contents (each item before its children) whose page
+// passes the test.
+template <typename Test> QTreeWidgetItem* firstItemWhosePage(QTreeWidget* tree, const Test& test) {
+    for (QTreeWidgetItemIterator it(tree); *it != nullptr; ++it) {
+        if (test((*it)->data(0, kPageRole).toString()))
+            return *it;
     }
     return nullptr;
-}
-
-QString firstPageIn(QTreeWidgetItem* item) {
-    const QString page = item->data(0, kPageRole).toString();
-    for (int i = 0; page.isEmpty() && i < item->childCount(); ++i) {
-        const QString childPage = firstPageIn(item->child(i));
-        if (!childPage.isEmpty())
-            return childPage;
-    }
-    return page;
 }
 
 } // namespace
@@ -155,10 +161,20 @@ void HelpWindow::showPage(const QString& objectPath) {
 }
 
 void HelpWindow::showMissingFile(const QString& filePath) {
+    closeFile();
+    browser_->showMissingFile(filePath);
+}
+
+void HelpWindow::showDamagedFile(const QString& filePath) {
+    closeFile();
+    browser_->showDamagedFile(filePath);
+}
+
+void HelpWindow::closeFile() {
     contents_->clear();
     home_->setEnabled(false);
     setWindowTitle(tr("RHEO Help"));
-    browser_->showMissingFile(filePath);
+    browser_->setArchive(nullptr);
     archive_.reset();
 }
 
@@ -170,7 +186,7 @@ void HelpWindow::fillContents() {
     const std::optional<QByteArray> sitemap = archive_->read(sitemapPath);
     if (!sitemap)
         return;
-    addEntries(parseSitemap(decodeChmText(*sitemap)), contents_, nullptr);
+    addEntries(parseSitemap(decodeChmText(*sitemap)), contents_);
     contents_->expandAll();
 }
 
@@ -184,9 +200,10 @@ void HelpWindow::markPageInContents(const QUrl& shown) {
     // The browser tells the new address before it counts as its source.
     const QString page =
         shown.scheme() == QLatin1String(HelpBrowser::kScheme) ? shown.path() : QString();
-    QTreeWidgetItem* found = nullptr;
-    for (int i = 0; found == nullptr && !page.isEmpty() && i < contents_->topLevelItemCount(); ++i)
-        found = findPage(contents_->topLevelItem(i), page);
+    QTreeWidgetItem* found =
+        page.isEmpty() ? nullptr : firstItemWhosePage(contents_, [&](const QString& itemPage) {
+            return itemPage.compare(page, Qt::CaseInsensitive) == 0;
+        });
     const QSignalBlocker blocker(contents_);
     if (found != nullptr) {
         contents_->setCurrentItem(found);
@@ -200,12 +217,9 @@ QString HelpWindow::firstPage() const {
     const QString topic = archive_->defaultTopic();
     if (!topic.isEmpty())
         return topic;
-    for (int i = 0; i < contents_->topLevelItemCount(); ++i) {
-        const QString page = firstPageIn(contents_->topLevelItem(i));
-        if (!page.isEmpty())
-            return page;
-    }
-    return QStringLiteral("/");
+    const QTreeWidgetItem* first =
+        firstItemWhosePage(contents_, [](const QString& page) { return !page.isEmpty(); });
+    return first != nullptr ? first->data(0, kPageRole).toString() : QStringLiteral("/");
 }
 
 } // namespace rheo

@@ -33,6 +33,8 @@ public:
     void showPage(const QString& objectPath);
     // Says in the window that the help file could not be opened.
     void showMissingFile(const QString& filePath);
+    // Says in the window that the help file is damaged.
+    void showDamagedFile(const QString& filePath);
 
     HelpBrowser* browser() const { return browser_; }
     QTreeWidget* contentsTree() const { return contents_; }
@@ -41,6 +43,7 @@ public:
     QAction* homeAction() const { return home_; }
 
 private:
+    void closeFile();
     void fillContents();
     void showContentsItem(QTreeWidgetItem* item);
     void markPageInContents(const QUrl& shown);

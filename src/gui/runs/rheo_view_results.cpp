@@ -4,6 +4,7 @@
 // deletion and loading. The session owns the results; the list's model is told of every
 // change after the session has made it.
 
+#include "core/files/file_messages.hpp"
 #include "gui/runs/form_values.hpp"
 #include "gui/runs/multi_line_button.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
@@ -12,6 +13,8 @@
 #include <QContextMenuEvent>
 #include <QItemSelectionModel>
 
+#include <new>
+#include <optional>
 #include <variant>
 
 namespace rheo {
@@ -73,7 +76,13 @@ void CRHEOView::deleteSelectedResults() {
 }
 
 void CRHEOView::loadTestData() {
-    const auto read = session_.loadResults();
+    std::optional<std::size_t> read;
+    try {
+        read = session_.loadResults();
+    } catch (const std::bad_alloc&) {
+        // The list is as it was: the operator's results are not lost to a file too large.
+        session_.dialogs().inform(file_texts::kNoMemoryToLoadResults);
+    }
     if (read && *read > 0)
         resultsModel_->notifyInsertedAtFront(*read);
     // The list is rebuilt, whatever the load gave: no row stays selected or current, so

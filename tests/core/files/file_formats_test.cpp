@@ -279,7 +279,8 @@ TEST(FileCommands, RefusedNamesMissingFilesAndFailedSavesAreToldAndChangeNothing
                              const std::string& message) {
         for (const std::string& name : names) {
             SCOPED_TRACE(name);
-            if (command % 2 == 1 && name.rfind("missing", 0) != 0)
+            if (command % 2 == 1 && name.rfind("missing", 0) != 0 &&
+                !std::filesystem::exists(dir.file(name)))
                 dir.write(name, "RHEO Version 2\r\nNew,1\r\n");
             ScriptedDialogs dialogs;
             dialogs.willChoose(dir.file(name));
@@ -304,8 +305,12 @@ TEST(FileCommands, RefusedNamesMissingFilesAndFailedSavesAreToldAndChangeNothing
     for (const std::string name : {"none/a.dat", "none/a.csv"})
         refuses(name.back() == 't' ? kSaveCalibration : kSaveResults, {name},
                 "The file could not be saved:\n" + dir.file(name) +
-                    "\nCreating the file failed: No such file or directory.\nThe previous file "
-                    "was kept unchanged.");
+                    "\nCreating the file failed: No such file or directory."); // none before
+    // A sparse file of a terabyte is not read at all: it could not be held.
+    std::filesystem::resize_file(dir.write("huge.csv", ""), std::uintmax_t{1} << 40);
+    refuses(kLoadResults, {"huge.csv"},
+            "The file could not be read:\n" + dir.file("huge.csv") +
+                "\nIt is too large to be held in memory.\nNothing was loaded from it.");
 }
 
 TEST(FileCommands, SaveReplacesTheFileLoadResetsAndLoadedResultsGoInFrontInFileOrder) {

@@ -60,8 +60,9 @@ TEST(LineLength, TextsUpToTheirLimitReadBackWholeAndLongerOnesAreRefused) {
 
 TEST(LineLength, ASaveThatWouldWriteALineTooLongWritesNothingAndNamesRecordAndField) {
     // Values no field accepts, as a file of another program may hold them.
-    CalibrationData spoilt[5];
+    CalibrationData spoilt[6];
     spoilt[0].companyName.assign(150, 'c');
+    spoilt[5].companyName = "Acme Oil Lab\r\n999\n-40\n0"; // pasted, whatever let it in
     spoilt[1].cells[0].targetEffluxTime = 1e100;
     spoilt[2].cells[1].abPoints.resize(2, {0, 0, 0, -1e90, 0, 0, true, ""});
     spoilt[3].cells[4].volumePoints = {{0, 0, 0, 0, 1e80}};
@@ -71,15 +72,17 @@ TEST(LineLength, ASaveThatWouldWriteALineTooLongWritesNothingAndNamesRecordAndFi
         "Cell 1: the Target Efflux Time makes its line 209",
         "Cell 2, A/B point 1: the Calculated Viscosity makes its line 161",
         "Cell 5, weighing 1: the Volume makes its line 138",
-        "Standard 2: the Viscosity makes its line 131"};
+        "Standard 2: the Viscosity makes its line 131",
+        "General Settings: the Company Name holds a line break"};
     const std::string limit = " characters long; this line of the file holds at most 126";
+    const std::string broken = "; a line of the file cannot carry one";
     TempDir dir;
     const std::string target = dir.write("RHEO.dat", "previous");
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         ScriptedDialogs dialogs;
         EXPECT_FALSE(saveCalibrationFileAt(spoilt[i], target, dialogs));
-        EXPECT_EQ(dialogs.messages,
-                  std::vector<std::string>{saveFailedMessage(target, reasons[i] + limit)});
+        EXPECT_EQ(dialogs.messages, std::vector<std::string>{saveFailedMessage(
+                                        target, reasons[i] + (i < 5 ? limit : broken))});
     }
     // The results rows are written as they are made: a row too long, even with a target that
     // cannot be made at all, is what the message names. Every empty ID becomes "NO_ID", in the
@@ -88,6 +91,7 @@ TEST(LineLength, ASaveThatWouldWriteALineTooLongWritesNothingAndNamesRecordAndFi
     results[1000].sampleId.clear();
     results[1000].pressure = 1e308;
     results[2000].sampleId.clear();
+    results[2500].sampleId = "A\rB";
     for (const std::string& resultsTarget :
          {dir.file("none/results.csv"), dir.write("results.csv", "previous")}) {
         ScriptedDialogs dialogs;
@@ -97,6 +101,13 @@ TEST(LineLength, ASaveThatWouldWriteALineTooLongWritesNothingAndNamesRecordAndFi
             std::vector<std::string>{saveFailedMessage(
                 resultsTarget, "Run 1001 (NO_ID): the Pressure (psi) makes its line 354" + limit)});
         EXPECT_EQ(results[2000].sampleId, "NO_ID");
+        results[1000].pressure = 1;
+        EXPECT_FALSE(saveResultsFileAt(results, resultsTarget, dialogs));
+        EXPECT_EQ(
+            dialogs.messages.back(),
+            saveFailedMessage(resultsTarget,
+                              "Run 2501 (A\rB): the Sample Id Name holds a line break" + broken));
+        results[1000].pressure = 1e308;
     }
     EXPECT_EQ(TempDir::read(target) + TempDir::read(dir.file("results.csv")), "previousprevious");
 }

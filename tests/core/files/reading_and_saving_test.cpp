@@ -127,6 +127,23 @@ TEST(SafeSave, ASignalThatEndsTheProgramDuringASaveRemovesTheTemporaryFile) {
     }
 }
 
+// SIGKILL cannot be caught: its temporary file stays until the next save beside it, which
+// removes the files of gone processes and leaves those of running ones and other files.
+TEST(SafeSave, TheNextSaveRemovesTheTemporaryFileOfAKilledSave) {
+    TempDir dir;
+    const std::string target = dir.write("RHEO.dat", "previous contents");
+    const int status = statusOfChild([&] {
+        SaveSteps steps = systemSaveSteps();
+        steps.write = [](std::FILE*, const char*, std::size_t) { return ::raise(SIGKILL); };
+        return saveBytesSafely(target, "new", steps).saved ? 0 : 1;
+    });
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL && entriesIn(dir) == 2);
+    dir.write(".RHEO.dat.saving-1-0", "init's save"); // a running process
+    dir.write(".RHEO.dat.saving-x-0", "not ours");
+    EXPECT_TRUE(saveBytesSafely(target, "new", systemSaveSteps()).saved);
+    EXPECT_EQ(entriesIn(dir), 3);
+}
+
 TEST(SafeSave, NeverReplacesSomethingThatIsNoOrdinaryFileButFollowsALink) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("folder.dat"));

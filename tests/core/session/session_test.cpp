@@ -138,6 +138,27 @@ TEST(SessionExit, QuestionsComeInOrderAndKeepTheirFlags) {
     }
 }
 
+// A preview of up to 500 pages (51 runs a page) is shown unasked, a longer one only after a
+// Yes to its page count.
+TEST(SessionReports, APreviewOfVeryManyPagesIsAskedFor) {
+    Program p;
+    std::string rows = "header\r\n";
+    for (int i = 0; i < 500 * 51; ++i)
+        rows += "S\r\n";
+    p.dialogs.willChoose(p.dir.write("r.csv", rows));
+    p.session.loadResults();
+    EXPECT_TRUE(p.session.confirmTestDataPreview());
+    p.run();
+    p.dialogs.willAnswer(false);
+    p.dialogs.willAnswer(true);
+    EXPECT_FALSE(p.session.confirmTestDataPreview());
+    EXPECT_TRUE(p.session.confirmTestDataPreview());
+    EXPECT_EQ(p.dialogs.questions,
+              std::vector<std::string>(2, "The report has 501 pages. Showing them all takes a "
+                                          "long time and much memory.\nDo you want to see the "
+                                          "preview anyway?"));
+}
+
 // The program's directory: "RHEO" unchanged, else the working directory and one "/", or
 // nothing; started from the menu, the per-user folder unless "RHEO" is set or the working
 // directory holds the calibration. The start-up makes cell 1 the working cell.

@@ -188,6 +188,16 @@ TEST(MainWindow, EveryCommandHasItsPromptAndReachesItsOperation) {
     w.trigger({"&File", "&Test Data", "&Export PDF ..."});
     EXPECT_EQ(w.reports.calls, (std::vector<std::string>{"print", "preview", "pdf /tmp/all.pdf"}));
     EXPECT_EQ(w.dialogs.saveRequests.back().defaultName, "RHEO_Results.pdf");
+    // A test data preview of very many pages is asked for; No shows nothing.
+    std::string rows = "header";
+    for (int i = 0; i < 30'000; ++i)
+        rows += "\r\nS";
+    TempDir dir;
+    w.dialogs.willChoose(dir.write("many.csv", rows));
+    w.trigger({"&File", "&Test Data", "&Load ..."});
+    w.trigger({"&File", "&Test Data", "Print Pre&view ..."});
+    EXPECT_EQ(w.dialogs.questions.size(), 1u);
+    EXPECT_EQ(w.reports.calls.size(), 3u);
 
     for (const char* item : {"&General Settings ...", "Cell &Data ...", "Cell &Volumes ...",
                              "&A B Calculation ...", "&Standard Viscosities ..."})

@@ -35,6 +35,20 @@ TEST(SettingsDialog, ShowsAndWritesTheSettings) {
     EXPECT_EQ(written.serialNumber, "SN-8");
     EXPECT_EQ(written.operatingTemperature, 40);
     EXPECT_EQ(written.equilibriumTimerMinutes, 30);
+
+    // A pasted line break or a text too long for its line: the message, the previous text.
+    dialog.companyNameField()->setFocus(Qt::MouseFocusReason);
+    dialog.companyNameField()->setText("Acme Oil Lab\r\n999\n-40\n0");
+    QTest::keyClick(dialog.companyNameField(), Qt::Key_Tab);
+    EXPECT_TRUE(dialog.companyNameField()->hasFocus());
+    typeAndLeave(*dialog.serialNumberField(), QString(127, QLatin1Char('7')));
+    EXPECT_EQ(bench.dialogs.messages,
+              (std::vector<std::string>{"The company name must fit on one line.",
+                                        "The serial number can hold at most 126 characters."}));
+    EXPECT_EQ(dialog.companyNameField()->text(), QString::fromUtf8("Prüflabor"));
+    EXPECT_EQ(dialog.serialNumberField()->text(), "SN-8");
+    EXPECT_TRUE(dialog.serialNumberField()->hasFocus());
+    EXPECT_EQ(written.serialNumber, "SN-8");
 }
 
 // Radius 0.075 mm, length 15 mm, shear rates 1.4, 1.0 and 1.2 x 1e6 1/s, V 6 ml, T0 18 s

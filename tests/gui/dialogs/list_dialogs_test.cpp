@@ -275,6 +275,9 @@ TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
     EXPECT_EQ(bench.dialogs.messages,
               Texts{std::string(fieldMessage(NumberField::StandardViscosity))});
     EXPECT_EQ(names(), "Z Y oila X No_Name Oil8 OilA / Z Y oila X No_Name Oil8 OilA");
+    add(QString(115, QLatin1Char('n')), "7"); // longer than its line of the file holds
+    EXPECT_EQ(bench.dialogs.messages.back(), "The standard name can hold at most 114 characters.");
+    EXPECT_EQ(bench.session.calibration().standards.size(), 7u);
 
     table.clearSelection();
     click(*dialog.deleteSelectedButton());

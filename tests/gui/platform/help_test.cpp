@@ -12,6 +12,7 @@
 #include "gui/platform/chm_library.hpp"
 #include "gui/platform/chm_text.hpp"
 #include "gui/platform/help_browser.hpp"
+#include "gui/platform/help_file_check.hpp"
 #include "gui/platform/help_launcher.hpp"
 #include "gui/platform/help_pages.hpp"
 #include "gui/platform/help_test_support.hpp"
@@ -19,7 +20,10 @@
 #include "support/temp_dir.hpp"
 
 #include <QAction>
+#include <QBuffer>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -28,8 +32,14 @@
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
 
 namespace rheo::testing {
 namespace {
@@ -54,6 +64,17 @@ TEST(Sitemap, SloppyMarkupGivesNestedTopicsInOrder) {
     ASSERT_EQ(sloppy[1].children.size(), 1u);
     EXPECT_EQ(sloppy[1].children[0].title, QString::fromUtf8("Caf\u00e9"));
     EXPECT_EQ(sloppy[1].children[0].local, "cafe.htm#top");
+}
+
+// Contents nested 50,000 lists deep keep every entry, the deeper ones at the deepest level.
+TEST(Sitemap, DeepNestingStaysAtTheDeepestLevel) {
+    const std::vector<ContentsEntry> contents = parseSitemap(
+        QStringLiteral("<ul><li><object type=text/sitemap><param name=Name value=x></object>")
+            .repeated(50'000));
+    std::size_t depth = 0, entries = 0;
+    for (auto* level = &contents; !level->empty(); level = &level->back().children, ++depth)
+        entries += level->size();
+    EXPECT_EQ(std::pair(depth, entries), std::pair(kDeepestContentsLevel, std::size_t{50'000}));
 }
 
 TEST(PageText, IsWindows1252UnlessItNamesAnotherCharacterSet) {
@@ -161,8 +182,39 @@ TEST(HelpWindow, LinksContentsAndPicturesLeadThroughTheFile) {
     EXPECT_EQ(tree.currentItem(), calibration->child(3));
 
     const QVariant picture = window.browser()->loadResource(
-        QTextDocument::ImageResource, QUrl(QStringLiteral("images/ab_fit.png")));
+        QTextDocument::ImageResource, QUrl(QStringLiteral("images/ab_fit.png?1")));
     EXPECT_FALSE(picture.value<QImage>().isNull());
+    // Named again with another query or letter case it is the same picture, decoded once.
+    EXPECT_EQ(window.browser()
+                  ->loadResource(QTextDocument::ImageResource,
+                                 QUrl(QStringLiteral("images/AB_FIT.png?2")))
+                  .value<QImage>()
+                  .cacheKey(),
+              picture.value<QImage>().cacheKey());
+    // A local file is no part of the help file: the page gets nothing from it.
+    TempDir dir;
+    picture.value<QImage>().save(QString::fromStdString(dir.file("local.png")));
+    EXPECT_TRUE(window.browser()
+                    ->document()
+                    ->resource(QTextDocument::ImageResource,
+                               QUrl::fromLocalFile(QString::fromStdString(dir.file("local.png"))))
+                    .toByteArray()
+                    .isEmpty());
+}
+
+// The pictures of a page take at most their allowance of memory: one too large for what is
+// left is not decoded at all.
+TEST(HelpWindow, PicturesAreDecodedOnlyWithinTheirAllowance) {
+    QByteArray big;
+    QBuffer buffer(&big);
+    buffer.open(QIODevice::WriteOnly);
+    QImage white(4000, 4000, QImage::Format_RGB32); // 64,000,000 bytes decoded
+    white.fill(Qt::white);
+    white.save(&buffer, "PNG");
+    qint64 left = HelpBrowser::kImageBytesPerPage;
+    EXPECT_EQ(boundedImage(big, left).size(), QSize(4000, 4000));
+    EXPECT_EQ(left, HelpBrowser::kImageBytesPerPage - 64'000'000);
+    EXPECT_TRUE(boundedImage(big, left).isNull());
 }
 
 // Without the reader library help is silent and the library is not tried again. With it,
@@ -189,6 +241,7 @@ TEST(HelpLauncher, EveryPageOfTheProgramIsShownFromTheFileWhenTheLibraryIsThere)
          "Cell volume and target efflux time"},
         {HelpPage::StandardViscosities, "/RHEO/Standard_Viscosities.htm", "Standard viscosities"}};
     HelpLauncher launcher;
+    checkWithTheWindowProgram(launcher);
     for (const auto& [page, objectPath, title] : pages) {
         for (const std::string& directory : {dir.path().string(), dir.path().string() + "/"}) {
             SCOPED_TRACE(helpPagePath(directory, page));
@@ -209,12 +262,18 @@ TEST(HelpLauncher, EveryPageOfTheProgramIsShownFromTheFileWhenTheLibraryIsThere)
 TEST(HelpLauncher, AMissingFileOrPageIsToldUnlessTheInstalledFileStandsIn) {
     TempDir dir, installed, empty;
     HelpLauncher launcher;
+    checkWithTheWindowProgram(launcher);
     launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::CellData));
     ASSERT_NE(launcher.helpWindow(), nullptr);
     QString text = launcher.helpWindow()->browser()->toPlainText();
     EXPECT_TRUE(text.contains("Help file not found")) << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromStdString(dir.file("RHEO.chm"))));
     EXPECT_EQ(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
+    // A pipe of that name is no help file (opening it would wait for a writer for ever).
+    TempDir piped;
+    ASSERT_EQ(::mkfifo(piped.file("RHEO.chm").c_str(), 0600), 0);
+    launcher.showHelpPage(helpPagePath(piped.path().string(), HelpPage::CellData));
+    EXPECT_TRUE(launcher.helpWindow()->browser()->toPlainText().contains("Help file not found"));
 
     const std::string own = copyHelpFileInto(dir.path().string());
     launcher.showHelpPage(own + "::/RHEO/No_Such_Page.htm");
@@ -242,6 +301,7 @@ TEST(HelpLauncher, OneWindowServesEveryRequestAlsoFromAModalDialog) {
     QWidget mainWindow;
     mainWindow.show();
     HelpLauncher launcher;
+    checkWithTheWindowProgram(launcher);
     launcher.setOwnerWindow(&mainWindow);
     launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::Welcome));
     HelpWindow* first = launcher.helpWindow();
@@ -261,6 +321,68 @@ TEST(HelpLauncher, OneWindowServesEveryRequestAlsoFromAModalDialog) {
     ASSERT_TRUE(clickLink(*first->browser(), "Calculating_Cell_Volume_with_the_RHEO.htm"));
     EXPECT_EQ(first->browser()->currentPage(), "/RHEO/Calculating_Cell_Volume_with_the_RHEO.htm");
     dialog.hide();
+}
+
+// Where an object of the undamaged help file starts: its section's start (in the file's
+// header) and its place in the section, as chmlib resolves it.
+qint64 placeInFile(const QByteArray& file, const char* objectPath) {
+    ChmLibrary library;
+    chmFile* opened = library.load() ? library.open(builtHelpFile().c_str()) : nullptr;
+    chmUnitInfo info{};
+    EXPECT_EQ(library.resolveObject(opened, objectPath, &info), CHM_RESOLVE_SUCCESS);
+    library.close(opened);
+    return qFromLittleEndian<qint64>(file.constData() + 0x58) + qint64(info.start);
+}
+
+// Copies of the program's own help file, cut short or with a byte that makes chmlib divide
+// by zero, overrun the heap or follow a wild pointer: help says the file is damaged, and this
+// process, which died reading them before, lives on. The undamaged file is shown again.
+TEST(HelpFileCheck, ADamagedHelpFileFailsOnlyHelp) {
+    QFile built(QString::fromStdString(builtHelpFile()));
+    ASSERT_TRUE(built.open(QIODevice::ReadOnly));
+    const QByteArray good = built.readAll();
+    const qint64 reset = placeInFile(good, "::DataSpace/Storage/MSCompressed/Transform/"
+                                           "{7FC28940-9D31-11D0-9B27-00A0C91E9C7C}/"
+                                           "InstanceData/ResetTable");
+    const qint64 control = placeInFile(good, "::DataSpace/Storage/MSCompressed/ControlData");
+    const QByteArray damaged[] = {good.left(good.size() / 3),
+                                  QByteArray(good).replace(reset + 33, 1, "\x00", 1),
+                                  QByteArray(good).replace(reset + 50, 1, "\xff", 1),
+                                  QByteArray(good).replace(control + 8, 1, "\x00", 1)};
+    TempDir dir;
+    HelpLauncher launcher;
+    checkWithTheWindowProgram(launcher);
+    for (const QByteArray& bytes : damaged) {
+        dir.write("RHEO.chm", bytes.toStdString());
+        launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::Welcome));
+        EXPECT_TRUE(
+            launcher.helpWindow()->browser()->toPlainText().startsWith("Help file damaged"));
+        EXPECT_EQ(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
+    }
+    copyHelpFileInto(dir.path().string());
+    launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::CellData));
+    EXPECT_EQ(launcher.helpWindow()->browser()->documentTitle(), "Cell data");
+}
+
+// A file is checked once as it is (path, time and size), and the check is ended at its time
+// limit: a page that would take minutes to lay out no longer freezes the program.
+TEST(HelpFileCheck, RunsOncePerVersionOfTheFileWithinItsTimeLimit) {
+    TempDir dir;
+    const QString file = QString::fromStdString(copyHelpFileInto(dir.path().string()));
+    const auto script = [&](const char* name, const std::string& body) {
+        const std::string path = dir.write(name, "#!/bin/sh\n" + body + "\n");
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        return QString::fromStdString(path);
+    };
+    HelpFileCheck check(script("passes", "exit 0"));
+    EXPECT_TRUE(check.passed(file) && check.passed(file) && check.checksRun() == 1);
+    std::filesystem::last_write_time(
+        file.toStdString(), std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+    EXPECT_TRUE(check.passed(file) && check.checksRun() == 2);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(HelpFileCheck(script("hangs", "exec sleep 60"), 500).passed(file));
+    EXPECT_LT(clock.elapsed(), 10'000);
 }
 
 } // namespace

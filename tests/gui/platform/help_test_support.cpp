@@ -1,5 +1,7 @@
 #include "gui/platform/help_test_support.hpp"
 
+#include "gui/platform/help_launcher.hpp"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
@@ -14,6 +16,10 @@ namespace rheo::testing {
 
 std::string builtHelpFile() {
     return RHEO_BUILT_HELP_FILE;
+}
+
+void checkWithTheWindowProgram(HelpLauncher& launcher) {
+    launcher.helpFileCheck() = HelpFileCheck(QStringLiteral(RHEO_WINDOW_PROGRAM));
 }
 
 std::string copyHelpFileInto(const std::string& directory) {

@@ -8,7 +8,14 @@
 
 class QTextBrowser;
 
+namespace rheo {
+class HelpLauncher;
+}
+
 namespace rheo::testing {
+
+// The launcher's help file check runs the window program built beside the tests.
+void checkWithTheWindowProgram(HelpLauncher& launcher);
 
 // The RHEO.chm compiled by this build, and a copy of it in `directory` as the program's
 // directory would hold it.

@@ -4,5 +4,7 @@ rheo_add_gui_test(platform_tests
   ${CMAKE_CURRENT_LIST_DIR}/help_test.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_test_support.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tone_test.cpp)
-target_compile_definitions(platform_tests PRIVATE RHEO_BUILT_HELP_FILE="${RHEO_HELP_FILE}")
-add_dependencies(platform_tests rheo_help)
+# The help file check runs the window program in its checking mode.
+target_compile_definitions(platform_tests PRIVATE RHEO_BUILT_HELP_FILE="${RHEO_HELP_FILE}"
+                                                  RHEO_WINDOW_PROGRAM="$<TARGET_FILE:rheo>")
+add_dependencies(platform_tests rheo_help rheo)
