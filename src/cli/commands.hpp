@@ -22,5 +22,6 @@ int calibrateAbCommand(const Words& words);
 int calibrateStandardCommand(const Words& words);
 int reportCalibrationCommand(const Words& words);
 int reportResultsCommand(const Words& words);
+int historyCommand(const Words& words);
 
 } // namespace rheo::cli

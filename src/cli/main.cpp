@@ -38,6 +38,7 @@ const Subcommand kSubcommands[] = {
     {"calibrate standard", rheo::cli::calibrateStandardCommand},
     {"report calibration", rheo::cli::reportCalibrationCommand},
     {"report results", rheo::cli::reportResultsCommand},
+    {"history", rheo::cli::historyCommand},
 };
 
 // Every file is saved through a temporary file and renamed over the old one only when

@@ -12,7 +12,8 @@ const char kCommon[] =
     "Every subcommand also accepts --at \"YYYY-MM-DD HH:MM\" (stands for the local clock)\n"
     "and --help. Numbers use \".\" as decimal point whatever the locale.\n"
     "Exit status: 0 done, 1 bad command line, 2 a file not read, written or refused,\n"
-    "3 the calculation refused the input.\n";
+    "3 the calculation refused the input, 4 history --check found a cell to check.\n"
+    "--no-history: nothing is recorded in the calibration history.\n";
 
 const std::map<std::string, std::string>& usages() {
     static const std::map<std::string, std::string> texts = {
@@ -54,6 +55,13 @@ const std::map<std::string, std::string>& usages() {
          "rheo-cli report results --results RESULTS.csv [--calibration FILE]\n"
          "             (--pdf OUT.pdf | --trace OUT.txt)\n"
          "  The printed reports, as a PDF file or as the trace of the recording surface.\n"},
+        {"history",
+         "rheo-cli history [--calibration FILE] [--cell N] [--since DATE]\n"
+         "             [--format text|csv|json]\n"
+         "rheo-cli history --check [--calibration FILE] [--tolerance P]\n"
+         "  The calibration history beside FILE (RHEO-history.sqlite): saves and accepted\n"
+         "  runs, or with --check the cells whose reference check is due or beyond the\n"
+         "  tolerance (default 2 %).\n"},
     };
     return texts;
 }
@@ -62,8 +70,8 @@ const std::map<std::string, std::string>& usages() {
 
 std::string generalUsage() {
     std::string text = "Usage:\n";
-    for (const char* name :
-         {"run", "batch", "recommend", "standards", "merge", "convert", "calibrate", "report"})
+    for (const char* name : {"run", "batch", "recommend", "standards", "merge", "convert",
+                             "calibrate", "report", "history"})
         text += usages().at(name);
     return text + kVersion + kCommon;
 }

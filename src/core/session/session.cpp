@@ -10,6 +10,7 @@
 #include "core/session/session_texts.hpp"
 #include "core/text/c_format.hpp"
 
+#include <filesystem>
 #include <utility>
 
 namespace rheo {
@@ -56,8 +57,12 @@ bool Session::saveCalibration() {
     // The writer's bytes are exactly these, so they need not be read back.
     const std::string sha256 = sha256Hex(calibrationFileText(calibration_));
     rememberFile(sha256);
-    noteRecorded(history_->recordCalibration(
-        {clock_.now(), user_, path, sha256, calibratedCells(calibration_)}));
+    // The record names the file wherever the program was started from.
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    noteRecorded(history_->recordCalibration({clock_.now(), user_,
+                                              error ? path : absolute.lexically_normal().string(),
+                                              sha256, calibratedCells(calibration_)}));
     return true;
 }
 
