@@ -28,20 +28,24 @@ rheo::LocalDateTime momentOf(long long n, long long count) {
         static_cast<int>(minutes % 60));
 }
 
-rheo::RunRecord runRecord(const rheo::TestResult& result) {
+// Every 50th run is a reference check, every 200th an extrapolation.
+rheo::RunRecord runRecord(const rheo::TestResult& result, int n) {
     rheo::RunRecord record;
     record.user = "operator";
     record.result = result;
     record.calibrationSha256 = std::string(64, 'a');
-    if (result.sampleId.size() % 7 == 0)
+    if (n % 50 == 0)
         record.check = rheo::ReferenceCheck{"REF-A", 8.0, 1.25};
+    record.extrapolated = n % 200 == 7;
     return record;
 }
 
 // The ten-year file, made once through the program's own recording and kept in the
 // temporary directory for later runs of the benchmark.
 std::string tenYearHistory() {
-    const auto path = std::filesystem::temp_directory_path() / "rheo_bench_history_10y.sqlite";
+    const auto path =
+        std::filesystem::temp_directory_path() /
+        ("rheo_bench_history_10y_v" + std::to_string(rheo::kHistorySchemaVersion) + "b.sqlite");
     const auto done = std::filesystem::path(path.string() + ".complete");
     if (std::filesystem::exists(done))
         return path.string();
@@ -60,7 +64,7 @@ std::string tenYearHistory() {
                 {momentOf(save, kSaves), "operator", "/lab/RHEO.DAT", std::string(64, 'a'), cells});
             ++save;
         }
-        rheo::RunRecord record = runRecord(results[static_cast<std::size_t>(i)]);
+        rheo::RunRecord record = runRecord(results[static_cast<std::size_t>(i)], i);
         record.result.dateTime = momentOf(i, kRuns);
         history->recordRun(record);
     }
@@ -79,9 +83,10 @@ void BM_HistoryRecordRun(benchmark::State& state) {
     std::filesystem::remove(path.string() + "-wal");
     auto history = rheo::SqliteHistory::open(path.string());
     const auto results = rheo::bench::manyResults(1000);
-    std::size_t i = 0;
+    int i = 0;
     for (auto _ : state) {
-        rheo::RunRecord record = runRecord(results[i++ % results.size()]);
+        rheo::RunRecord record = runRecord(results[static_cast<std::size_t>(i % 1000)], i);
+        ++i;
         record.result.dateTime = rheo::makeLocalDateTime(2026, 12, 7, 9, 0);
         benchmark::DoNotOptimize(history->recordRun(record));
     }
@@ -106,6 +111,22 @@ void BM_HistoryListYear(benchmark::State& state) {
     state.counters["records"] = static_cast<double>(records);
 }
 BENCHMARK(BM_HistoryListYear)->Arg(0)->Arg(3)->Unit(benchmark::kMillisecond);
+
+// What the History window reads when it opens: every save and every check and
+// extrapolation of ten years.
+void BM_HistoryWindowRecords(benchmark::State& state) {
+    auto history =
+        rheo::SqliteHistory::open(tenYearHistory(), rheo::SqliteHistory::Access::ReadOnly);
+    rheo::HistoryQuery query;
+    query.notableRunsOnly = true;
+    std::size_t records = 0;
+    for (auto _ : state) {
+        records = 0;
+        history->forEach(query, [&](const rheo::HistoryEntry&) { ++records; });
+    }
+    state.counters["records"] = static_cast<double>(records);
+}
+BENCHMARK(BM_HistoryWindowRecords)->Unit(benchmark::kMillisecond);
 
 // What `history --check` asks of each cell.
 void BM_HistoryCheckState(benchmark::State& state) {

@@ -33,7 +33,8 @@ constexpr const char* kSchemaSteps[] = {
        CREATE INDEX calibration_cells_cell ON calibration_cells(cell, calibration_id);
        CREATE INDEX runs_at ON runs(at);
        CREATE INDEX runs_cell_at ON runs(cell, at);
-       CREATE INDEX runs_checks ON runs(cell, at) WHERE standard IS NOT NULL;)",
+       CREATE INDEX runs_checks ON runs(cell, at) WHERE standard IS NOT NULL;
+       CREATE INDEX runs_notable ON runs(at) WHERE standard IS NOT NULL OR extrapolated = 1;)",
 };
 constexpr int kStepCount = static_cast<int>(std::size(kSchemaSteps));
 static_assert(kStepCount == kHistorySchemaVersion);
@@ -332,8 +333,13 @@ bool SqliteHistory::forEach(const HistoryQuery& query,
     Statement calibrations(db_, std::string(kCalibrationSelect) +
                                     queryCondition(query, "cc.cell", "c.at") +
                                     " ORDER BY c.at, c.id, cc.cell");
-    Statement runs(db_, std::string("SELECT ") + kRunColumns + " FROM runs " +
-                            queryCondition(query, "cell", "at") + " ORDER BY at, id");
+    // The partial index holds the notable runs; its condition is repeated word for word so
+    // that SQLite uses it.
+    Statement runs(
+        db_, std::string("SELECT ") + kRunColumns + " FROM runs " +
+                 queryCondition(query, "cell", "at") +
+                 (query.notableRunsOnly ? " AND (standard IS NOT NULL OR extrapolated = 1)" : "") +
+                 " ORDER BY at, id");
     if (!calibrations || !runs)
         return false;
     bindQuery(calibrations.get(), query);

@@ -84,10 +84,12 @@ struct CalibrationEntry {
 
 using HistoryEntry = std::variant<CalibrationEntry, RunRecord>;
 
-// Which records a listing holds: all cells or one, everything or from a time on.
+// Which records a listing holds: all cells or one, everything or from a time on, every run
+// or only the reference checks and extrapolations (what the History window plots).
 struct HistoryQuery {
     std::optional<int> cellNumber;
     std::optional<LocalDateTime> since;
+    bool notableRunsOnly = false;
 };
 
 // What a reference check of a cell is judged by.

@@ -83,14 +83,15 @@ CalibrationRecord saveOf(int minute, double a) {
     return record;
 }
 
-RunRecord runOf(int minute, int cell, std::optional<ReferenceCheck> check = {}) {
+RunRecord runOf(int minute, int cell, std::optional<ReferenceCheck> check = {},
+                bool extrapolated = false) {
     RunRecord run;
     run.user = "bob";
     run.result = {
         "S", cell, 8.5, 1.2, 3.4, true, 200, 18, makeLocalDateTime(2024, 3, 1, 9, minute)};
     run.calibrationSha256 = std::string(64, 'f');
     run.check = std::move(check);
-    run.extrapolated = !run.check;
+    run.extrapolated = extrapolated;
     return run;
 }
 
@@ -122,7 +123,7 @@ TEST(SqliteHistory, RecordsListAndJudgeTheChecks) {
         EXPECT_TRUE(history->recordCalibration(saveOf(3, 0.0025)));
         EXPECT_TRUE(history->recordRun(runOf(3, 1)));
         EXPECT_TRUE(history->recordCalibration(saveOf(4, 0.0025)));
-        EXPECT_TRUE(history->recordRun(runOf(5, 2)));
+        EXPECT_TRUE(history->recordRun(runOf(5, 2, std::nullopt, true)));
     }
     auto history = SqliteHistory::open(path, SqliteHistory::Access::ReadOnly);
     ASSERT_TRUE(history);
@@ -131,6 +132,9 @@ TEST(SqliteHistory, RecordsListAndJudgeTheChecks) {
                                         "cal 4 cell 1"}));
     EXPECT_EQ(listing(*history, {std::nullopt, makeLocalDateTime(2024, 3, 1, 9, 4)}),
               (std::vector<std::string>{"cal 4 cell 1", "cal 4 cell 2", "run 5"}));
+    // The run of minute 3 is neither a check nor an extrapolation.
+    EXPECT_EQ(listing(*history, {1, std::nullopt, true}),
+              (std::vector<std::string>{"cal 1 cell 1", "run 2", "cal 3 cell 1", "cal 4 cell 1"}));
 
     RunRecord expected = runOf(2, 1, ReferenceCheck{"REF-A", 10.0, 3.0});
     const CellCheckState one = history->checkState(1);
