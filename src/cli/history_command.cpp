@@ -8,6 +8,7 @@
 #include "cli/commands.hpp"
 #include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
+#include "core/history/history_listing.hpp"
 #include "core/history/history_texts.hpp"
 #include "core/history/quality_checks.hpp"
 #include "core/text/c_format.hpp"
@@ -23,97 +24,8 @@ namespace {
 
 bool historyDeclined = false;
 
-std::string timeText(const LocalDateTime& t) {
-    return cformat("%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                   t.second);
-}
-
-std::string number(double value) {
-    return cformat("%.10g", value);
-}
-
-// The columns of a text or CSV listing; a record leaves empty what it does not have.
-const std::vector<std::string> kColumns = {"time",
-                                           "user",
-                                           "record",
-                                           "cell",
-                                           "sample id",
-                                           "viscosity",
-                                           "shear rate",
-                                           "reynolds",
-                                           "newtonian",
-                                           "pressure",
-                                           "efflux time",
-                                           "standard",
-                                           "known viscosity",
-                                           "deviation %",
-                                           "extrapolated",
-                                           "a",
-                                           "b",
-                                           "rms % diff",
-                                           "volume",
-                                           "t0",
-                                           "known viscosities",
-                                           "sha256",
-                                           "unsaved",
-                                           "path"};
-
-std::vector<std::string> rowOf(const HistoryEntry& entry) {
-    std::vector<std::string> row(kColumns.size());
-    if (const auto* c = std::get_if<CalibrationEntry>(&entry)) {
-        row[0] = timeText(c->at);
-        row[1] = c->user;
-        row[2] = "calibration";
-        row[3] = std::to_string(c->cell.cellNumber);
-        row[15] = number(c->cell.constantA);
-        row[16] = number(c->cell.constantB);
-        row[17] = number(c->cell.rmsPercentDiff);
-        row[18] = number(c->cell.cellVolume);
-        row[19] = number(c->cell.targetEffluxTime);
-        for (double known : c->cell.knownViscosities)
-            row[20] += (row[20].empty() ? "" : " ") + number(known);
-        row[21] = c->sha256;
-        row[23] = c->path;
-        return row;
-    }
-    const auto& run = std::get<RunRecord>(entry);
-    const TestResult& r = run.result;
-    row[0] = timeText(r.dateTime);
-    row[1] = run.user;
-    row[2] = run.check ? "check" : "run";
-    row[3] = std::to_string(r.cellNumber);
-    row[4] = r.sampleId;
-    row[5] = number(r.viscosity);
-    row[6] = number(r.shearRate);
-    row[7] = number(r.reynoldsNumber);
-    row[8] = r.newtonian ? "Yes" : "No";
-    row[9] = number(r.pressure);
-    row[10] = number(r.effluxTime);
-    if (run.check) {
-        row[11] = run.check->standardName;
-        row[12] = number(run.check->knownViscosity);
-        row[13] = cformat("%+.2f", run.check->deviationPercent);
-    }
-    row[14] = run.extrapolated ? "Yes" : "No";
-    row[21] = run.calibrationSha256;
-    row[22] = run.calibrationUnsaved ? "Yes" : "No";
-    return row;
-}
-
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string quotedText = "\"";
-    for (char c : text)
-        quotedText += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quotedText + "\"";
-}
-
 void writeCsvRow(const std::vector<std::string>& row) {
-    std::string line;
-    for (std::size_t i = 0; i < row.size(); ++i)
-        line += (i ? "," : "") + csvField(row[i]);
-    writeLine(stdout, line);
+    writeLine(stdout, csvLine(row));
 }
 
 // A record as one JSON object; texts are the program's Windows-1252 bytes made UTF-8.
@@ -122,7 +34,7 @@ nlohmann::json jsonOf(const HistoryEntry& entry, double tolerance) {
     const auto text = [](const std::string& bytes) { return windows1252ToUtf8(bytes); };
     if (const auto* c = std::get_if<CalibrationEntry>(&entry)) {
         const CalibratedCell& cell = c->cell;
-        return json{{"time", timeText(c->at)},
+        return json{{"time", historyTimeText(c->at)},
                     {"user", text(c->user)},
                     {"record", "calibration"},
                     {"cell", cell.cellNumber},
@@ -150,7 +62,7 @@ nlohmann::json jsonOf(const HistoryEntry& entry, double tolerance) {
                      {"known_viscosity", run.check->knownViscosity},
                      {"deviation_percent", run.check->deviationPercent},
                      {"beyond_tolerance", beyondTolerance(*run.check, tolerance)}};
-    return json{{"time", timeText(r.dateTime)},
+    return json{{"time", historyTimeText(r.dateTime)},
                 {"user", text(run.user)},
                 {"record", "run"},
                 {"cell", r.cellNumber},
@@ -176,14 +88,15 @@ bool checkCells(History& history, double tolerance) {
             continue; // no save ever gave the cell constants
         const auto& check = state.latestCheck;
         // Times compare as their texts do.
-        if (!check || timeText(check->result.dateTime) < timeText(*state.calibratedAt)) {
+        if (!check ||
+            historyTimeText(check->result.dateTime) < historyTimeText(*state.calibratedAt)) {
             writeLine(stdout, cformat(history_texts::kNoCheckSinceCalibration, cell,
-                                      timeText(*state.calibratedAt).c_str()));
+                                      historyTimeText(*state.calibratedAt).c_str()));
             passed = false;
         } else if (beyondTolerance(*check->check, tolerance)) {
             writeLine(stdout, cformat(history_texts::kCheckOutside, cell,
                                       check->check->standardName.c_str(),
-                                      timeText(check->result.dateTime).c_str(),
+                                      historyTimeText(check->result.dateTime).c_str(),
                                       check->check->deviationPercent, tolerance));
             passed = false;
         }
@@ -309,9 +222,9 @@ int historyCommand(const Words& words) {
         std::fputs(first ? "]\n" : "\n]\n", stdout);
     } else {
         const bool csv = format == "csv";
-        csv ? writeCsvRow(kColumns) : writeRow(stdout, kColumns);
+        csv ? writeCsvRow(historyColumns()) : writeRow(stdout, historyColumns());
         read = history->forEach(query, [&](const HistoryEntry& entry) {
-            csv ? writeCsvRow(rowOf(entry)) : writeRow(stdout, rowOf(entry));
+            csv ? writeCsvRow(historyRow(entry)) : writeRow(stdout, historyRow(entry));
         });
     }
     return read ? kDone : kFileFailed;

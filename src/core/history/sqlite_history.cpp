@@ -1,5 +1,6 @@
 #include "core/history/sqlite_history.hpp"
 
+#include "core/history/history_listing.hpp"
 #include "core/text/c_format.hpp"
 
 #include <sqlite3.h>
@@ -60,11 +61,6 @@ public:
 private:
     sqlite3_stmt* statement_ = nullptr;
 };
-
-std::string timeText(const LocalDateTime& t) {
-    return cformat("%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                   t.second);
-}
 
 LocalDateTime timeFromText(const unsigned char* text) {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
@@ -171,7 +167,7 @@ std::string queryCondition(const HistoryQuery& query, const char* cellColumn,
 }
 
 void bindQuery(sqlite3_stmt* statement, const HistoryQuery& query) {
-    bindText(statement, 1, query.since ? timeText(*query.since) : std::string());
+    bindText(statement, 1, query.since ? historyTimeText(*query.since) : std::string());
     if (query.cellNumber)
         sqlite3_bind_int(statement, 2, *query.cellNumber);
 }
@@ -264,7 +260,7 @@ bool SqliteHistory::recordCalibration(const CalibrationRecord& record) {
         Statement cell(db_, "INSERT INTO calibration_cells VALUES "
                             "(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
         if (save && cell) {
-            bindText(save.get(), 1, timeText(record.at));
+            bindText(save.get(), 1, historyTimeText(record.at));
             bindText(save.get(), 2, record.user);
             bindText(save.get(), 3, record.path);
             bindText(save.get(), 4, record.sha256);
@@ -305,7 +301,7 @@ bool SqliteHistory::recordRun(const RunRecord& record) {
     sqlite3_reset(s);
     sqlite3_clear_bindings(s);
     const TestResult& r = record.result;
-    bindText(s, 1, timeText(r.dateTime));
+    bindText(s, 1, historyTimeText(r.dateTime));
     bindText(s, 2, record.user);
     sqlite3_bind_int(s, 3, r.cellNumber);
     bindText(s, 4, r.sampleId);
