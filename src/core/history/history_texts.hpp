@@ -11,6 +11,10 @@ inline constexpr const char* kCheckBeyondTolerance =
 inline constexpr const char* kExtrapolated =
     "Extrapolated: %.2f mPa*s lies outside the standards of cell %d (%.2f to %.2f mPa*s).";
 
+// The names of the marks on a run's row.
+inline constexpr const char* kCheckMark = "Reference check beyond the tolerance";
+inline constexpr const char* kExtrapolationMark = "Outside the standards of its cell";
+
 inline constexpr const char* kNotWritten =
     "The calibration history could not be written; runs and saves go on without it.";
 // printf format: the path of the history file.

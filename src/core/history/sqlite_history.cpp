@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <array>
 #include <cstdio>
 #include <string_view>
 #include <sys/stat.h>
@@ -35,7 +36,8 @@ constexpr const char* kSchemaSteps[] = {
        CREATE INDEX runs_at ON runs(at);
        CREATE INDEX runs_cell_at ON runs(cell, at);
        CREATE INDEX runs_checks ON runs(cell, at) WHERE standard IS NOT NULL;
-       CREATE INDEX runs_notable ON runs(at) WHERE standard IS NOT NULL OR extrapolated = 1;)",
+       CREATE INDEX runs_notable ON runs(cell, at)
+           WHERE standard IS NOT NULL OR extrapolated = 1;)",
 };
 constexpr int kStepCount = static_cast<int>(std::size(kSchemaSteps));
 static_assert(kStepCount == kHistorySchemaVersion);
@@ -330,9 +332,11 @@ bool SqliteHistory::forEach(const HistoryQuery& query,
                                     queryCondition(query, "cc.cell", "c.at") +
                                     " ORDER BY c.at, c.id, cc.cell");
     // The partial index holds the notable runs; its condition is repeated word for word so
-    // that SQLite uses it.
+    // that SQLite can use it, and it is named, since the planner would rather walk all the
+    // cell's runs.
     Statement runs(
         db_, std::string("SELECT ") + kRunColumns + " FROM runs " +
+                 (query.notableRunsOnly ? "INDEXED BY runs_notable " : "") +
                  queryCondition(query, "cell", "at") +
                  (query.notableRunsOnly ? " AND (standard IS NOT NULL OR extrapolated = 1)" : "") +
                  " ORDER BY at, id");
@@ -361,24 +365,26 @@ bool SqliteHistory::forEach(const HistoryQuery& query,
 
 CellCheckState SqliteHistory::checkState(int cellNumber) {
     CellCheckState state;
-    Statement saves(db_, std::string(kCalibrationSelect) +
-                             "WHERE cc.cell = ?1 ORDER BY c.at DESC, c.id DESC");
+    // Only the values that make a calibration are read: a cell saved ten thousand times
+    // unchanged is walked back to its first such save.
+    Statement saves(db_, "SELECT c.at, cc.a, cc.b, cc.volume, cc.t0 FROM calibrations c "
+                         "JOIN calibration_cells cc ON cc.calibration_id = c.id "
+                         "WHERE cc.cell = ?1 ORDER BY c.at DESC, c.id DESC");
     if (saves) {
         sqlite3_bind_int(saves.get(), 1, cellNumber);
-        std::optional<CalibratedCell> latest;
+        std::optional<std::array<double, 4>> latest;
         while (sqlite3_step(saves.get()) == SQLITE_ROW) {
-            const CalibrationEntry entry = calibrationFromRow(saves.get());
-            const CalibratedCell& c = entry.cell;
+            const std::array<double, 4> values = {
+                sqlite3_column_double(saves.get(), 1), sqlite3_column_double(saves.get(), 2),
+                sqlite3_column_double(saves.get(), 3), sqlite3_column_double(saves.get(), 4)};
             if (!latest) {
-                if (c.constantA == 0.0 && c.constantB == 0.0)
+                if (values[0] == 0.0 && values[1] == 0.0)
                     break; // the latest save left the cell without constants
-                latest = c;
-            } else if (c.constantA != latest->constantA || c.constantB != latest->constantB ||
-                       c.cellVolume != latest->cellVolume ||
-                       c.targetEffluxTime != latest->targetEffluxTime) {
+                latest = values;
+            } else if (values != *latest) {
                 break;
             }
-            state.calibratedAt = entry.at;
+            state.calibratedAt = timeFromText(sqlite3_column_text(saves.get(), 0));
         }
     }
     Statement check(db_, std::string("SELECT ") + kRunColumns +

@@ -118,6 +118,8 @@ public:
     // under the login name `user`; until then nothing is recorded. `history` must outlive
     // the session (or be replaced first).
     void setHistory(History& history, std::string user);
+    // Where the records go (a history that records nothing until setHistory).
+    History& history() const { return *history_; }
     // The tolerance of a reference check, in %.
     double checkTolerance() const { return checkTolerance_; }
     void setCheckTolerance(double percent) { checkTolerance_ = percent; }

@@ -25,6 +25,9 @@ public:
     // Start-up. `rheoVariable` is the environment variable "RHEO" (its value is the
     // directory prefix of RHEO.DAT and RHEO.chm, used unchanged), `workingDirectory` the
     // directory the program was started in. Shows the main window maximized.
+    // Then the history RHEO-history.sqlite is opened in the same directory (the program
+    // goes on without it, and says so, when it cannot be used), with the reference-check
+    // tolerance of the settings.
     bool InitInstance(const std::optional<std::string>& rheoVariable,
                       const std::optional<std::string>& workingDirectory);
 
@@ -33,7 +36,10 @@ public:
 
 private:
     void openCalibrationDialog(CalibrationDialog dialog);
+    void openHistory();
 
+    // The history beside the calibration; declared before the session, which records into it.
+    std::unique_ptr<History> history_;
     HelpLauncher& help_;
     ReportDestination& reports_;
     AlarmSound& alarm_;

@@ -221,6 +221,12 @@ void CExtendedListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& o
             painter->drawText(cell.rect.adjusted(6, 0, -6, 0), Qt::AlignHCenter | kTextFlags,
                               fitted);
     }
+    // A mark of the run (the model's decoration colour) as a narrow band at the row's left
+    // edge, over no text.
+    const QVariant mark = index.siblingAtColumn(0).data(Qt::DecorationRole);
+    if (mark.typeId() == QMetaType::QColor)
+        painter->fillRect(QRect(rowRect.left(), rowRect.top() + 1, 2, rowRect.height() - 2),
+                          mark.value<QColor>());
     const QModelIndex current = currentIndex();
     if (hasFocus() && current.isValid() && current.row() == index.row() &&
         current.parent() == index.parent()) {
