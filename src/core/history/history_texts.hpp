@@ -6,10 +6,10 @@ namespace rheo::history_texts {
 
 // printf formats: standard name, deviation in %, known viscosity, tolerance in %.
 inline constexpr const char* kCheckBeyondTolerance =
-    "Reference check %s: %+.2f %% from %.2f mPa*s, beyond the %.2f %% tolerance.";
+    "Reference check %s: %+.2f %% from %.3f mPa*s, beyond the %.2f %% tolerance.";
 // printf formats: viscosity, cell number, lowest and highest known viscosity.
 inline constexpr const char* kExtrapolated =
-    "Extrapolated: %.2f mPa*s lies outside the standards of cell %d (%.2f to %.2f mPa*s).";
+    "Extrapolated: %.3f mPa*s lies outside the standards of cell %d (%.3f to %.3f mPa*s).";
 
 // The names of the marks on a run's row.
 inline constexpr const char* kCheckMark = "Reference check beyond the tolerance";

@@ -119,6 +119,8 @@ HistoryWindow::HistoryWindow(Session& session, QWidget* parent)
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->verticalHeader()->hide();
+    // The widths from the first rows: a cell may hold ten thousand.
+    table_->horizontalHeader()->setResizeContentsPrecision(50);
     table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
 
     auto* layout = new QVBoxLayout(this);
@@ -162,6 +164,7 @@ void HistoryWindow::showCell(int index) {
     for (const HistoryEntry& entry : *entries)
         records.push_back(&entry);
     model_->setRecords(std::move(records));
+    table_->resizeColumnsToContents();
     buildPlots();
 }
 
@@ -200,11 +203,12 @@ void HistoryWindow::buildPlots() {
         series[4].points.push_back(
             {dayNumber(run.result.dateTime), run.check->deviationPercent, out});
     }
+    const std::size_t saves = series[0].points.size();
     for (std::size_t i = 0; i < plots_.size(); ++i)
         plots_[i]->setSeries(std::move(series[i]));
     QString summary = QStringLiteral("%1 saves, %2 reference checks (%3 beyond the tolerance), "
                                      "%4 extrapolated runs")
-                          .arg(series[0].points.size())
+                          .arg(saves)
                           .arg(checks)
                           .arg(beyond)
                           .arg(extrapolated);

@@ -70,6 +70,8 @@ void HistoryPlot::paint(QPainter& painter, const QRectF& frame, const HistorySer
                         const QFont& font, const QPalette& palette) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
+    // Points and lines keep their size on a page of a higher resolution than the screen's.
+    const double scale = std::max(1.0, painter.device()->logicalDpiX() / 96.0);
     painter.setFont(font);
     const QFontMetricsF metrics(font, painter.device());
     const QColor ink = palette.color(QPalette::WindowText);
@@ -103,9 +105,10 @@ void HistoryPlot::paint(QPainter& painter, const QRectF& frame, const HistorySer
     double labelWidth = 0;
     for (const std::string& label : yAxis.tickLabels)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(QString::fromStdString(label)));
-    const QRectF area(frame.left() + labelWidth + 6, titleRect.bottom() + 4,
-                      frame.width() - labelWidth - 6 - metrics.averageCharWidth() * 5,
-                      frame.height() - 2 * metrics.height() - 10);
+    // Room above the dates for the lowest value's label, which stands half below its line.
+    const QRectF area(frame.left() + labelWidth + 6 * scale, titleRect.bottom() + 4 * scale,
+                      frame.width() - labelWidth - 6 * scale - metrics.averageCharWidth() * 5,
+                      frame.height() - 2.5 * metrics.height() - 10 * scale);
     if (area.width() < 20 || area.height() < 20) {
         painter.restore();
         return;
@@ -148,7 +151,8 @@ void HistoryPlot::paint(QPainter& painter, const QRectF& frame, const HistorySer
         const QString date = dateOfDay(xAxis.ticks[i]);
         const double width = metrics.horizontalAdvance(date);
         const double left = i == 0 ? x - width / 4 : x - width * 3 / 4;
-        painter.drawText(QRectF(left, area.bottom() + 3, width + 2, metrics.height()),
+        painter.drawText(QRectF(left, area.bottom() + metrics.height() / 2 + 2 * scale, width + 2,
+                                metrics.height()),
                          Qt::AlignLeft, date);
     }
 
@@ -160,13 +164,14 @@ void HistoryPlot::paint(QPainter& painter, const QRectF& frame, const HistorySer
         const QPointF p(xAt(ordered[i].day), yAt(ordered[i].value));
         i == 0 ? line.moveTo(p) : line.lineTo(p);
     }
-    painter.setPen(QPen(palette.color(QPalette::Highlight), 1.5));
+    painter.setPen(QPen(palette.color(QPalette::Highlight), 1.5 * scale));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(line);
     for (const auto& point : ordered) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(point.marked ? QColor(kMarkColour) : palette.color(QPalette::Text));
-        painter.drawEllipse(QPointF(xAt(point.day), yAt(point.value)), kPointRadius, kPointRadius);
+        painter.drawEllipse(QPointF(xAt(point.day), yAt(point.value)), kPointRadius * scale,
+                            kPointRadius * scale);
     }
     painter.setPen(QPen(palette.color(QPalette::Dark), 0));
     painter.setBrush(Qt::NoBrush);

@@ -241,7 +241,7 @@ TEST(SessionHistory, SavesAndRunsAreRecordedWithTheirMarks) {
     EXPECT_TRUE(p.history.runs[1].extrapolated);
     EXPECT_EQ(
         p.session.lastRunNote(),
-        "Extrapolated: 13.00 mPa*s lies outside the standards of cell 2 (7.00 to 10.70 mPa*s).");
+        "Extrapolated: 13.000 mPa*s lies outside the standards of cell 2 (7.000 to 10.700 mPa*s).");
     EXPECT_TRUE(p.session.resultMarks()[0].checkBeyondTolerance);
 
     {
