@@ -82,7 +82,8 @@ TEST(WindowHistory, RunsAreMarkedAndTheHistoryWindowShowsThem) {
     EXPECT_TRUE(note->text().startsWith("Reference check REF-A: +3.03 %"))
         << note->text().toStdString();
     p.run("S", "300");
-    EXPECT_TRUE(note->text().startsWith("Extrapolated: 13.000 mPa*s")) << note->text().toStdString();
+    EXPECT_TRUE(note->text().startsWith("Extrapolated: 13.000 mPa*s"))
+        << note->text().toStdString();
     p.run("S", "200");
     EXPECT_TRUE(note->text().isEmpty());
     EXPECT_TRUE(p.rowMark(0).isValid());
