@@ -2,8 +2,8 @@
 # directory (or `cmake --build . --target package`) writes rheo_<version>-1_<arch>.deb.
 #
 # Its dependencies: dpkg-shlibdeps finds the libraries the two programs link (the C++
-# runtime, Qt 6 Core, Gui, Widgets and PrintSupport). What the programs load only at run
-# time is declared by hand, since no linker sees it:
+# runtime, Qt 6 Core, Gui, Widgets and PrintSupport, SQLite for the history). What the
+# programs load only at run time is declared by hand, since no linker sees it:
 #   qt6-qpa-plugins    Qt's platform plugins beyond those of libqt6gui6 (which brings the
 #                      X11 and offscreen ones and comes with the linked libraries)
 #   libchm1            the CHM reader library, opened when help is first asked for

@@ -17,6 +17,8 @@ libbenchmark-dev
 nlohmann-json3-dev
 qt6-base-dev
 libasound2-dev
+libsqlite3-dev
+nlohmann-json3-dev
 libqt6printsupport6
 qt6-qpa-plugins
 libgl-dev

@@ -11,8 +11,8 @@ allowed() {
     seams) echo "seams model text" ;;
     model) echo "model text" ;;
     calibration | runs) echo "$1 model seams text" ;;
-    files | reports) echo "$1 calibration runs model seams text" ;;
-    session) echo "session files reports calibration runs model seams text" ;;
+    files | reports | history) echo "$1 calibration runs model seams text" ;;
+    session) echo "session files reports history calibration runs model seams text" ;;
     *) echo "" ;;
   esac
 }
@@ -40,7 +40,7 @@ for dir in "$core"/*/; do
   done
 done > "${TMPDIR:-/tmp}/core_layers.$$"
 if [ -s "${TMPDIR:-/tmp}/core_layers.$$" ]; then
-  echo "Includes against the stack text -> model -> calibration, runs -> files, reports -> session:"
+  echo "Includes against the stack text -> model -> calibration, runs -> files, reports, history -> session:"
   cat "${TMPDIR:-/tmp}/core_layers.$$"
   status=1
 fi

@@ -10,7 +10,8 @@ namespace {
 
 const AcceptedOption* findAccepted(const std::vector<AcceptedOption>& accepted,
                                    const std::string& name) {
-    static const std::vector<AcceptedOption> common = {{"--help", false}, {"--at", true}};
+    static const std::vector<AcceptedOption> common = {
+        {"--help", false}, {"--at", true}, {"--no-history", false}};
     for (const auto* list : {&accepted, &common}) {
         const auto found =
             std::find_if(list->begin(), list->end(),

@@ -2,11 +2,27 @@
 
 #include "cli/command_support.hpp"
 #include "cli/exit_codes.hpp"
+#include "cli/output.hpp"
 #include "cli/output_paths.hpp"
+#include "core/history/login_name.hpp"
 
 namespace rheo::cli {
 
+CommandSession::CommandSession(const Clock& clock) : session_(dialogs_, clock) {
+    session_.setHistory(history_, currentLoginName());
+}
+
+CommandSession::~CommandSession() {
+    if (auto note = history_.unusableNote()) {
+        session_.takeHistoryNotice();
+        writeLine(stderr, *note);
+    } else if ((note = session_.takeHistoryNotice())) {
+        writeLine(stderr, *note);
+    }
+}
+
 bool CommandSession::loadCalibration(const std::string& path) {
+    history_.useCalibration(path);
     dialogs_.usePath(path);
     return session_.loadCalibration();
 }
@@ -16,6 +32,7 @@ bool CommandSession::loadCalibrationIfGiven(const std::optional<std::string>& pa
 }
 
 bool CommandSession::saveCalibration(const std::string& path) {
+    history_.useCalibration(path);
     dialogs_.usePath(path);
     return session_.saveCalibration();
 }

@@ -7,6 +7,7 @@
 
 #include "cli/arguments.hpp"
 #include "cli/command_line_dialogs.hpp"
+#include "cli/history_command.hpp"
 #include "core/session/calibration_edit.hpp"
 #include "core/session/session.hpp"
 
@@ -19,7 +20,12 @@ namespace rheo::cli {
 
 class CommandSession {
 public:
-    explicit CommandSession(const Clock& clock) : session_(dialogs_, clock) {}
+    // Saves and accepted runs are recorded in the history beside the calibration.
+    explicit CommandSession(const Clock& clock);
+    // A history that could not be used or written is told on standard error, once.
+    ~CommandSession();
+    CommandSession(const CommandSession&) = delete;
+    CommandSession& operator=(const CommandSession&) = delete;
 
     Session& session() { return session_; }
     CommandLineDialogs& dialogs() { return dialogs_; }
@@ -37,6 +43,7 @@ public:
 
 private:
     CommandLineDialogs dialogs_;
+    CommandHistory history_;
     Session session_;
 };
 

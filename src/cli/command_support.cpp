@@ -1,5 +1,7 @@
 #include "cli/command_support.hpp"
 
+#include "cli/history_command.hpp"
+
 #include "cli/clock.hpp"
 #include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
@@ -22,6 +24,8 @@ std::optional<CommandLine> readCommandLine(const std::string& command,
         return std::nullopt;
     }
     CommandLine line{*arguments, {}};
+    if (arguments->has("--no-history"))
+        declineHistory();
     if (const auto at = arguments->value("--at")) {
         const auto parsed = parseAtTime(*at);
         if (!parsed) {

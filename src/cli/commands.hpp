@@ -24,5 +24,6 @@ int calibrateStandardCommand(const Words& words);
 int reportCalibrationCommand(const Words& words);
 int reportResultsCommand(const Words& words);
 int completionCommand(const Words& words);
+int historyCommand(const Words& words);
 
 } // namespace rheo::cli

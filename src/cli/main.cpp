@@ -40,6 +40,7 @@ const Subcommand kSubcommands[] = {
     {"report calibration", rheo::cli::reportCalibrationCommand},
     {"report results", rheo::cli::reportResultsCommand},
     {"completion bash", rheo::cli::completionCommand},
+    {"history", rheo::cli::historyCommand},
 };
 
 // Every file is saved through a temporary file and renamed over the old one only when

@@ -38,6 +38,13 @@ const std::vector<CommandOptions> kCommands = {
      {{"--calibration"}, {"--out"}, {"--name"}, {"--viscosity"}, {"--delete"}}},
     {"report calibration", {{"--calibration"}, {"--cell"}, {"--pdf"}, {"--trace"}}},
     {"report results", {{"--results"}, {"--calibration"}, {"--pdf"}, {"--trace"}}},
+    {"history",
+     {{"--calibration"},
+      {"--cell"},
+      {"--since"},
+      {"--format"},
+      {"--tolerance"},
+      {"--check", false}}},
     {"completion bash", {}},
 };
 
@@ -54,7 +61,8 @@ const char kCommon[] =
     "run, batch, recommend, standards, results, calibrate volume and calibrate ab also\n"
     "accept --format json: one JSON document on standard output instead of the text.\n"
     "Exit status: 0 done, 1 bad command line, 2 a file not read, written or refused,\n"
-    "3 the calculation refused the input.\n";
+    "3 the calculation refused the input, 4 history --check found a cell to check.\n"
+    "--no-history: nothing is recorded in the calibration history.\n";
 
 const std::map<std::string, std::string>& usages() {
     static const std::map<std::string, std::string> texts = {
@@ -100,6 +108,13 @@ const std::map<std::string, std::string>& usages() {
          "rheo-cli report results --results RESULTS.csv [--calibration FILE]\n"
          "             (--pdf OUT.pdf | --trace OUT.txt)\n"
          "  The printed reports, as a PDF file or as the trace of the recording surface.\n"},
+        {"history",
+         "rheo-cli history [--calibration FILE] [--cell N] [--since DATE]\n"
+         "             [--format text|csv|json]\n"
+         "rheo-cli history --check [--calibration FILE] [--tolerance P]\n"
+         "  The calibration history beside FILE (RHEO-history.sqlite): saves and accepted\n"
+         "  runs, or with --check the cells whose reference check is due or beyond the\n"
+         "  tolerance (default 2 %).\n"},
     };
     return texts;
 }

@@ -160,10 +160,13 @@ void parseCalibrationText(CalibrationData& data, std::string_view bytes) {
         readCalibrationHeaderAndBody(data, reader);
 }
 
-bool saveCalibrationFile(const CalibrationData& data, UserDialogs& dialogs) {
+bool saveCalibrationFile(const CalibrationData& data, UserDialogs& dialogs,
+                         std::string* chosenPath) {
     const auto path = dialogs.chooseFileToSave(file_texts::calibrationSaveDialog());
     if (!path)
         return false;
+    if (chosenPath)
+        *chosenPath = *path;
     return saveCalibrationFileAt(data, *path, dialogs);
 }
 
@@ -187,10 +190,12 @@ bool saveCalibrationFileAt(const CalibrationData& data, const std::string& path,
     return true;
 }
 
-bool loadCalibrationFile(CalibrationData& data, UserDialogs& dialogs) {
+bool loadCalibrationFile(CalibrationData& data, UserDialogs& dialogs, std::string* chosenPath) {
     const auto path = dialogs.chooseFileToOpen(file_texts::calibrationOpenDialog());
     if (!path)
         return false;
+    if (chosenPath)
+        *chosenPath = *path;
     return loadCalibrationFileAt(data, *path, dialogs);
 }
 

@@ -32,15 +32,19 @@ void parseCalibrationText(CalibrationData& data, std::string_view bytes);
 // Menu command "Save calibration data to a file": save dialog, extension check, safe write.
 // True only when the file was written; a line too long to be read back (values from a foreign
 // file, or extreme ones) makes the save write nothing and name the record and field.
-bool saveCalibrationFile(const CalibrationData& data, UserDialogs& dialogs);
+// `chosenPath`, when given, receives the path the dialog returned.
+bool saveCalibrationFile(const CalibrationData& data, UserDialogs& dialogs,
+                         std::string* chosenPath = nullptr);
 // The same for a path already chosen (the steps after the dialog).
 bool saveCalibrationFileAt(const CalibrationData& data, const std::string& path,
                            UserDialogs& dialogs);
 
 // Menu command "Load calibration data from a file": open dialog, extension check, reset,
 // then the current format or the older three-file import. True when a file was read (an
-// import missing one of its companion files gives false).
-bool loadCalibrationFile(CalibrationData& data, UserDialogs& dialogs);
+// import missing one of its companion files gives false). `chosenPath`, when given,
+// receives the path the dialog returned.
+bool loadCalibrationFile(CalibrationData& data, UserDialogs& dialogs,
+                         std::string* chosenPath = nullptr);
 // The same for a path already chosen (the steps after the dialog).
 bool loadCalibrationFileAt(CalibrationData& data, const std::string& path, UserDialogs& dialogs);
 // The steps after the open: `file` is the open file named `path`. A read that fails

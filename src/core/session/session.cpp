@@ -2,12 +2,15 @@
 
 #include "core/files/calibration_file.hpp"
 #include "core/files/results_file.hpp"
+#include "core/history/history_texts.hpp"
+#include "core/history/sha256.hpp"
 #include "core/model/row_removal.hpp"
 #include "core/reports/calibration_report.hpp"
 #include "core/reports/test_data_report.hpp"
 #include "core/session/session_texts.hpp"
 #include "core/text/c_format.hpp"
 
+#include <filesystem>
 #include <utility>
 
 namespace rheo {
@@ -36,26 +39,77 @@ bool Session::startUp(const std::string& appDirectory) {
     currentCell_ = 0;
     appDirectory_ = appDirectory;
     const bool loaded = autoLoadCalibration(calibration_, appDirectory_, dialogs_);
+    if (loaded)
+        rememberFile(fileSha256(*autoLoadPath(appDirectory_)));
     calibrationCell_ = 1;
     return loaded;
 }
 
 bool Session::loadCalibration() {
-    return loadCalibrationFile(calibration_, dialogs_);
+    std::string path;
+    const bool loaded = loadCalibrationFile(calibration_, dialogs_, &path);
+    if (loaded)
+        rememberFile(fileSha256(path));
+    return loaded;
 }
 
 bool Session::saveCalibration() {
-    if (!saveCalibrationFile(calibration_, dialogs_))
+    std::string path;
+    if (!saveCalibrationFile(calibration_, dialogs_, &path))
         return false;
     calibrationChanged_ = false;
+    // The writer's bytes are exactly these, so they need not be read back.
+    const std::string sha256 = sha256Hex(calibrationFileText(calibration_));
+    rememberFile(sha256);
+    // The record names the file wherever the program was started from.
+    std::error_code error;
+    const auto absolute = std::filesystem::absolute(path, error);
+    noteRecorded(history_->recordCalibration({clock_.now(), user_,
+                                              error ? path : absolute.lexically_normal().string(),
+                                              sha256, calibratedCells(calibration_)}));
     return true;
+}
+
+void Session::rememberFile(const std::optional<std::string>& sha256) {
+    calibrationSha256_ = sha256.value_or("");
+    hashedCalibration_ = calibration_;
+}
+
+bool Session::calibrationDiffersFromFile() const {
+    return calibrationSha256_.empty() || calibration_ != hashedCalibration_;
+}
+
+void Session::setHistory(History& history, std::string user) {
+    history_ = &history;
+    user_ = std::move(user);
+}
+
+void Session::noteRecorded(bool written) {
+    if (written || historyNoticeGiven_)
+        return;
+    historyNotice_ = history_texts::kNotWritten;
+    historyNoticeGiven_ = true;
+}
+
+void Session::historyUnavailable(const std::string& path) {
+    history_ = &noHistory_;
+    if (historyNoticeGiven_)
+        return;
+    historyNotice_ = cformat(history_texts::kCannotBeUsed, path.c_str());
+    historyNoticeGiven_ = true;
+}
+
+std::optional<std::string> Session::takeHistoryNotice() {
+    return std::exchange(historyNotice_, std::nullopt);
 }
 
 std::optional<std::size_t> Session::loadResults() {
     const std::size_t before = results_.size();
     if (!loadResultsFile(results_, dialogs_))
         return std::nullopt;
-    return results_.size() - before;
+    const std::size_t read = results_.size() - before;
+    resultMarks_.insert(resultMarks_.begin(), read, RunMarks{});
+    return read;
 }
 
 bool Session::saveResults() {
@@ -84,9 +138,16 @@ RecommendationText Session::recommendation(double estimatedViscosity) const {
 
 RunOutcome Session::runSample(const RunInput& input) {
     RunOutcome outcome = ComputeRun(currentCellData(), currentCell_, input, clock_.now());
+    lastRunNote_.clear();
     if (const auto* accepted = std::get_if<RunAccepted>(&outcome)) {
         testDataChanged_ = true;
         results_.push_back(accepted->result);
+        const RunMarks marks = judgeRun(calibration_, accepted->result, checkTolerance_);
+        resultMarks_.push_back(marks);
+        lastRunNote_ = runMarksNote(marks, calibration_, accepted->result, checkTolerance_);
+        noteRecorded(
+            history_->recordRun({user_, accepted->result, calibrationSha256_,
+                                 calibrationDiffersFromFile(), marks.check, marks.extrapolated}));
     } else {
         dialogs_.inform(refusalMessage(outcome));
     }
@@ -99,6 +160,7 @@ bool Session::deleteResults(std::vector<std::size_t> rows) {
     if (!dialogs_.ask(session_texts::kDeleteSelectedResults))
         return false;
     testDataChanged_ = true;
+    removeRows(resultMarks_, rows);
     removeRows(results_, std::move(rows));
     return true;
 }

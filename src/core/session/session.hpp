@@ -8,12 +8,14 @@
 // rheo-cli both drive this one type; the window adds only widgets.
 
 #include "core/calibration/standards.hpp"
+#include "core/history/quality_checks.hpp"
 #include "core/model/model.hpp"
 #include "core/runs/equilibrium_timer.hpp"
 #include "core/runs/recommendation.hpp"
 #include "core/runs/run_calculation.hpp"
 #include "core/seams/clock.hpp"
 #include "core/seams/drawing_surface.hpp"
+#include "core/seams/history.hpp"
 #include "core/seams/user_dialogs.hpp"
 
 #include <cstddef>
@@ -119,6 +121,32 @@ public:
     // Puts the standards in ascending order of viscosity, as their table shows them.
     void sortStandards();
 
+    // --- History -----------------------------------------------------------------------
+    // Successful calibration saves and accepted runs are recorded in `history` from now on,
+    // under the login name `user`; until then nothing is recorded. `history` must outlive
+    // the session (or be replaced first).
+    void setHistory(History& history, std::string user);
+    // Where the records go (a history that records nothing until setHistory).
+    History& history() const { return *history_; }
+    // The tolerance of a reference check, in %.
+    double checkTolerance() const { return checkTolerance_; }
+    void setCheckTolerance(double percent) { checkTolerance_ = percent; }
+    // The marks of each result, row for row as results() holds them: judged when the run was
+    // accepted; rows read from a results file have none.
+    const std::vector<RunMarks>& resultMarks() const { return resultMarks_; }
+    // The note for the operator on the latest accepted run's marks; empty when none.
+    const std::string& lastRunNote() const { return lastRunNote_; }
+    // The note that the history could not be written, given once: the first record that
+    // fails (or a history that could not be opened, told with historyUnavailable) sets it,
+    // taking it clears it, and later failures are not told again.
+    std::optional<std::string> takeHistoryNotice();
+    // The history file `path` cannot be used: the program goes on without one.
+    void historyUnavailable(const std::string& path);
+    // The SHA-256 of the calibration file last loaded or saved (empty when none), and whether
+    // the calibration has changed since.
+    const std::string& calibrationSha256() const { return calibrationSha256_; }
+    bool calibrationDiffersFromFile() const;
+
     // --- Exit --------------------------------------------------------------------------
     // The exit sequence: offers to save the calibration when it changed, then the results
     // when they changed (a refused or failed save only keeps its flag), then asks "Are you
@@ -140,6 +168,20 @@ private:
     std::vector<TargetPressureRow> targetPressureRows_;
     int reportLayoutValue_ = 17;
     EquilibriumTimer timer_;
+
+    void rememberFile(const std::optional<std::string>& sha256);
+    void noteRecorded(bool written);
+
+    NoHistory noHistory_;
+    History* history_ = &noHistory_;
+    std::string user_;
+    double checkTolerance_ = kDefaultCheckTolerance;
+    std::vector<RunMarks> resultMarks_;
+    std::string lastRunNote_;
+    std::string calibrationSha256_;
+    CalibrationData hashedCalibration_;
+    std::optional<std::string> historyNotice_;
+    bool historyNoticeGiven_ = false;
 };
 
 } // namespace rheo

@@ -2,6 +2,7 @@
 
 #include "core/files/safe_file_writer.hpp"
 #include "gui/app/about_dialog.hpp"
+#include "gui/app/history_window.hpp"
 #include "gui/platform/help_launcher.hpp"
 #include "gui/platform/help_pages.hpp"
 #include "gui/platform/qt_text.hpp"
@@ -61,10 +62,16 @@ CMainFrame::CMainFrame(WindowServices services, QWidget* parent)
     statusBar()->addPermanentWidget(folderLabel);
     statusBar()->setSizeGripEnabled(true);
 
+    // The marks of the last run and the history's notes, beside the prompts.
+    historyNote_ = new QLabel(this);
+    historyNote_->setStyleSheet(QStringLiteral("color: #cc3333"));
+    statusBar()->addPermanentWidget(historyNote_);
+
     view_ = new CRHEOView(services_.session, services_.help, services_.alarm, this);
     setCentralWidget(view_);
     connect(view_, &CRHEOView::statusTextChanged, this,
             [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(view_, &CRHEOView::runAccepted, this, [this] { showHistoryNotes(true); });
 
     resize(kNormalWidth, kNormalHeight);
     move(0, 0);
@@ -94,8 +101,10 @@ void CMainFrame::buildFileMenu() {
     addCommand(calibration, QStringLiteral("&Load ..."),
                QStringLiteral("Load calibration data from a file"), [this] { loadCalibration(); });
     addCommand(calibration, QStringLiteral("&Save ..."),
-               QStringLiteral("Save calibration data to a file"),
-               [this] { services_.session.saveCalibration(); });
+               QStringLiteral("Save calibration data to a file"), [this] {
+                   services_.session.saveCalibration();
+                   showHistoryNotes(false);
+               });
     addCalibrationReportMenu(calibration, QStringLiteral("&Print"), ReportWay::Print);
     addCalibrationReportMenu(calibration, QStringLiteral("Print Pre&view"), ReportWay::Preview);
     addCalibrationReportMenu(calibration, QStringLiteral("&Export PDF"), ReportWay::ExportPdf);
@@ -149,6 +158,29 @@ void CMainFrame::buildCalibrationMenu() {
         addCommand(menu, QString::fromUtf8(command.text), QString::fromUtf8(command.prompt),
                    [this, dialog] { services_.openCalibrationDialog(dialog); });
     }
+    menu->addSeparator();
+    addCommand(menu, QStringLiteral("&History ..."),
+               QStringLiteral("Show the calibrations and reference checks of the cells over time"),
+               [this] { showHistoryWindow(); });
+}
+
+void CMainFrame::showHistoryNotes(bool afterRun) {
+    Session& session = services_.session;
+    QString text = afterRun ? toQt(session.lastRunNote()) : historyNote_->text();
+    if (const auto notice = session.takeHistoryNotice())
+        text = afterRun && !text.isEmpty() ? text + QStringLiteral("  ") + toQt(*notice)
+                                           : toQt(*notice);
+    historyNote_->setText(text);
+}
+
+void CMainFrame::showHistoryWindow() {
+    if (!historyWindow_) {
+        historyWindow_ = new HistoryWindow(services_.session, this);
+        historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    historyWindow_->show();
+    historyWindow_->raise();
+    historyWindow_->activateWindow();
 }
 
 void CMainFrame::buildHelpMenu() {

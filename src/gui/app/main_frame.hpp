@@ -9,6 +9,7 @@
 #include "gui/platform/report_destination.hpp"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <optional>
@@ -43,6 +44,13 @@ public:
     // Shows the window maximized, or at the size and state it was closed in last time.
     void showAsLeft();
 
+    // The history's notes in the status bar: after an accepted run its marks (or nothing),
+    // and at any time the note, given once, that the history cannot be used or written.
+    void showHistoryNotes(bool afterRun);
+    // Calibration > History ...: the window of the cells' history (one at a time).
+    void showHistoryWindow();
+    QLabel* historyNote() const { return historyNote_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -61,6 +69,8 @@ private:
     WindowServices services_;
     CRHEOView* view_ = nullptr;
     QLabel* ready_ = nullptr;
+    QLabel* historyNote_ = nullptr;
+    QPointer<QWidget> historyWindow_;
 };
 
 } // namespace rheo

@@ -1,6 +1,9 @@
 #include "gui/app/rheo_app.hpp"
 
+#include "core/history/login_name.hpp"
+#include "core/history/sqlite_history.hpp"
 #include "gui/app/application_icon.hpp"
+#include "gui/app/history_window.hpp"
 #include "gui/dialogs/calibration_dialogs.hpp"
 #include "gui/runs/rheo_view.hpp"
 
@@ -32,11 +35,26 @@ bool CRHEOApp::InitInstance(const std::optional<std::string>& rheoVariable,
     // A missing calibration file has shown its message; the program starts all the same
     // with every cell uncalibrated.
     session_.startUp(directory);
+    openHistory();
     frame_ = std::make_unique<CMainFrame>(
         WindowServices{session_, help_, reports_, alarm_,
                        [this](CalibrationDialog dialog) { openCalibrationDialog(dialog); }});
+    frame_->showHistoryNotes(false);
     frame_->showAsLeft();
     return true;
+}
+
+void CRHEOApp::openHistory() {
+    session_.setCheckTolerance(historyCheckTolerance());
+    const std::string path = session_.appDirectory() + kHistoryFileName;
+    // Without a directory of its own the program would scatter history files wherever it
+    // was started.
+    if (!session_.appDirectory().empty())
+        history_ = SqliteHistory::open(path);
+    if (history_)
+        session_.setHistory(*history_, currentLoginName());
+    else
+        session_.historyUnavailable(path);
 }
 
 void CRHEOApp::openCalibrationDialog(CalibrationDialog dialog) {

@@ -27,6 +27,9 @@ public:
     // directory the program was started in, `menuDirectory` the per-user folder of a program
     // started from the desktop menu (made when it becomes the program's directory). Shows the
     // main window maximized, or as it was left.
+    // The history RHEO-history.sqlite is opened in the same directory (the program
+    // goes on without it, and says so, when it cannot be used), with the reference-check
+    // tolerance of the settings.
     bool InitInstance(const std::optional<std::string>& rheoVariable,
                       const std::optional<std::string>& workingDirectory,
                       const std::optional<std::string>& menuDirectory = std::nullopt);
@@ -36,7 +39,10 @@ public:
 
 private:
     void openCalibrationDialog(CalibrationDialog dialog);
+    void openHistory();
 
+    // The history beside the calibration; declared before the session, which records into it.
+    std::unique_ptr<History> history_;
     HelpLauncher& help_;
     ReportDestination& reports_;
     AlarmSound& alarm_;

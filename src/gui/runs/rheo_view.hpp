@@ -47,6 +47,9 @@ public:
 signals:
     // The text for the main window's status bar (over the picture, or elsewhere).
     void statusTextChanged(const QString& text);
+    // A run was accepted and appended to the list (its marks and the history's note are
+    // in the session).
+    void runAccepted();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

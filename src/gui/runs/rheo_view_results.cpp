@@ -22,6 +22,7 @@ namespace rheo {
 void CRHEOView::connectResultsList() {
     CExtendedListCtrl& list = *controls_.results;
     resultsModel_ = new ResultsListModel(session_.results(), this);
+    resultsModel_->setMarks(session_.resultMarks());
     list.setModel(resultsModel_);
     list.setColumns(ResultsListModel::resultColumns());
     connect(&list, &CExtendedListCtrl::recallRequested, this, &CRHEOView::recallSelectedRow);
@@ -51,6 +52,7 @@ void CRHEOView::calculate() {
     // The new run is in sight, however long the list.
     controls_.results->scrollToEnd();
     update();
+    emit runAccepted();
 }
 
 void CRHEOView::recallSelectedRow() {

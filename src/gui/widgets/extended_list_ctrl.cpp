@@ -206,8 +206,18 @@ void CExtendedListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& o
     // is in the background.
     const bool selected =
         selectionModel() && selectionModel()->isSelected(index.siblingAtColumn(0));
-    const QColor background =
+    QColor background =
         palette().color(QPalette::Active, selected ? QPalette::Highlight : QPalette::Base);
+    // A mark of the run (the model's decoration colour) tints the row's background and is a
+    // narrow band at its left edge, over no text.
+    const QVariant mark = index.siblingAtColumn(0).data(Qt::DecorationRole);
+    const bool marked = mark.typeId() == QMetaType::QColor;
+    if (marked && !selected) {
+        const QColor tint = mark.value<QColor>();
+        background = QColor((background.red() * 4 + tint.red()) / 5,
+                            (background.green() * 4 + tint.green()) / 5,
+                            (background.blue() * 4 + tint.blue()) / 5);
+    }
     const QColor foreground =
         palette().color(QPalette::Active, selected ? QPalette::HighlightedText : QPalette::Text);
 
@@ -226,6 +236,9 @@ void CExtendedListCtrl::drawRow(QPainter* painter, const QStyleOptionViewItem& o
             painter->drawText(cell.rect.adjusted(6, 0, -6, 0), Qt::AlignHCenter | kTextFlags,
                               fitted);
     }
+    if (marked)
+        painter->fillRect(QRect(rowRect.left(), rowRect.top() + 1, 2, rowRect.height() - 2),
+                          mark.value<QColor>());
     const QModelIndex current = currentIndex();
     if (hasFocus() && current.isValid() && current.row() == index.row() &&
         current.parent() == index.parent()) {

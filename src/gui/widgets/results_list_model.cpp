@@ -1,8 +1,18 @@
 #include "gui/widgets/results_list_model.hpp"
 
+#include "core/history/history_texts.hpp"
 #include "core/runs/run_calculation.hpp"
 
+#include <QColor>
+
 namespace rheo {
+namespace {
+
+// The colours of the marks, as the status bar and the History window show them.
+constexpr QRgb kCheckMarkColour = qRgb(204, 51, 51);
+constexpr QRgb kExtrapolationMarkColour = qRgb(224, 140, 32);
+
+} // namespace
 
 ResultsListModel::ResultsListModel(const std::vector<TestResult>& results, QObject* parent)
     : RowListModel(resultColumns(), parent), m_results(results) {
@@ -22,6 +32,26 @@ const std::vector<ListColumn>& ResultsListModel::resultColumns() {
         {"Date & Time", 1.56},
     };
     return columns;
+}
+
+QVariant ResultsListModel::data(const QModelIndex& index, int role) const {
+    if ((role != Qt::DecorationRole && role != Qt::ToolTipRole) || !m_marks || !index.isValid() ||
+        index.column() != 0)
+        return RowListModel::data(index, role);
+    const auto row = sourceRow(index.row());
+    if (!row || *row >= m_marks->size() || !(*m_marks)[*row].any())
+        return {};
+    const RunMarks& marks = (*m_marks)[*row];
+    if (role == Qt::DecorationRole)
+        return marks.checkBeyondTolerance ? QColor(kCheckMarkColour)
+                                          : QColor(kExtrapolationMarkColour);
+    QString tip;
+    if (marks.checkBeyondTolerance)
+        tip = QString::fromUtf8(history_texts::kCheckMark);
+    if (marks.extrapolated)
+        tip += (tip.isEmpty() ? QString() : QStringLiteral("\n")) +
+               QString::fromUtf8(history_texts::kExtrapolationMark);
+    return tip;
 }
 
 std::size_t ResultsListModel::sourceRowCount() const {

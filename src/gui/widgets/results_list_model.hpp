@@ -2,6 +2,7 @@
 // The nine columns of the results list over the accepted and loaded runs, which the session
 // owns. A row's texts are formatted when the row is drawn.
 
+#include "core/history/quality_checks.hpp"
 #include "core/model/model.hpp"
 #include "gui/widgets/row_list_model.hpp"
 
@@ -21,12 +22,19 @@ public:
     // The headings of the results list with their width factors.
     static const std::vector<ListColumn>& resultColumns();
 
+    // The marks of the runs, row for row as the results (the session's resultMarks()); a
+    // marked row has a colour as its decoration and the marks' names as its tool tip, its
+    // texts stay as they are. `marks` must outlive the model.
+    void setMarks(const std::vector<RunMarks>& marks) { m_marks = &marks; }
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
 protected:
     std::size_t sourceRowCount() const override;
     std::vector<std::string> sourceRowTexts(std::size_t row) const override;
 
 private:
     const std::vector<TestResult>& m_results;
+    const std::vector<RunMarks>* m_marks = nullptr;
 };
 
 } // namespace rheo

@@ -62,8 +62,10 @@ protected:
     // The texts of one row, one per column, in the program's Windows-1252 bytes.
     virtual std::vector<std::string> sourceRowTexts(std::size_t row) const = 0;
 
-private:
+    // The row behind the view's row `row`, if there is one.
     std::optional<std::size_t> sourceRow(int row) const;
+
+private:
     const QStringList& textsOf(std::size_t sourceRow) const;
     void forgetCachedRow() const;
     // True when `count` new rows are exactly what the source holds beyond the rows shown;

@@ -1,6 +1,7 @@
 # The application object, the main window, the About box and where the installed help file
 # is found.
-rheo_add_gui_test(app_tests ${CMAKE_CURRENT_LIST_DIR}/application_test.cpp)
+rheo_add_gui_test(app_tests ${CMAKE_CURRENT_LIST_DIR}/application_test.cpp
+                  ${CMAKE_CURRENT_LIST_DIR}/history_window_test.cpp)
 
 # The real program under Xvfb: its window appears with its title; skipped without Xvfb.
 add_test(NAME window_smoke

@@ -172,8 +172,9 @@ TEST(HelpWindow, LinksContentsAndPicturesLeadThroughTheFile) {
     ASSERT_EQ(tree.topLevelItemCount(), 4);
     EXPECT_EQ(tree.topLevelItem(3)->text(0), "Messages and what to do");
     QTreeWidgetItem* calibration = tree.topLevelItem(1);
-    ASSERT_EQ(calibration->childCount(), 4);
+    ASSERT_EQ(calibration->childCount(), 5);
     EXPECT_EQ(calibration->child(2)->text(0), "Constants A and B");
+    EXPECT_EQ(calibration->child(4)->text(0), "Calibration history and checks");
 
     QTest::mouseClick(tree.viewport(), Qt::LeftButton, Qt::NoModifier,
                       tree.visualItemRect(calibration->child(2)).center());
