@@ -75,6 +75,7 @@ void ABDialog::buildPage(QWidget& page) {
         addNumberField(*fields, QStringLiteral("Efflux Time:"), QStringLiteral("Seconds"));
     fields->addSpacing(12);
     standardName_ = new QLineEdit;
+    keepToWindows1252(*standardName_);
     standardName_->setMinimumWidth(
         standardName_->fontMetrics().horizontalAdvance(QStringLiteral("NNNNNNNNNNNNNNNN")));
     addCaption(*fields, QStringLiteral("Standard Name:"), standardName_);

@@ -37,6 +37,7 @@ SettingsDialog::SettingsDialog(Session& session, HelpLauncher& help, QWidget* pa
         field->setMinimumWidth(field->fontMetrics().horizontalAdvance(
             QString(kTextFieldCharacters, QLatin1Char('x'))));
         field->installEventFilter(this);
+        keepToWindows1252(*field);
     }
     for (NumberEdit* field : {temperature_, timerMinutes_}) {
         setWidthInCharacters(*field, kNumberFieldCharacters);

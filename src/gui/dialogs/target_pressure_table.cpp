@@ -50,6 +50,7 @@ TargetPressureTable::TargetPressureTable(Session& session, HelpLauncher& help, Q
       add_(new QPushButton(QStringLiteral("Add Standard"), this)),
       table_(new CExtendedListCtrl(this)) {
     setWindowTitle(QStringLiteral("Standard Viscosities"));
+    keepToWindows1252(*name_);
 
     const Session& shown = this->session();
     rows_ = new RowTextsModel(

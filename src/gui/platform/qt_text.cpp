@@ -2,6 +2,9 @@
 
 #include "core/text/windows1252.hpp"
 
+#include <QLineEdit>
+#include <QValidator>
+
 namespace rheo {
 
 QString toQt(std::string_view bytes) {
@@ -10,6 +13,22 @@ QString toQt(std::string_view bytes) {
 
 std::string fromQt(const QString& text) {
     return utf8ToWindows1252(text.toStdString());
+}
+
+namespace {
+
+class Windows1252Validator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        return toWindows1252(input.toStdString(), {}).converted() ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+void keepToWindows1252(QLineEdit& field) {
+    field.setValidator(new Windows1252Validator(&field));
 }
 
 } // namespace rheo

@@ -1,4 +1,5 @@
 #include "gui/runs/form_controls.hpp"
+#include "gui/platform/qt_text.hpp"
 
 #include "gui/runs/multi_line_button.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
@@ -31,7 +32,9 @@ QWidget* makeControl(QWidget& form, const TemplateControl& entry, FormControls& 
             controls.cellList->addItem(QString::number(cell));
         return controls.cellList;
     case FormControl::SampleIdField:
-        return controls.sampleId = new QLineEdit(&form);
+        controls.sampleId = new QLineEdit(&form);
+        keepToWindows1252(*controls.sampleId);
+        return controls.sampleId;
     case FormControl::CalculateButton:
         return controls.calculate = new MultiLineButton(text, &form);
     case FormControl::EstimatedViscosityField:

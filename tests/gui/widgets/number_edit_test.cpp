@@ -1,9 +1,11 @@
 // Number fields shown and taken as the program takes them when they are left. (Leaving by
 // Tab, and the cell keys that do not leave, are tried on the form and in the dialogs.)
+#include "gui/platform/qt_text.hpp"
 #include "gui/widgets/number_edit.hpp"
 
 #include "support/scripted_dialogs.hpp"
 
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -36,6 +38,21 @@ TEST(NumberEdit, ShowsValuesShortestAndReadsThemInAnyLocale) {
         EXPECT_EQ(dialogs.messages, std::vector<std::string>(taken ? 0 : 1, kNotANumberMessage));
     }
     std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+// A text field takes only what the files can hold, so that the window stores the bytes
+// rheo-cli stores for the same text: a character without a Windows-1252 byte is not taken,
+// typed or pasted, and is never written as "?".
+TEST(TextField, TakesOnlyWhatTheFilesCanHold) {
+    QLineEdit field;
+    keepToWindows1252(field);
+    field.insert(QString::fromUtf8("\xc3\x96l 150 \xc2\xb0"
+                                   "C")); // as typed or pasted
+    field.insert(QString::fromUtf8("\xe2\x9c\x93"));
+    EXPECT_EQ(field.text(), QString::fromUtf8("\xc3\x96l 150 \xc2\xb0"
+                                              "C"));
+    EXPECT_EQ(fromQt(field.text()), "\xd6l 150 \xb0"
+                                    "C");
 }
 
 } // namespace
