@@ -124,7 +124,7 @@ same "rheo --version without a display" "$version" "$("$window" --version 2>&1)"
 run_args() {
   calibration=$1
   shift
-  "$@" run --calibration "$calibration" --cell 2 --pressure 110 --efflux-time 15.02 \
+  "$@" run --no-history --calibration "$calibration" --cell 2 --pressure 110 --efflux-time 15.02 \
     --non-newtonian --sample-id "5W-30 lot 1187" --at "2024-05-14 09:40"
 }
 expected_row=$(run_args "$source/examples/RHEO.DAT" "$built_cli" 2>&1)
