@@ -17,6 +17,19 @@ allowed() {
   esac
 }
 
+# The files folder has layers of its own: posix -> io -> formats -> commands. A file includes
+# only files of its own layer and those before it.
+files_layer() {
+  case $1 in
+    posix_file.* | pending_file.*) echo 1 ;;
+    input_file.* | line_reader.* | output_target.* | file_names.* | safe_file_writer.*) echo 2 ;;
+    file_messages.* | file_lines.* | file_numbers.* | calibration_lines.* | calibration_file.* | \
+      version1_import.* | written_row.* | results_file.*) echo 3 ;;
+    calibration_commands.* | results_commands.* | results_join.*) echo 4 ;;
+    *) echo 0 ;;
+  esac
+}
+
 status=0
 for dir in "$core"/*/; do
   folder=$(basename "$dir")
@@ -33,6 +46,15 @@ for dir in "$core"/*/; do
         core/*)
           used=$(echo "$target" | cut -d/ -f2)
           case " $ok " in *" $used "*) ;; *) echo "src/core/$folder/$(basename "$file"):$line" ;; esac
+          if [ "$folder" = files ] && [ "$used" = files ]; then
+            own=$(files_layer "$(basename "$file")")
+            theirs=$(files_layer "$(basename "$target")")
+            if [ "$own" = 0 ]; then
+              echo "src/core/files/$(basename "$file"): a file the layers of files do not know; add it to $0"
+            elif [ "$theirs" -gt "$own" ]; then
+              echo "src/core/files/$(basename "$file"):$line (a later layer of files)"
+            fi
+          fi
           ;;
         *) echo "src/core/$folder/$(basename "$file"):$line (outside the core)" ;;
       esac
@@ -40,7 +62,8 @@ for dir in "$core"/*/; do
   done
 done > "${TMPDIR:-/tmp}/core_layers.$$"
 if [ -s "${TMPDIR:-/tmp}/core_layers.$$" ]; then
-  echo "Includes against the stack text -> model -> calibration, runs -> files, reports -> session:"
+  echo "Includes against the stack text -> model -> calibration, runs -> files, reports -> session"
+  echo "(files: posix -> io -> formats -> commands):"
   cat "${TMPDIR:-/tmp}/core_layers.$$"
   status=1
 fi
