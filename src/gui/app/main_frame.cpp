@@ -2,8 +2,8 @@
 
 #include "core/files/safe_file_writer.hpp"
 #include "gui/app/about_dialog.hpp"
-#include "gui/platform/help_launcher.hpp"
-#include "gui/platform/help_pages.hpp"
+#include "gui/help/help_launcher.hpp"
+#include "gui/help/help_pages.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/platform/remembered_places.hpp"
 #include "gui/runs/rheo_view.hpp"
