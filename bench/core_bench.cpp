@@ -4,7 +4,8 @@
 
 #include "core/calibration/ab_regression.hpp"
 #include "core/calibration/standards.hpp"
-#include "core/files/calibration_file.hpp"
+#include "core/files/calibration_commands.hpp"
+#include "core/files/results_commands.hpp"
 #include "core/files/results_file.hpp"
 #include "core/reports/recording_surface.hpp"
 #include "core/reports/test_data_report.hpp"

@@ -11,10 +11,10 @@
 
 #include "core/seams/clock.hpp"
 #include "gui/app/rheo_app.hpp"
-#include "gui/platform/alarm_sound.hpp"
-#include "gui/platform/help_launcher.hpp"
+#include "gui/help/help_launcher.hpp"
 #include "gui/platform/report_destination.hpp"
 #include "gui/runs/rheo_view.hpp"
+#include "gui/sound/alarm_sound.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
 
 #include <QAction>

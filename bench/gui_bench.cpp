@@ -7,10 +7,10 @@
 #include "core/model/row_removal.hpp"
 #include "core/reports/test_data_report.hpp"
 #include "core/session/session.hpp"
-#include "gui/platform/alarm_sound.hpp"
-#include "gui/platform/help_launcher.hpp"
+#include "gui/help/help_launcher.hpp"
 #include "gui/platform/report_output.hpp"
 #include "gui/runs/rheo_view.hpp"
+#include "gui/sound/alarm_sound.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/results_list_model.hpp"
 

@@ -9,6 +9,11 @@ namespace rheo::cli {
 
 using Words = std::vector<std::string>;
 
+// The whole command line after the program's name: the subcommand named, its usage, or the
+// general usage; memory running out stops the command with a message. Returns the exit
+// status.
+int runCommandLine(const Words& words);
+
 int runCommand(const Words& words);
 int batchCommand(const Words& words);
 int recommendCommand(const Words& words);

@@ -2,14 +2,19 @@
 // every kind of bad command line (nothing run, nothing written), and output that cannot be
 // written.
 
+#include "cli/commands.hpp"
 #include "cli_harness.hpp"
 #include "core/model/version.hpp"
+
+#include <iterator>
+#include <sstream>
 
 namespace rheo::testing {
 namespace {
 
 using CommandLineTest = CliTest;
 
+// Through the library rheo_cli, in this process: no program is started.
 TEST_F(CommandLineTest, HelpPrintsUsageOnStandardOutputWhateverElseStandsThere) {
     for (const char* arguments :
          {"--help", "run --help", "batch --help", "recommend --cell 9 --help", "standards --help",
@@ -17,10 +22,12 @@ TEST_F(CommandLineTest, HelpPrintsUsageOnStandardOutputWhateverElseStandsThere) 
           "calibrate standard --help", "report results --help", "results --help",
           "completion bash --help"}) {
         SCOPED_TRACE(arguments);
-        const CliRun run = cli(arguments);
-        EXPECT_EQ(run.exitCode, 0);
-        EXPECT_EQ(run.out.rfind("Usage:\n", 0), 0u) << run.out;
-        EXPECT_EQ(run.err, "");
+        std::istringstream words(arguments);
+        ::testing::internal::CaptureStdout();
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(cli::runCommandLine({std::istream_iterator<std::string>(words), {}}), 0);
+        EXPECT_EQ(::testing::internal::GetCapturedStdout().rfind("Usage:\n", 0), 0u);
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");
     }
 }
 

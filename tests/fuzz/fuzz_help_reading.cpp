@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "gui/platform/chm_archive.hpp"
-#include "gui/platform/chm_contents.hpp"
-#include "gui/platform/chm_text.hpp"
-#include "gui/platform/help_browser.hpp"
+#include "gui/help/chm_archive.hpp"
+#include "gui/help/chm_contents.hpp"
+#include "gui/help/chm_text.hpp"
+#include "gui/help/help_browser.hpp"
 
 #include <QCoreApplication>
 

@@ -6,9 +6,9 @@
 
 #include "core/model/model.hpp"
 #include "core/reports/recording_surface.hpp"
-#include "gui/platform/alarm_sound.hpp"
-#include "gui/platform/help_launcher.hpp"
+#include "gui/help/help_launcher.hpp"
 #include "gui/platform/report_destination.hpp"
+#include "gui/sound/alarm_sound.hpp"
 
 #include <QApplication>
 #include <QString>

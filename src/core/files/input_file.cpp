@@ -2,31 +2,12 @@
 
 #include <cstring>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "core/files/posix_file.hpp"
 
 namespace rheo {
 
 InputFile openInputFile(const std::string& path) {
-    // Non-blocking open, so that a pipe is refused instead of waiting for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return nullptr;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return nullptr;
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0)
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    std::FILE* file = ::fdopen(fd, "rb");
-    if (file == nullptr) {
-        ::close(fd);
-        return nullptr;
-    }
-    return InputFile(file);
+    return InputFile(posix::openOrdinaryFileForReading(path));
 }
 
 std::string readFailedMessage(const std::string& path, int errorNumber) {

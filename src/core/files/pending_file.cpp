@@ -4,8 +4,9 @@
 #include <csignal>
 #include <cstring>
 
+#include "core/files/posix_file.hpp"
+
 #include <signal.h>
-#include <unistd.h>
 
 namespace rheo {
 namespace {
@@ -20,7 +21,7 @@ static_assert(std::atomic<bool>::is_always_lock_free);
 
 void removePendingFileAndEnd(int signalNumber) {
     if (pendingRecorded.load())
-        ::unlink(pendingPath);
+        posix::removeFile(pendingPath);
     struct sigaction byDefault {};
     byDefault.sa_handler = SIG_DFL;
     ::sigemptyset(&byDefault.sa_mask);
@@ -66,7 +67,7 @@ PendingFile::~PendingFile() {
         const EndingSignalsHeld held;
         pendingRecorded.store(false);
         if (!path_.empty())
-            ::unlink(path_.c_str());
+            posix::removeFile(path_.c_str());
     }
     for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
         if (!handlers_[i])

@@ -5,17 +5,11 @@
 #include <optional>
 
 #include "core/files/file_messages.hpp"
-#include "core/files/file_names.hpp"
 #include "core/files/file_numbers.hpp"
-#include "core/files/input_file.hpp"
-#include "core/files/safe_file_writer.hpp"
 #include "core/files/written_row.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/number_text.hpp"
 #include "core/text/words.hpp"
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace rheo {
 namespace {
@@ -103,17 +97,6 @@ void addResultLine(FileLines& lines, TestResult& result, std::size_t index) {
     line.end([&] { return cformat("Run %d (%s)", int(index) + 1, result.sampleId.c_str()); });
 }
 
-// What resultsFileLines says of the first row too long to be read back, without keeping
-// the text.
-std::optional<std::string> firstOverlongRow(std::vector<TestResult>& results) {
-    FileLines lines;
-    for (std::size_t i = 0; i < results.size() && !lines.overlong(); ++i) {
-        addResultLine(lines, results[i], i);
-        lines.clearText();
-    }
-    return lines.overlong();
-}
-
 // A row of a results file as the program writes it takes about 55 bytes and rarely less than
 // this: a list is made room for the rows a file's size suggests, so that a long file is not
 // copied over and over as the list grows.
@@ -121,35 +104,6 @@ constexpr std::size_t kUsualRowBytes = 48;
 
 // Room made at most for this many rows at once; a list longer still grows as it is read.
 constexpr std::size_t kMostRowsReserved = std::size_t{1} << 20;
-
-std::vector<TestResult> readResultsExpecting(LineReader& reader, std::size_t likelyRows) {
-    std::vector<TestResult> results;
-    results.reserve(std::min(likelyRows, kMostRowsReserved));
-    readResultRows(reader, [&](TestResult& result) {
-        results.push_back(std::move(result));
-        return true;
-    });
-    return results;
-}
-
-std::size_t likelyRowsOf(std::FILE* file) {
-    struct stat status {};
-    const int descriptor = ::fileno(file);
-    if (descriptor < 0 || ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
-        return 0;
-    return static_cast<std::size_t>(status.st_size) / kUsualRowBytes;
-}
-
-// Whether the rows a file's size suggests fit into half the machine's memory: a larger file
-// (or a sparse one of a terabyte) is not read at all, it could only end the program.
-bool rowsCanBeHeld(std::size_t likelyRows) {
-    const long pages = ::sysconf(_SC_PHYS_PAGES);
-    const long pageBytes = ::sysconf(_SC_PAGESIZE);
-    if (pages <= 0 || pageBytes <= 0)
-        return true; // the system does not say: the list grows until memory fails
-    const double memory = static_cast<double>(pages) * static_cast<double>(pageBytes);
-    return static_cast<double>(likelyRows) * sizeof(TestResult) <= memory / 2;
-}
 
 // The text handed on to the file at a time.
 constexpr std::size_t kBlockBytes = 256 * 1024;
@@ -246,96 +200,32 @@ void readResultRows(LineReader& reader, const std::function<bool(TestResult&)>& 
         reader, [&](std::string_view row) { return !parseResultRow(row, result) || take(result); });
 }
 
-std::vector<TestResult> readResults(LineReader& reader) {
-    return readResultsExpecting(reader, 0);
+std::vector<TestResult> readResults(LineReader& reader, std::size_t likelyRows) {
+    std::vector<TestResult> results;
+    results.reserve(std::min(likelyRows, kMostRowsReserved));
+    readResultRows(reader, [&](TestResult& result) {
+        results.push_back(std::move(result));
+        return true;
+    });
+    return results;
+}
+
+std::size_t likelyResultRows(std::uint64_t fileBytes) {
+    return static_cast<std::size_t>(fileBytes) / kUsualRowBytes;
+}
+
+std::optional<std::string> firstOverlongResultRow(std::vector<TestResult>& results) {
+    FileLines lines;
+    for (std::size_t i = 0; i < results.size() && !lines.overlong(); ++i) {
+        addResultLine(lines, results[i], i);
+        lines.clearText();
+    }
+    return lines.overlong();
 }
 
 std::vector<TestResult> parseResultsText(std::string_view bytes) {
     LineReader reader(bytes);
-    return readResultsExpecting(reader, bytes.size() / kUsualRowBytes);
-}
-
-bool saveResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs) {
-    const auto path = dialogs.chooseFileToSave(file_texts::resultsSaveDialog());
-    if (!path)
-        return false;
-    return saveResultsFileAt(results, *path, dialogs);
-}
-
-bool saveResultsFileAt(std::vector<TestResult>& results, const std::string& path,
-                       UserDialogs& dialogs) {
-    if (!isResultsFileName(path)) {
-        dialogs.inform(file_texts::kUseCsvExtension);
-        return false;
-    }
-    // Every empty sample ID is held as "NO_ID" from here on, whether or not the save succeeds.
-    for (TestResult& result : results)
-        if (result.sampleId.empty())
-            result.sampleId = file_texts::kEmptySampleId;
-    // Written row by row: the list and its file's text are never in memory at once.
-    std::optional<std::string> overlong;
-    const SaveOutcome outcome = saveSafely(path, [&](SaveStream& out) {
-        ResultsFileWriter writer(out);
-        for (TestResult& result : results)
-            if (!writer.add(result))
-                break;
-        writer.finish();
-        overlong = writer.overlong();
-        return !overlong; // a failed write is the save's own reason
-    });
-    if (outcome.saved)
-        return true;
-    // A row the reader would take apart is never written, the file would not read back; it
-    // is named before any other reason a save failed for.
-    if (!overlong)
-        overlong = firstOverlongRow(results);
-    dialogs.inform(saveFailedMessage(path, overlong ? *overlong : outcome.reason));
-    return false;
-}
-
-bool loadResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs) {
-    const auto path = dialogs.chooseFileToOpen(file_texts::resultsOpenDialog());
-    if (!path)
-        return false;
-    return loadResultsFileAt(results, *path, dialogs);
-}
-
-bool loadResultsFileAt(std::vector<TestResult>& results, const std::string& path,
-                       UserDialogs& dialogs) {
-    if (!isResultsFileName(path)) {
-        dialogs.inform(file_texts::kSelectValidResultsFile);
-        return false;
-    }
-    const InputFile file = openInputFile(path);
-    if (!file) {
-        dialogs.inform(file_texts::kFileDidNotExist);
-        return false;
-    }
-    return loadResultsFromOpenFile(results, path, file.get(), dialogs);
-}
-
-bool loadResultsFromOpenFile(std::vector<TestResult>& results, const std::string& path,
-                             std::FILE* file, UserDialogs& dialogs) {
-    const std::size_t likelyRows = likelyRowsOf(file);
-    if (!rowsCanBeHeld(likelyRows)) {
-        dialogs.inform(tooLargeToLoadMessage(path));
-        return false;
-    }
-    LineReader reader(file);
-    std::vector<TestResult> loaded = readResultsExpecting(reader, likelyRows);
-    // Rows read before a failing read are not the file: none of them is taken.
-    if (reader.readError()) {
-        dialogs.inform(readFailedMessage(path, reader.readErrorNumber()));
-        return false;
-    }
-    // One move of the rows held, however many rows the file had. Memory that runs out on the
-    // way throws std::bad_alloc with the list as it was (the records move without throwing).
-    if (results.empty())
-        results = std::move(loaded);
-    else
-        results.insert(results.begin(), std::make_move_iterator(loaded.begin()),
-                       std::make_move_iterator(loaded.end()));
-    return true;
+    return readResults(reader, likelyResultRows(bytes.size()));
 }
 
 } // namespace rheo

@@ -3,7 +3,8 @@
 // ends (read: CR LF, LF or a lone CR), no quoting. Rows read from a file are put in front of the
 // runs already listed.
 
-#include <cstdio>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,7 +15,6 @@
 #include "core/files/line_reader.hpp"
 #include "core/files/safe_file_writer.hpp"
 #include "core/model/model.hpp"
-#include "core/seams/user_dialogs.hpp"
 
 namespace rheo {
 
@@ -24,6 +24,9 @@ namespace rheo {
 std::string resultsFileText(std::vector<TestResult>& results);
 // The same line by line, with the first row too long to be read back named.
 FileLines resultsFileLines(std::vector<TestResult>& results);
+// What resultsFileLines says of the first row too long to be read back, without keeping the
+// text.
+std::optional<std::string> firstOverlongResultRow(std::vector<TestResult>& results);
 
 // The file written a row at a time into a save, so that a long file is never held whole:
 // the header first, then each row as it is added, handed on in blocks. The bytes are those of
@@ -62,30 +65,16 @@ bool parseResultRow(std::string_view row, TestResult& result);
 
 // The records of a whole file's bytes in file order; the header line is skipped.
 std::vector<TestResult> parseResultsText(std::string_view bytes);
-// The same from a reader standing at the start of the file.
-std::vector<TestResult> readResults(LineReader& reader);
+// The same from a reader standing at the start of the file; room is made at first for
+// `likelyRows` records.
+std::vector<TestResult> readResults(LineReader& reader, std::size_t likelyRows = 0);
+// The rows a results file of that many bytes likely holds.
+std::size_t likelyResultRows(std::uint64_t fileBytes);
 // The same one record at a time: `take` gets each record in file order and returns false to
 // stop reading.
 void readResultRows(LineReader& reader, const std::function<bool(TestResult&)>& take);
 // The rows themselves as the reader takes them (line ends removed), before they are read
 // into records; the header is skipped.
 void readResultLines(LineReader& reader, const std::function<bool(std::string_view)>& take);
-
-// Menu command "Save test data to a file" (and the exit sequence): save dialog, extension
-// check, safe write. True only when the file was written; a row too long to be read back
-// (values from a foreign file) makes the save write nothing and name the run and field.
-bool saveResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs);
-bool saveResultsFileAt(std::vector<TestResult>& results, const std::string& path,
-                       UserDialogs& dialogs);
-
-// Menu command "Load test data from a file": the records read go in front of `results`, in
-// file order. True when a file was read; on any refusal `results` is untouched.
-bool loadResultsFile(std::vector<TestResult>& results, UserDialogs& dialogs);
-bool loadResultsFileAt(std::vector<TestResult>& results, const std::string& path,
-                       UserDialogs& dialogs);
-// The steps after the open: `file` is the open file named `path`. A read that fails
-// part-way is told (naming the file and the reason) and leaves `results` untouched.
-bool loadResultsFromOpenFile(std::vector<TestResult>& results, const std::string& path,
-                             std::FILE* file, UserDialogs& dialogs);
 
 } // namespace rheo

@@ -9,12 +9,8 @@
 
 #include "core/files/output_target.hpp"
 #include "core/files/pending_file.hpp"
+#include "core/files/posix_file.hpp"
 #include "core/text/c_format.hpp"
-
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace rheo {
 namespace {
@@ -42,17 +38,6 @@ fs::path resolvedTarget(const std::string& path) {
             return resolved;
     }
     return fs::path(path);
-}
-
-// Gives the new file the owner, group and permission bits of the file it replaces, as far as
-// this process may set them (the group alone when the owner cannot be kept). The owner goes
-// first: changing it would clear the set-user-ID and set-group-ID bits again.
-void keepOwnerAndPermissions(int fd, const struct stat& target) {
-    if (::fchown(fd, target.st_uid, target.st_gid) != 0 &&
-        ::fchown(fd, static_cast<uid_t>(-1), target.st_gid) != 0) {
-        // Neither may be set: the file belongs to this user, as a new file would.
-    }
-    ::fchmod(fd, target.st_mode & 07777);
 }
 
 // The start of the hidden name of a temporary file of the target; the process id and a
@@ -89,13 +74,12 @@ void removeLeftoverTemporaries(const fs::path& target) {
     for (fs::directory_iterator it(directory, error), end; !error && it != end;
          it.increment(error)) {
         const std::optional<long> process = savingProcess(it->path().filename().string(), prefix);
-        if (!process || *process <= 0 || *process == static_cast<long>(::getpid()))
+        if (!process || *process <= 0 || *process == posix::processId() ||
+            !posix::processIsGone(*process))
             continue;
-        if (::kill(static_cast<pid_t>(*process), 0) == 0 || errno != ESRCH)
-            continue;
-        struct stat entry {};
-        if (::lstat(it->path().c_str(), &entry) == 0 && S_ISREG(entry.st_mode))
-            ::unlink(it->path().c_str());
+        const auto entry = posix::linkInfo(it->path().string());
+        if (entry && entry->ordinary)
+            posix::removeFile(it->path().c_str());
     }
 }
 
@@ -104,24 +88,19 @@ void removeLeftoverTemporaries(const fs::path& target) {
 int createTemporaryBeside(const fs::path& target, std::string& temporaryPath, int& error) {
     static unsigned counter = 0;
     const std::string prefix = temporaryNamePrefix(target);
-    struct stat targetStat {};
-    const bool targetExists = ::stat(target.c_str(), &targetStat) == 0;
+    const auto existing = posix::fileInfo(target.string());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string name =
-            prefix + cformat("%ld-%u", static_cast<long>(::getpid()), counter++);
+        const std::string name = prefix + cformat("%ld-%u", posix::processId(), counter++);
         const fs::path candidate = target.parent_path() / name;
-        errno = 0;
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = posix::createNewFile(candidate.string(), error);
         if (fd >= 0) {
-            if (targetExists)
-                keepOwnerAndPermissions(fd, targetStat);
+            if (existing)
+                posix::takeOwnerAndPermissions(fd, *existing);
             temporaryPath = candidate.string();
             return fd;
         }
-        if (errno != EEXIST) {
-            error = lastError();
+        if (error != EEXIST)
             return -1;
-        }
     }
     error = EEXIST;
     return -1;
@@ -141,31 +120,15 @@ SaveSteps systemSaveSteps() {
         errno = 0;
         return std::fflush(file) == 0 ? 0 : lastError();
     };
-    steps.sync = [](std::FILE* file) {
-        errno = 0;
-        return ::fsync(::fileno(file)) == 0 ? 0 : lastError();
-    };
+    steps.sync = posix::syncFile;
     steps.close = [](std::FILE* file) {
         errno = 0;
         return std::fclose(file) == 0 ? 0 : lastError();
     };
-    steps.rename = [](const std::string& from, const std::string& to) {
-        errno = 0;
-        return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : lastError();
-    };
-    steps.startWriteBack = [](std::FILE* file) {
-        // Only what the system already holds; what stdio still buffers goes with the flush.
-        ::sync_file_range(::fileno(file), 0, 0, SYNC_FILE_RANGE_WRITE);
-    };
-    steps.syncDirectory = [](const std::string& directory) {
-        const int fd = ::open(directory.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            return lastError();
-        errno = 0;
-        const int error = ::fsync(fd) == 0 ? 0 : lastError();
-        ::close(fd);
-        return error;
-    };
+    steps.rename = posix::renameFile;
+    // Only what the system already holds; what stdio still buffers goes with the flush.
+    steps.startWriteBack = posix::startWriteBack;
+    steps.syncDirectory = posix::syncDirectory;
     return steps;
 }
 
@@ -222,10 +185,8 @@ SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStr
         outcome.reason = describe("Creating the file failed", error);
         return outcome;
     }
-    std::FILE* file = ::fdopen(fd, "wb");
+    std::FILE* file = posix::openDescriptorForWriting(fd, error);
     if (file == nullptr) {
-        error = lastError();
-        ::close(fd);
         outcome.reason = describe("Creating the file failed", error);
         return outcome;
     }

@@ -5,9 +5,7 @@
 #include <vector>
 
 #include "core/files/file_messages.hpp"
-#include "core/files/file_names.hpp"
 #include "core/files/file_numbers.hpp"
-#include "core/files/input_file.hpp"
 #include "core/model/formulas.hpp"
 #include "core/text/words.hpp"
 
@@ -137,18 +135,6 @@ void readStandardsFile(CalibrationData& data, LineReader& standards) {
     }
 }
 
-CompanionOpener openerOfFile(const std::string& directory, const char* name) {
-    return [directory, name](const std::function<void(LineReader&)>& use) {
-        const auto path = findFileIgnoringCase(directory, name);
-        const InputFile file = path ? openInputFile(*path) : nullptr;
-        if (!file)
-            return false;
-        LineReader reader(file.get());
-        use(reader);
-        return true;
-    };
-}
-
 CompanionOpener openerOfBytes(std::optional<std::string_view> bytes) {
     return [bytes](const std::function<void(LineReader&)>& use) {
         if (!bytes)
@@ -180,14 +166,6 @@ bool importVersion1(CalibrationData& data, LineReader& mainFile,
         return false;
     }
     return settingsFound;
-}
-
-bool importVersion1(CalibrationData& data, LineReader& mainFile, const std::string& directory,
-                    UserDialogs& dialogs) {
-    const Version1Companions companions{
-        openerOfFile(directory, file_texts::kVersion1SettingsName),
-        openerOfFile(directory, file_texts::kVersion1StandardsName)};
-    return importVersion1(data, mainFile, companions, dialogs);
 }
 
 bool importVersion1Bytes(CalibrationData& data, std::string_view mainFile,

@@ -30,11 +30,6 @@ struct Version1Companions {
 bool importVersion1(CalibrationData& data, LineReader& mainFile,
                     const Version1Companions& companions, UserDialogs& dialogs);
 
-// The companions are "RHEOSET.DAT" and "RHEOCAL.DAT" in `directory` (the directory of the
-// chosen main file), found in any letter case.
-bool importVersion1(CalibrationData& data, LineReader& mainFile, const std::string& directory,
-                    UserDialogs& dialogs);
-
 // Everything from bytes: the whole main file (its first line is skipped) and the two
 // companions, nothing standing for a missing file. Resets `data` first.
 bool importVersion1Bytes(CalibrationData& data, std::string_view mainFile,

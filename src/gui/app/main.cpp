@@ -6,13 +6,13 @@
 #include "core/session/session.hpp"
 #include "gui/app/installed_help_file.hpp"
 #include "gui/app/rheo_app.hpp"
-#include "gui/platform/alarm_sound.hpp"
-#include "gui/platform/help_file_check.hpp"
-#include "gui/platform/help_launcher.hpp"
-#include "gui/platform/help_pages.hpp"
+#include "gui/help/help_file_check.hpp"
+#include "gui/help/help_launcher.hpp"
+#include "gui/help/help_pages.hpp"
 #include "gui/platform/qt_user_dialogs.hpp"
 #include "gui/platform/report_destination.hpp"
 #include "gui/platform/system_clock.hpp"
+#include "gui/sound/alarm_sound.hpp"
 
 #include <QApplication>
 #include <QCommandLineParser>

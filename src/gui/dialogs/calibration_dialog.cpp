@@ -1,6 +1,6 @@
 #include "gui/dialogs/calibration_dialog.hpp"
 
-#include "gui/platform/help_launcher.hpp"
+#include "gui/help/help_launcher.hpp"
 #include "gui/widgets/cell_switch_keys.hpp"
 
 #include <QApplication>

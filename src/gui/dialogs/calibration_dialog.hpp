@@ -9,7 +9,7 @@
 
 #include "core/session/calibration_edit.hpp"
 #include "core/session/session.hpp"
-#include "gui/platform/help_pages.hpp"
+#include "gui/help/help_pages.hpp"
 
 #include <QDialog>
 

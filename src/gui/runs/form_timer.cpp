@@ -1,7 +1,7 @@
 #include "gui/runs/form_timer.hpp"
 
-#include "gui/platform/alarm_sound.hpp"
 #include "gui/platform/qt_text.hpp"
+#include "gui/sound/alarm_sound.hpp"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -4,8 +4,8 @@
 // offers, the recommendation, help, the painting of its background and the mouse over it.
 // The results list and the run's outcome are in rheo_view_results.cpp.
 
-#include "gui/platform/help_launcher.hpp"
-#include "gui/platform/help_pages.hpp"
+#include "gui/help/help_launcher.hpp"
+#include "gui/help/help_pages.hpp"
 #include "gui/runs/form_arrangement.hpp"
 #include "gui/runs/form_timer.hpp"
 #include "gui/runs/form_values.hpp"

@@ -2,8 +2,6 @@
 // import of the older three-file calibration set, and the menu commands and the start-up
 // load around the files: their dialogs, extension checks and messages, and what the data
 // holds afterwards.
-#include "core/files/calibration_file.hpp"
-#include "core/files/results_file.hpp"
 #include "core/files/version1_import.hpp"
 #include "core/text/c_format.hpp"
 #include "failing_file.hpp"

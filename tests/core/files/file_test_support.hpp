@@ -4,7 +4,10 @@
 #include <array>
 #include <string>
 
+#include "core/files/calibration_commands.hpp"
 #include "core/files/calibration_file.hpp"
+#include "core/files/results_commands.hpp"
+#include "core/files/results_file.hpp"
 
 namespace rheo::testing {
 

@@ -5,9 +5,7 @@
 #include <random>
 
 #include "core/calibration/standards.hpp"
-#include "core/files/calibration_file.hpp"
 #include "core/files/calibration_lines.hpp"
-#include "core/files/results_file.hpp"
 #include "core/files/safe_file_writer.hpp"
 #include "core/model/field_rules.hpp"
 #include "core/runs/run_calculation.hpp"

@@ -1,4 +1,4 @@
-#include "gui/platform/chm_contents.hpp"
+#include "gui/help/chm_contents.hpp"
 
 #include <QHash>
 #include <QRegularExpression>

@@ -7,16 +7,16 @@
 // and not looked for twice, a missing file or page is told in the help window, the installed
 // help file stands in for a missing one, one window serves every request.
 
-#include "gui/platform/chm_archive.hpp"
-#include "gui/platform/chm_contents.hpp"
-#include "gui/platform/chm_library.hpp"
-#include "gui/platform/chm_text.hpp"
-#include "gui/platform/help_browser.hpp"
-#include "gui/platform/help_file_check.hpp"
-#include "gui/platform/help_launcher.hpp"
-#include "gui/platform/help_pages.hpp"
-#include "gui/platform/help_test_support.hpp"
-#include "gui/platform/help_window.hpp"
+#include "gui/help/chm_archive.hpp"
+#include "gui/help/chm_contents.hpp"
+#include "gui/help/chm_library.hpp"
+#include "gui/help/chm_text.hpp"
+#include "gui/help/help_browser.hpp"
+#include "gui/help/help_file_check.hpp"
+#include "gui/help/help_launcher.hpp"
+#include "gui/help/help_pages.hpp"
+#include "gui/help/help_test_support.hpp"
+#include "gui/help/help_window.hpp"
 #include "support/temp_dir.hpp"
 
 #include <QAction>

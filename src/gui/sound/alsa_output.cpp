@@ -1,4 +1,4 @@
-#include "gui/platform/alsa_output.hpp"
+#include "gui/sound/alsa_output.hpp"
 
 #include <alsa/asoundlib.h>
 #include <dlfcn.h>

@@ -1,9 +1,9 @@
 // The alarm's tone: its samples, the worker that plays it without holding the window, the
 // dropping of a tone asked for while one sounds, and the exclamation after it.
 
-#include "gui/platform/alarm_sound.hpp"
-#include "gui/platform/alsa_output.hpp"
-#include "gui/platform/tone_samples.hpp"
+#include "gui/sound/alarm_sound.hpp"
+#include "gui/sound/alsa_output.hpp"
+#include "gui/sound/tone_samples.hpp"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
-#include "gui/platform/help_browser.hpp"
+#include "gui/help/help_browser.hpp"
 
-#include "gui/platform/chm_archive.hpp"
-#include "gui/platform/chm_text.hpp"
+#include "gui/help/chm_archive.hpp"
+#include "gui/help/chm_text.hpp"
 
 #include <QBuffer>
 #include <QDesktopServices>

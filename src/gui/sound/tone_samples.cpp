@@ -1,4 +1,4 @@
-#include "gui/platform/tone_samples.hpp"
+#include "gui/sound/tone_samples.hpp"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "gui/platform/help_launcher.hpp"
+#include "gui/help/help_launcher.hpp"
 
-#include "gui/platform/chm_archive.hpp"
-#include "gui/platform/help_window.hpp"
+#include "gui/help/chm_archive.hpp"
+#include "gui/help/help_window.hpp"
 
 #include <QApplication>
 #include <QFile>

@@ -2,7 +2,7 @@
 // One compiled help file opened through chmlib: its objects (pages, pictures, style sheets)
 // by path, and the name of its table of contents.
 
-#include "gui/platform/chm_library.hpp"
+#include "gui/help/chm_library.hpp"
 
 #include <QByteArray>
 #include <QString>

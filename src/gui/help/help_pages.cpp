@@ -1,4 +1,4 @@
-#include "gui/platform/help_pages.hpp"
+#include "gui/help/help_pages.hpp"
 
 namespace rheo {
 namespace {

@@ -3,7 +3,7 @@
 // then the system's exclamation sound. Behind an interface, so the form's tests can count
 // the ticks with a fake.
 
-#include "gui/platform/tone_player.hpp"
+#include "gui/sound/tone_player.hpp"
 
 #include <QObject>
 

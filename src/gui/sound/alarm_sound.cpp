@@ -1,8 +1,8 @@
-#include "gui/platform/alarm_sound.hpp"
+#include "gui/sound/alarm_sound.hpp"
 
 #include "core/runs/equilibrium_timer.hpp"
 
-#include "gui/platform/alsa_output.hpp"
+#include "gui/sound/alsa_output.hpp"
 
 #include <QApplication>
 

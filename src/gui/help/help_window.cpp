@@ -1,9 +1,9 @@
-#include "gui/platform/help_window.hpp"
+#include "gui/help/help_window.hpp"
 
-#include "gui/platform/chm_archive.hpp"
-#include "gui/platform/chm_contents.hpp"
-#include "gui/platform/chm_text.hpp"
-#include "gui/platform/help_browser.hpp"
+#include "gui/help/chm_archive.hpp"
+#include "gui/help/chm_contents.hpp"
+#include "gui/help/chm_text.hpp"
+#include "gui/help/help_browser.hpp"
 
 #include <QAction>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "gui/platform/tone_player.hpp"
+#include "gui/sound/tone_player.hpp"
 
-#include "gui/platform/tone_samples.hpp"
+#include "gui/sound/tone_samples.hpp"
 
 #include <system_error>
 #include <utility>

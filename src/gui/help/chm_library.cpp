@@ -1,4 +1,4 @@
-#include "gui/platform/chm_library.hpp"
+#include "gui/help/chm_library.hpp"
 
 #include <dlfcn.h>
 

@@ -1,9 +1,9 @@
-#include "gui/platform/help_file_check.hpp"
+#include "gui/help/help_file_check.hpp"
 
-#include "gui/platform/chm_archive.hpp"
-#include "gui/platform/chm_library.hpp"
-#include "gui/platform/help_browser.hpp"
-#include "gui/platform/help_window.hpp"
+#include "gui/help/chm_archive.hpp"
+#include "gui/help/chm_library.hpp"
+#include "gui/help/help_browser.hpp"
+#include "gui/help/help_window.hpp"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

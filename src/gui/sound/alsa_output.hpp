@@ -2,7 +2,7 @@
 // Samples to the sound card through ALSA. The library is loaded when the first tone is asked
 // for, so the program runs where it is not installed; a missing library or device is silence.
 
-#include "gui/platform/tone_player.hpp"
+#include "gui/sound/tone_player.hpp"
 
 #include <memory>
 #include <string>

@@ -1,4 +1,4 @@
-#include "gui/platform/chm_archive.hpp"
+#include "gui/help/chm_archive.hpp"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "gui/platform/help_test_support.hpp"
+#include "gui/help/help_test_support.hpp"
 
-#include "gui/platform/help_launcher.hpp"
+#include "gui/help/help_launcher.hpp"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -7,8 +7,8 @@
 // The application object owns one launcher and hands it by reference to the form and the
 // dialogs.
 
-#include "gui/platform/chm_library.hpp"
-#include "gui/platform/help_file_check.hpp"
+#include "gui/help/chm_library.hpp"
+#include "gui/help/help_file_check.hpp"
 
 #include <QDateTime>
 

@@ -1,4 +1,4 @@
-#include "gui/platform/chm_text.hpp"
+#include "gui/help/chm_text.hpp"
 
 #include "gui/platform/qt_text.hpp"
 
