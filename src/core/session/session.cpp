@@ -1,6 +1,7 @@
 #include "core/session/session.hpp"
 
 #include "core/files/calibration_commands.hpp"
+#include "core/files/calibration_file.hpp"
 #include "core/files/results_commands.hpp"
 #include "core/history/history_texts.hpp"
 #include "core/history/sha256.hpp"
