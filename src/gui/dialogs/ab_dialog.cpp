@@ -36,12 +36,6 @@ const QString kWidestT0 = QStringLiteral("0000.00");
 
 } // namespace
 
-std::vector<ListColumn> abPointColumns() {
-    return {{"Std Name", 1.5},           {"Known Visc (mPa*s)", 0.85}, {"Pressure (psi)", 0.95},
-            {"Efflux Time (sec)", 0.85}, {"Calc Visc (mPa*s)", 0.85},  {"% Diff", 1.3},
-            {"Reynolds #", 1.1},         {"Newtonian", 0.97}};
-}
-
 ABDialog::ABDialog(Session& session, HelpLauncher& help, QWidget* parent)
     : CalibrationDialogBase(session, help, CalibrationDialog::AbCalculation,
                             HelpPage::CalculatingConstants, parent) {
@@ -114,11 +108,8 @@ void ABDialog::buildPage(QWidget& page) {
         [&program] {
             return program.calibration().cells[program.calibrationCell()].abPoints.size();
         },
-        [&program](std::size_t row) {
-            const auto& points = program.calibration().cells[program.calibrationCell()].abPoints;
-            if (row >= points.size())
-                return std::vector<std::string>();
-            return rowTexts(abPointRow(points[row]));
+        [&program](std::size_t row) -> const AbPoint& {
+            return program.calibration().cells[program.calibrationCell()].abPoints[row];
         },
         this);
     list_ = new CExtendedListCtrl;

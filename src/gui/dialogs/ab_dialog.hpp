@@ -24,9 +24,6 @@ class NumberEdit;
 class RowTextsModel;
 struct AbLabels;
 
-// The runs list's headings and width factors.
-std::vector<ListColumn> abPointColumns();
-
 class ABDialog : public CalibrationDialogBase {
     Q_OBJECT
 

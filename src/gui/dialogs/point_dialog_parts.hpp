@@ -79,12 +79,6 @@ private:
     std::vector<std::pair<NumberEdit*, NumberField>> fields_;
 };
 
-// A row of point texts as the list's model takes it.
-template <std::size_t N>
-std::vector<std::string> rowTexts(const std::array<std::string, N>& texts) {
-    return {texts.begin(), texts.end()};
-}
-
 // The list shows `model`'s rows at their columns' widths; the Delete key and the context
 // menu's "Delete" call `deleteSelected`.
 void setUpPointList(CExtendedListCtrl& list, RowTextsModel& model, QWidget& owner,

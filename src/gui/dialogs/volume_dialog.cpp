@@ -30,11 +30,6 @@ const QString kWidestT0 = QStringLiteral("0000.00");
 
 } // namespace
 
-std::vector<ListColumn> volumePointColumns() {
-    return {{"Tare Weight (gm)", 0.95}, {"Full Weight (gm)", 0.95}, {"Difference (gm)", 0.95},
-            {"Density (gm/ml)", 1},     {"T0 (sec)", 1.16},         {"Volume (ml)", 1.05}};
-}
-
 VolumeDialog::VolumeDialog(Session& session, HelpLauncher& help, QWidget* parent)
     : CalibrationDialogBase(session, help, CalibrationDialog::CellVolumes, HelpPage::CellVolume,
                             parent) {
@@ -88,12 +83,8 @@ void VolumeDialog::buildPage(QWidget& page) {
         [&program] {
             return program.calibration().cells[program.calibrationCell()].volumePoints.size();
         },
-        [&program](std::size_t row) {
-            const auto& points =
-                program.calibration().cells[program.calibrationCell()].volumePoints;
-            if (row >= points.size())
-                return std::vector<std::string>();
-            return rowTexts(volumePointRow(points[row]));
+        [&program](std::size_t row) -> const VolumePoint& {
+            return program.calibration().cells[program.calibrationCell()].volumePoints[row];
         },
         this);
     list_ = new CExtendedListCtrl;

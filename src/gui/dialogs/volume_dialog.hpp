@@ -22,9 +22,6 @@ class NumberEdit;
 class RowTextsModel;
 struct VolumeLabels;
 
-// The weighings list's headings and width factors.
-std::vector<ListColumn> volumePointColumns();
-
 class VolumeDialog : public CalibrationDialogBase {
     Q_OBJECT
 

@@ -4,6 +4,7 @@
 // deletion and loading. The session owns the results; the list's model is told of every
 // change after the session has made it.
 
+#include "core/runs/run_calculation.hpp"
 #include "gui/runs/form_values.hpp"
 #include "gui/runs/multi_line_button.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
@@ -20,7 +21,7 @@ void CRHEOView::connectResultsList() {
     CExtendedListCtrl& list = *controls_.results;
     resultsModel_ = new ResultsListModel(session_.results(), this);
     list.setModel(resultsModel_);
-    list.setColumns(ResultsListModel::resultColumns());
+    list.setColumns(listColumnsOf(resultColumns()));
     connect(&list, &CExtendedListCtrl::recallRequested, this, &CRHEOView::recallSelectedRow);
     connect(&list, &CExtendedListCtrl::deleteRequested, this, &CRHEOView::deleteSelectedResults);
     connect(&list, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {

@@ -18,12 +18,8 @@ public:
     explicit ResultsListModel(const std::vector<TestResult>& results, QObject* parent = nullptr);
     ResultsListModel(std::vector<TestResult>&&, QObject* = nullptr) = delete;
 
-    // The headings of the results list with their width factors.
-    static const std::vector<ListColumn>& resultColumns();
-
 protected:
     std::size_t sourceRowCount() const override;
-    std::vector<std::string> sourceRowTexts(std::size_t row) const override;
 
 private:
     const std::vector<TestResult>& m_results;

@@ -20,8 +20,8 @@ int clampedRowCount(std::size_t count) {
 
 } // namespace
 
-RowListModel::RowListModel(std::vector<ListColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent), m_columns(std::move(columns)) {
+RowListModel::RowListModel(std::vector<ListColumn> columns, RowTexts rowTexts, QObject* parent)
+    : QAbstractTableModel(parent), m_columns(std::move(columns)), m_rowTexts(std::move(rowTexts)) {
     for (const auto& column : m_columns)
         m_headings.push_back(toQt(column.heading));
 }
@@ -49,10 +49,7 @@ QVariant RowListModel::data(const QModelIndex& index, int role) const {
     const auto row = sourceRow(index.row());
     if (!row)
         return {};
-    const QStringList& texts = textsOf(*row);
-    if (index.column() >= texts.size())
-        return QString();
-    return texts.at(index.column());
+    return textsOf(*row).at(index.column());
 }
 
 QVariant RowListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -166,7 +163,10 @@ std::optional<std::size_t> RowListModel::sourceRow(int row) const {
 const QStringList& RowListModel::textsOf(std::size_t row) const {
     if (m_cachedRow != row) {
         m_cachedTexts.clear();
-        for (const std::string& text : sourceRowTexts(row))
+        const std::vector<std::string> texts = m_rowTexts(row);
+        if (texts.size() != m_columns.size())
+            qFatal("A list row has %zu texts for %zu columns", texts.size(), m_columns.size());
+        for (const std::string& text : texts)
             m_cachedTexts.push_back(toQt(text));
         m_cachedRow = row;
     }

@@ -7,12 +7,14 @@
 // notify functions. Until then the model still shows the rows as they were, so the views
 // follow every change step by step.
 
+#include "gui/platform/qt_text.hpp"
 #include "gui/widgets/list_column.hpp"
 
 #include <QAbstractTableModel>
 #include <QStringList>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -55,12 +57,26 @@ signals:
     void resetForRemoval();
 
 protected:
-    explicit RowListModel(std::vector<ListColumn> columns, QObject* parent = nullptr);
+    // The texts of one row, one per column, in the program's Windows-1252 bytes. A row of
+    // another count is a fault of the program, which stops at it.
+    using RowTexts = std::function<std::vector<std::string>(std::size_t row)>;
+
+    RowListModel(std::vector<ListColumn> columns, RowTexts rowTexts, QObject* parent);
+
+    // The headings and each row's texts come from one table of columns; `rowAt` gives the
+    // row behind a position.
+    template <typename Row, std::size_t N, typename RowAt>
+    RowListModel(const ColumnTable<Row, N>& table, RowAt rowAt, QObject* parent)
+        : RowListModel(
+              listColumnsOf(table),
+              [&table, rowAt](std::size_t row) {
+                  const auto texts = rowTextsOf(table, rowAt(row));
+                  return std::vector<std::string>(texts.begin(), texts.end());
+              },
+              parent) {}
 
     // The rows behind the model as they are now.
     virtual std::size_t sourceRowCount() const = 0;
-    // The texts of one row, one per column, in the program's Windows-1252 bytes.
-    virtual std::vector<std::string> sourceRowTexts(std::size_t row) const = 0;
 
 private:
     std::optional<std::size_t> sourceRow(int row) const;
@@ -71,6 +87,7 @@ private:
     bool insertionMatches(std::size_t count, std::size_t total);
 
     std::vector<ListColumn> m_columns;
+    RowTexts m_rowTexts;
     QStringList m_headings;
     int m_rowCount = 0; // the rows the views know about
 
