@@ -9,17 +9,8 @@
 namespace rheo {
 namespace {
 
-AbOutcome rejectedWith(std::string_view message) {
-    AbOutcome outcome;
-    outcome.rejection = std::string(message);
-    return outcome;
-}
-
-AbOutcome doneWith(const CellCalibration& cell) {
-    AbOutcome outcome;
-    outcome.pointCount = cell.abPoints.size();
-    outcome.noticeDue = outcome.pointCount < kAbFewestPointsWithoutNotice;
-    return outcome;
+PointOutcome doneWith(const CellCalibration& cell) {
+    return PointOutcome::done(cell.abPoints.size(), kAbFewestPointsWithoutNotice);
 }
 
 void clearConstants(CellCalibration& cell) {
@@ -110,22 +101,20 @@ void RecomputeAb(CellCalibration& cell) {
     cell.rmsPercentDiff = std::sqrt(squares / n);
 }
 
-AbOutcome AddAbPoint(CellCalibration& cell, double knownViscosity, double pressure,
-                     double effluxTime, bool newtonian, const std::string& standardName) {
+PointOutcome AddAbPoint(CellCalibration& cell, double knownViscosity, double pressure,
+                        double effluxTime, bool newtonian, const std::string& standardName) {
     if (const auto refusal = refusalOf(cell, knownViscosity, pressure, effluxTime))
-        return rejectedWith(*refusal);
-    AbPoint point;
-    point.knownViscosity = knownViscosity;
-    point.effluxTime = effluxTime;
-    point.pressure = pressure;
-    point.newtonian = newtonian;
-    point.standardName = standardName;
-    cell.abPoints.push_back(point);
+        return PointOutcome::refused(*refusal);
+    cell.abPoints.push_back({.knownViscosity = knownViscosity,
+                             .effluxTime = effluxTime,
+                             .pressure = pressure,
+                             .newtonian = newtonian,
+                             .standardName = standardName});
     RecomputeAb(cell);
     return doneWith(cell);
 }
 
-AbOutcome RemoveAbPoints(CellCalibration& cell, std::vector<std::size_t> positions) {
+PointOutcome RemoveAbPoints(CellCalibration& cell, std::vector<std::size_t> positions) {
     if (removeRows(cell.abPoints, std::move(positions)))
         RecomputeAb(cell);
     return doneWith(cell);
