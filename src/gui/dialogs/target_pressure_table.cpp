@@ -1,7 +1,7 @@
 #include "gui/dialogs/target_pressure_table.hpp"
 
 #include "core/calibration/standards.hpp"
-#include "gui/dialogs/dialog_fields.hpp"
+#include "gui/dialogs/dialog_parts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/number_edit.hpp"
