@@ -82,7 +82,7 @@ std::optional<std::string> addWeighing(CalibrationEdit& edit, const InputLine& l
         return complaint;
     if (auto refusal = firstFieldRefusal(kFields, values, 3))
         return refusal;
-    const PointOutcome outcome = edit.addVolumePoint(values[0], values[1], values[2]);
+    const PointOutcome outcome = edit.addVolumePointFromDialog(values[0], values[1], values[2]);
     if (outcome.rejected())
         return outcome.rejection;
     noticeDue = outcome.noticeDue;
@@ -113,7 +113,7 @@ std::optional<std::string> addStandardRun(CalibrationEdit& edit, const InputLine
         return typedName.refusal;
     const std::string standardName = cleanAbStandardName(typedName.bytes);
     const PointOutcome outcome =
-        edit.addAbPoint(values[0], values[1], values[2], *newtonian, standardName);
+        edit.addAbPointFromDialog(values[0], values[1], values[2], *newtonian, standardName);
     if (outcome.rejected())
         return outcome.rejection;
     labels = outcome.pointCount < kAbFewestPointsForFit ? abLabelsBeforeFit()

@@ -35,7 +35,7 @@ int standardsCommand(const Words& words) {
     Json standards = Json::array();
     for (const ViscosityStandard& standard : calibration.standards) {
         if (format == Format::Text)
-            writeRow(stdout, targetPressureRow(calibration, standard).texts);
+            writeRow(stdout, targetPressureRowOf(calibration, standard).texts);
         else
             standards.push_back(rowObject(standardColumns(), StandardRow{calibration, standard}));
     }

@@ -9,10 +9,6 @@
 namespace rheo {
 namespace {
 
-PointOutcome doneWith(const CellCalibration& cell) {
-    return PointOutcome::done(cell.abPoints.size(), kAbFewestPointsWithoutNotice);
-}
-
 void clearConstants(CellCalibration& cell) {
     cell.constantA = 0.0;
     cell.constantB = 0.0;
@@ -61,7 +57,10 @@ void recomputePoint(const CellCalibration& cell, AbPoint& point) {
 
 } // namespace
 
-RegressionPoint regressionPoint(const AbPoint& point) {
+const PointList<AbPoint> kAbPoints{&CellCalibration::abPoints, RecomputeAb,
+                                   kAbFewestPointsWithoutNotice};
+
+RegressionPoint regressionPointOf(const AbPoint& point) {
     // P*T once, so that x and y share the same rounding.
     const double pt = point.pressure * point.effluxTime;
     return {1 / (pt * point.effluxTime), point.knownViscosity / pt};
@@ -75,7 +74,7 @@ void RecomputeAb(CellCalibration& cell) {
     }
     double sx = 0, sy = 0, sxx = 0, sxy = 0;
     for (const AbPoint& point : points) {
-        const auto [x, y] = regressionPoint(point);
+        const auto [x, y] = regressionPointOf(point);
         sx += x;
         sy += y;
         sxx += x * x;
@@ -105,19 +104,15 @@ PointOutcome AddAbPoint(CellCalibration& cell, double knownViscosity, double pre
                         double effluxTime, bool newtonian, const std::string& standardName) {
     if (const auto refusal = refusalOf(cell, knownViscosity, pressure, effluxTime))
         return PointOutcome::refused(*refusal);
-    cell.abPoints.push_back({.knownViscosity = knownViscosity,
-                             .effluxTime = effluxTime,
-                             .pressure = pressure,
-                             .newtonian = newtonian,
-                             .standardName = standardName});
-    RecomputeAb(cell);
-    return doneWith(cell);
+    return kAbPoints.add(cell, {.knownViscosity = knownViscosity,
+                                .effluxTime = effluxTime,
+                                .pressure = pressure,
+                                .newtonian = newtonian,
+                                .standardName = standardName});
 }
 
 PointOutcome RemoveAbPoints(CellCalibration& cell, std::vector<std::size_t> positions) {
-    if (removeRows(cell.abPoints, std::move(positions)))
-        RecomputeAb(cell);
-    return doneWith(cell);
+    return kAbPoints.remove(cell, std::move(positions));
 }
 
 void ClearAbPoints(CellCalibration& cell) {

@@ -43,7 +43,7 @@ struct RegressionPoint {
 };
 
 // The fit's coordinates of a standard-oil run, with the arithmetic of the fit itself.
-RegressionPoint regressionPoint(const AbPoint& point);
+RegressionPoint regressionPointOf(const AbPoint& point);
 
 // Checks the run against the cell (range, then radius/volume/T0, then efflux time within
 // +-20 % of T0, both bounds accepted), appends it and refits. Values that are not finite

@@ -67,11 +67,11 @@ void SortStandards(CalibrationData& calibration) {
 }
 
 std::string standardPressureText(const CellCalibration& cell, double viscosity) {
-    if (!missingFields(cell).empty())
+    if (!missingFieldsOf(cell).empty())
         return "N/A";
-    return formatFixed(
-        formulas::targetPressure(cell.constantA, cell.constantB, cell.targetEffluxTime, viscosity),
-        2, 1);
+    return formatFixed(formulas::targetPressureOf(cell.constantA, cell.constantB,
+                                                  cell.targetEffluxTime, viscosity),
+                       2, 1);
 }
 
 namespace {
@@ -132,8 +132,8 @@ const ColumnTable<StandardRow, kStandardColumnCount>& standardColumns() {
     return columns;
 }
 
-TargetPressureRow targetPressureRow(const CalibrationData& calibration,
-                                    const ViscosityStandard& standard) {
+TargetPressureRow targetPressureRowOf(const CalibrationData& calibration,
+                                      const ViscosityStandard& standard) {
     return {rowTextsOf(standardColumns(), StandardRow{calibration, standard})};
 }
 
@@ -142,7 +142,7 @@ std::vector<TargetPressureRow> BuildTargetPressureRows(CalibrationData& calibrat
     std::vector<TargetPressureRow> rows;
     rows.reserve(calibration.standards.size());
     for (const ViscosityStandard& standard : calibration.standards)
-        rows.push_back(targetPressureRow(calibration, standard));
+        rows.push_back(targetPressureRowOf(calibration, standard));
     return rows;
 }
 

@@ -36,8 +36,8 @@ void SortStandards(CalibrationData& calibration);
 // for a cell that is not calibrated.
 std::string standardPressureText(const CellCalibration& cell, double viscosity);
 
-TargetPressureRow targetPressureRow(const CalibrationData& calibration,
-                                    const ViscosityStandard& standard);
+TargetPressureRow targetPressureRowOf(const CalibrationData& calibration,
+                                      const ViscosityStandard& standard);
 
 // Sorts the standards and builds one row per standard in the new order.
 std::vector<TargetPressureRow> BuildTargetPressureRows(CalibrationData& calibration);

@@ -10,13 +10,9 @@
 #include <utility>
 
 namespace rheo {
-namespace {
 
-PointOutcome doneWith(const CellCalibration& cell) {
-    return PointOutcome::done(cell.volumePoints.size(), kVolumeFewestPointsWithoutNotice);
-}
-
-} // namespace
+const PointList<VolumePoint> kVolumePoints{&CellCalibration::volumePoints, RecomputeVolumeAverages,
+                                           kVolumeFewestPointsWithoutNotice};
 
 PointOutcome AddVolumePoint(CellCalibration& cell, double tareWeight, double fullWeight,
                             double density) {
@@ -38,20 +34,16 @@ PointOutcome AddVolumePoint(CellCalibration& cell, double tareWeight, double ful
         return PointOutcome::refused(fieldMessage(NumberField::Density));
 
     const double volume = formulas::weighingVolume(tareWeight, fullWeight, density);
-    cell.volumePoints.push_back(
-        {.tareWeight = tareWeight,
-         .fullWeight = fullWeight,
-         .density = density,
-         .effluxTimeT0 = formulas::targetEffluxTime(volume, radius, workingShearRate),
-         .volume = volume});
-    RecomputeVolumeAverages(cell);
-    return doneWith(cell);
+    return kVolumePoints.add(
+        cell, {.tareWeight = tareWeight,
+               .fullWeight = fullWeight,
+               .density = density,
+               .effluxTimeT0 = formulas::targetEffluxTime(volume, radius, workingShearRate),
+               .volume = volume});
 }
 
 PointOutcome RemoveVolumePoints(CellCalibration& cell, std::vector<std::size_t> positions) {
-    if (removeRows(cell.volumePoints, std::move(positions)))
-        RecomputeVolumeAverages(cell);
-    return doneWith(cell);
+    return kVolumePoints.remove(cell, std::move(positions));
 }
 
 void ClearVolumePoints(CellCalibration& cell) {

@@ -103,7 +103,7 @@ bool drawCalibrationReport(DrawingSurface& surface, const CalibrationData& calib
         cells = {0, 1, 2, 3, 4};
     const bool oneCell = cellIndex.has_value();
 
-    ReportFrame frame(surface, reportHeaderData(calibration), printedAt, kBodyFontUnits, rowHeight);
+    ReportFrame frame(surface, reportHeaderOf(calibration), printedAt, kBodyFontUnits, rowHeight);
     frame.begin();
 
     drawTableHeading(frame, headingOf(kCellDataColumns), 0);

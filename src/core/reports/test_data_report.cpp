@@ -14,8 +14,7 @@ constexpr int kRowHeight = 17; // the form's report layout value; nothing change
 
 void drawTestDataReport(DrawingSurface& surface, const std::vector<TestResult>& results,
                         const CalibrationData& calibration, const LocalDateTime& printedAt) {
-    ReportFrame frame(surface, reportHeaderData(calibration), printedAt, kBodyFontUnits,
-                      kRowHeight);
+    ReportFrame frame(surface, reportHeaderOf(calibration), printedAt, kBodyFontUnits, kRowHeight);
     frame.begin();
     SectionRows rows(frame, {20.0, "", reportColumnsOf(resultColumns())});
     rows.start(0);

@@ -36,13 +36,13 @@ PressureBand ClassifyPressure(double pressure) {
 }
 
 double TargetPressure(const CellCalibration& cell, double viscosity) {
-    return formulas::targetPressure(cell.constantA, cell.constantB, cell.targetEffluxTime,
-                                    viscosity);
+    return formulas::targetPressureOf(cell.constantA, cell.constantB, cell.targetEffluxTime,
+                                      viscosity);
 }
 
 RunOutcome ComputeRun(const CellCalibration& cell, int cellIndex, const RunInput& input,
                       const LocalDateTime& now) {
-    MissingFields missing = missingFields(cell);
+    MissingFields missing = missingFieldsOf(cell);
     if (!missing.empty())
         return RunNotCalibrated{std::move(missing)};
 

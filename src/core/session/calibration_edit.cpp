@@ -132,7 +132,8 @@ bool CalibrationEdit::deleteAllPoints(const char* question, void (*clear)(CellCa
     return true;
 }
 
-PointOutcome CalibrationEdit::addVolumePoint(double tareWeight, double fullWeight, double density) {
+PointOutcome CalibrationEdit::addVolumePointFromDialog(double tareWeight, double fullWeight,
+                                                       double density) {
     return added(AddVolumePoint(editableCell(), tareWeight, fullWeight, density));
 }
 
@@ -146,8 +147,9 @@ bool CalibrationEdit::deleteAllVolumePoints() {
     return deleteAllPoints(session_texts::kDeleteAllVolumePoints, ClearVolumePoints);
 }
 
-PointOutcome CalibrationEdit::addAbPoint(double knownViscosity, double pressure, double effluxTime,
-                                         bool newtonian, const std::string& standardName) {
+PointOutcome CalibrationEdit::addAbPointFromDialog(double knownViscosity, double pressure,
+                                                   double effluxTime, bool newtonian,
+                                                   const std::string& standardName) {
     return added(
         AddAbPoint(editableCell(), knownViscosity, pressure, effluxTime, newtonian, standardName));
 }

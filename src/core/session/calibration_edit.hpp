@@ -33,7 +33,8 @@ class CalibrationEdit {
 public:
     // Opens the dialog: the tabbed dialogs (cell data, volumes, A/B) show the form's working
     // cell; then the backup is taken. (The standards dialog sorts the standards with
-    // Session::sortStandards before it opens its edit, so that the backup holds them sorted.)
+    // Session::sortStandardsInPlace before it opens its edit, so that the backup holds them
+    // sorted.)
     CalibrationEdit(Session& session, CalibrationDialog dialog);
     // A dialog closed neither by OK nor by Cancel is cancelled.
     ~CalibrationEdit();
@@ -63,14 +64,14 @@ public:
     CellDataEdit editCellData(NumberField field, double previousShown, double value);
 
     // --- Weighings of the shown cell.
-    PointOutcome addVolumePoint(double tareWeight, double fullWeight, double density);
+    PointOutcome addVolumePointFromDialog(double tareWeight, double fullWeight, double density);
     // Nothing (and no question) without a row, or when the answer is No.
     std::optional<PointOutcome> deleteSelectedVolumePoints(std::vector<std::size_t> rows);
     bool deleteAllVolumePoints();
 
     // --- Standard-oil runs of the shown cell.
-    PointOutcome addAbPoint(double knownViscosity, double pressure, double effluxTime,
-                            bool newtonian, const std::string& standardName);
+    PointOutcome addAbPointFromDialog(double knownViscosity, double pressure, double effluxTime,
+                                      bool newtonian, const std::string& standardName);
     std::optional<PointOutcome> deleteSelectedAbPoints(std::vector<std::size_t> rows);
     bool deleteAllAbPoints();
 

@@ -109,7 +109,7 @@ public:
     // Sorts the standards and rebuilds the printed rows of the standards table.
     void BuildTargetPressureRows();
     // Puts the standards in ascending order of viscosity, as their table shows them.
-    void sortStandards();
+    void sortStandardsInPlace();
 
     // --- Exit --------------------------------------------------------------------------
     // The exit sequence: offers to save the calibration when it changed, then the results

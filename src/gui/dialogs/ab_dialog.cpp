@@ -186,8 +186,9 @@ void ABDialog::recall(std::size_t row) {
 
 PointOutcome ABDialog::add() {
     cleanStandardName();
-    return edit().addAbPoint(knownViscosity_->value(), pressure_->value(), effluxTime_->value(),
-                             newtonianYes_->isChecked(), fromQt(standardName_->text()));
+    return edit().addAbPointFromDialog(knownViscosity_->value(), pressure_->value(),
+                                       effluxTime_->value(), newtonianYes_->isChecked(),
+                                       fromQt(standardName_->text()));
 }
 
 } // namespace rheo

@@ -26,7 +26,7 @@ constexpr double kViscosityAtOpening = 1.0;
 
 // The table and its snapshot for Cancel hold the standards in the order the table shows.
 Session& withSortedStandards(Session& session) {
-    session.sortStandards();
+    session.sortStandardsInPlace();
     return session;
 }
 

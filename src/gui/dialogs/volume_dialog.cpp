@@ -39,8 +39,8 @@ VolumeDialog::VolumeDialog(Session& session, HelpLauncher& help, QWidget* parent
          [](const PointOutcome&) { return false; }},
         volumePointColumns(), &CellCalibration::volumePoints,
         {[this] {
-             return edit().addVolumePoint(tareWeight_->value(), fullWeight_->value(),
-                                          density_->value());
+             return edit().addVolumePointFromDialog(tareWeight_->value(), fullWeight_->value(),
+                                                    density_->value());
          },
          [this](std::vector<std::size_t> rows) { return edit().deleteSelectedVolumePoints(rows); },
          [this] { return edit().deleteAllVolumePoints(); },

@@ -8,12 +8,12 @@ ResultsListModel::ResultsListModel(const std::vector<TestResult>& results, QObje
     : RowListModel(
           resultColumns(),
           [&results](std::size_t row) -> const TestResult& { return results[row]; }, parent),
-      m_results(results) {
+      results_(results) {
     notifyReset();
 }
 
 std::size_t ResultsListModel::sourceRowCount() const {
-    return m_results.size();
+    return results_.size();
 }
 
 } // namespace rheo

@@ -22,7 +22,7 @@ protected:
     std::size_t sourceRowCount() const override;
 
 private:
-    const std::vector<TestResult>& m_results;
+    const std::vector<TestResult>& results_;
 };
 
 } // namespace rheo

@@ -26,7 +26,7 @@ class RowListModel : public QAbstractTableModel {
 
 public:
     // The headings and width factors, for CExtendedListCtrl::setColumns.
-    const std::vector<ListColumn>& columns() const { return m_columns; }
+    const std::vector<ListColumn>& columns() const { return columns_; }
 
     // Without the table model's checks through virtual calls: the views ask for every row's
     // index when they lay out a million rows.
@@ -86,18 +86,18 @@ private:
     // otherwise the view is brought in line by a reset where the counts differ.
     bool insertionMatches(std::size_t count, std::size_t total);
 
-    std::vector<ListColumn> m_columns;
-    RowTexts m_rowTexts;
-    QStringList m_headings;
-    int m_rowCount = 0; // the rows the views know about
+    std::vector<ListColumn> columns_;
+    RowTexts rowTexts_;
+    QStringList headings_;
+    int rowCount_ = 0; // the rows the views know about
 
     // While a change is being announced the data behind is already changed: the rows at
     // the front that the views do not know yet, and the removed rows they still show.
-    std::size_t m_unannouncedFront = 0;
-    std::vector<std::size_t> m_unannouncedRemoved;
+    std::size_t unannouncedFront_ = 0;
+    std::vector<std::size_t> unannouncedRemoved_;
 
-    mutable std::optional<std::size_t> m_cachedRow;
-    mutable QStringList m_cachedTexts;
+    mutable std::optional<std::size_t> cachedRow_;
+    mutable QStringList cachedTexts_;
 };
 
 } // namespace rheo

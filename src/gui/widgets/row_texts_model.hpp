@@ -23,7 +23,7 @@ public:
     template <typename Row, std::size_t N, typename RowAt>
     RowTextsModel(const ColumnTable<Row, N>& table, RowCount rowCount, RowAt rowAt,
                   QObject* parent = nullptr)
-        : RowListModel(table, std::move(rowAt), parent), m_rowCount(std::move(rowCount)) {
+        : RowListModel(table, std::move(rowAt), parent), sourceRows_(std::move(rowCount)) {
         notifyReset();
     }
 
@@ -31,7 +31,7 @@ protected:
     std::size_t sourceRowCount() const override;
 
 private:
-    RowCount m_rowCount;
+    RowCount sourceRows_;
 };
 
 } // namespace rheo
