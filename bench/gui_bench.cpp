@@ -6,6 +6,7 @@
 #include "core/files/results_file.hpp"
 #include "core/model/row_removal.hpp"
 #include "core/reports/test_data_report.hpp"
+#include "core/runs/run_calculation.hpp"
 #include "core/session/session.hpp"
 #include "gui/help/help_launcher.hpp"
 #include "gui/platform/report_output.hpp"
@@ -71,7 +72,7 @@ struct ShownList {
 
     ShownList() {
         list.setModel(&model);
-        list.setColumns(rheo::ResultsListModel::resultColumns());
+        list.setColumns(rheo::listColumnsOf(rheo::resultColumns()));
         list.resize(760, 320);
         list.show();
         settle();
@@ -88,7 +89,7 @@ void BM_ShowMillionResults(benchmark::State& state) {
         rheo::ResultsListModel model(results);
         rheo::CExtendedListCtrl list;
         list.setModel(&model);
-        list.setColumns(rheo::ResultsListModel::resultColumns());
+        list.setColumns(rheo::listColumnsOf(rheo::resultColumns()));
         list.resize(760, 320);
         list.show();
         list.repaint();

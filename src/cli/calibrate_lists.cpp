@@ -82,7 +82,7 @@ std::optional<std::string> addWeighing(CalibrationEdit& edit, const InputLine& l
         return complaint;
     if (auto refusal = firstFieldRefusal(kFields, values, 3))
         return refusal;
-    const VolumeOutcome outcome = edit.addVolumePoint(values[0], values[1], values[2]);
+    const PointOutcome outcome = edit.addVolumePointFromDialog(values[0], values[1], values[2]);
     if (outcome.rejected())
         return outcome.rejection;
     noticeDue = outcome.noticeDue;
@@ -112,23 +112,14 @@ std::optional<std::string> addStandardRun(CalibrationEdit& edit, const InputLine
     if (!typedName.converted())
         return typedName.refusal;
     const std::string standardName = cleanAbStandardName(typedName.bytes);
-    const AbOutcome outcome =
-        edit.addAbPoint(values[0], values[1], values[2], *newtonian, standardName);
+    const PointOutcome outcome =
+        edit.addAbPointFromDialog(values[0], values[1], values[2], *newtonian, standardName);
     if (outcome.rejected())
         return outcome.rejection;
     labels = outcome.pointCount < kAbFewestPointsForFit ? abLabelsBeforeFit()
                                                         : abLabelsOf(edit.cellData());
     noticeDue = outcome.noticeDue;
     return std::nullopt;
-}
-
-// A row of list texts as an object of numbers under the given names.
-template <std::size_t N>
-Json jsonRow(const std::array<std::string, N>& texts, const std::array<const char*, N>& names) {
-    Json row = Json::object();
-    for (std::size_t i = 0; i < N; ++i)
-        row[names[i]] = shownNumber(texts[i]);
-    return row;
 }
 
 // Applies each line of a CSV input as one Add of the dialog; a refused line is reported
@@ -202,9 +193,7 @@ int calibrateVolumeCommand(const Words& words) {
             if (format == Format::Json) {
                 Json weighings = Json::array();
                 for (const VolumePoint& point : cell.volumePoints)
-                    weighings.push_back(
-                        jsonRow(volumePointRow(point), {"tareWeight", "fullWeight", "difference",
-                                                        "density", "t0", "volume"}));
+                    weighings.push_back(rowObject(volumePointColumns(), point));
                 writeJson({{"weighings", std::move(weighings)},
                            {"averageVolume", shownNumber(labels.volume)},
                            {"averageT0", shownNumber(labels.t0)}});
@@ -229,15 +218,8 @@ int calibrateAbCommand(const Words& words) {
         [&](const CellCalibration& cell, Format format) {
             if (format == Format::Json) {
                 Json points = Json::array();
-                for (const AbPoint& point : cell.abPoints) {
-                    Json row = jsonRow(abPointRow(point),
-                                       {"standardName", "knownViscosity", "pressure", "effluxTime",
-                                        "calculatedViscosity", "percentDifference",
-                                        "reynoldsNumber", "newtonian"});
-                    row["standardName"] = programText(point.standardName);
-                    row["newtonian"] = point.newtonian;
-                    points.push_back(std::move(row));
-                }
+                for (const AbPoint& point : cell.abPoints)
+                    points.push_back(rowObject(abPointColumns(), point));
                 writeJson({{"points", std::move(points)},
                            {"a", shownNumber(labels.a)},
                            {"b", shownNumber(labels.b)},

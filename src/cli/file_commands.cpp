@@ -31,18 +31,13 @@ int standardsCommand(const Words& words) {
     if (!command.loadCalibration(calibrationPath))
         return kFileFailed;
     command.session().BuildTargetPressureRows();
+    const CalibrationData& calibration = command.session().calibration();
     Json standards = Json::array();
-    for (const TargetPressureRow& row : command.session().targetPressureRows()) {
-        if (format == Format::Text) {
-            writeRow(stdout, row.texts);
-            continue;
-        }
-        Json pressures = Json::array();
-        for (std::size_t cell = 0; cell < kCellCount; ++cell)
-            pressures.push_back(shownNumber(row.texts[2 + cell]));
-        standards.push_back({{"name", programText(row.texts[0])},
-                             {"viscosity", shownNumber(row.texts[1])},
-                             {"pressures", std::move(pressures)}});
+    for (const ViscosityStandard& standard : calibration.standards) {
+        if (format == Format::Text)
+            writeRow(stdout, targetPressureRowOf(calibration, standard).texts);
+        else
+            standards.push_back(rowObject(standardColumns(), StandardRow{calibration, standard}));
     }
     if (format == Format::Json)
         writeJson(standards);

@@ -101,13 +101,20 @@ Json programText(const std::string& text) {
     return windows1252ToUtf8(text);
 }
 
+Json columnValue(JsonKind kind, const std::string& text) {
+    switch (kind) {
+    case JsonKind::Number:
+        return shownNumber(text);
+    case JsonKind::YesNo:
+        return text == "Yes";
+    case JsonKind::Text:
+        break;
+    }
+    return programText(text);
+}
+
 Json resultObject(const TestResult& result) {
-    const auto texts = FormatResultRow(result);
-    return {{"sampleId", programText(texts[0])},       {"cell", shownNumber(texts[1])},
-            {"viscosity", shownNumber(texts[2])},      {"shearRate", shownNumber(texts[3])},
-            {"reynoldsNumber", shownNumber(texts[4])}, {"newtonian", result.newtonian},
-            {"pressure", shownNumber(texts[6])},       {"effluxTime", shownNumber(texts[7])},
-            {"dateTime", programText(texts[8])}};
+    return rowObject(resultColumns(), result);
 }
 
 Json acceptedRun(const TestResult& result) {

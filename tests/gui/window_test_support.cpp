@@ -56,6 +56,10 @@ QWidget* named(const QWidget& window, const QString& accessibleName) {
         if (widget->accessibleName() == accessibleName)
             return widget;
     }
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->accessibleName().isEmpty() && widget->accessibleDescription() == accessibleName)
+            return widget;
+    }
     ADD_FAILURE() << "no control named " << accessibleName.toStdString();
     return nullptr;
 }

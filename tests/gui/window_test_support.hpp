@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -74,8 +75,15 @@ QAction* menuAction(QMenuBar* bar, const std::vector<QString>& path);
 // Shows the window and makes it active (the keyboard focus needs one); false when it never
 // became active.
 bool showActive(QWidget& window);
-// The first control of the window a screen reader reads by this name.
+// The first control of the window a screen reader reads by this name; or else, for a value
+// label, the first one its caption describes so.
 QWidget* named(const QWidget& window, const QString& accessibleName);
+// The same as the kind of control the test works it as.
+template <typename Control> Control& control(const QWidget& window, const QString& name) {
+    if (auto* found = qobject_cast<Control*>(named(window, name)))
+        return *found;
+    throw std::runtime_error("no control of that kind named " + name.toStdString());
+}
 
 // Types `text` over what the field holds and stays in it; then leaves it with Tab.
 void typeInto(QLineEdit& field, const QString& text);

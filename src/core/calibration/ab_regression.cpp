@@ -9,19 +9,6 @@
 namespace rheo {
 namespace {
 
-AbOutcome rejectedWith(std::string_view message) {
-    AbOutcome outcome;
-    outcome.rejection = std::string(message);
-    return outcome;
-}
-
-AbOutcome doneWith(const CellCalibration& cell) {
-    AbOutcome outcome;
-    outcome.pointCount = cell.abPoints.size();
-    outcome.noticeDue = outcome.pointCount < kAbFewestPointsWithoutNotice;
-    return outcome;
-}
-
 void clearConstants(CellCalibration& cell) {
     cell.constantA = 0.0;
     cell.constantB = 0.0;
@@ -70,7 +57,10 @@ void recomputePoint(const CellCalibration& cell, AbPoint& point) {
 
 } // namespace
 
-RegressionPoint regressionPoint(const AbPoint& point) {
+const PointList<AbPoint> kAbPoints{&CellCalibration::abPoints, RecomputeAb,
+                                   kAbFewestPointsWithoutNotice};
+
+RegressionPoint regressionPointOf(const AbPoint& point) {
     // P*T once, so that x and y share the same rounding.
     const double pt = point.pressure * point.effluxTime;
     return {1 / (pt * point.effluxTime), point.knownViscosity / pt};
@@ -84,7 +74,7 @@ void RecomputeAb(CellCalibration& cell) {
     }
     double sx = 0, sy = 0, sxx = 0, sxy = 0;
     for (const AbPoint& point : points) {
-        const auto [x, y] = regressionPoint(point);
+        const auto [x, y] = regressionPointOf(point);
         sx += x;
         sy += y;
         sxx += x * x;
@@ -110,25 +100,19 @@ void RecomputeAb(CellCalibration& cell) {
     cell.rmsPercentDiff = std::sqrt(squares / n);
 }
 
-AbOutcome AddAbPoint(CellCalibration& cell, double knownViscosity, double pressure,
-                     double effluxTime, bool newtonian, const std::string& standardName) {
+PointOutcome AddAbPoint(CellCalibration& cell, double knownViscosity, double pressure,
+                        double effluxTime, bool newtonian, const std::string& standardName) {
     if (const auto refusal = refusalOf(cell, knownViscosity, pressure, effluxTime))
-        return rejectedWith(*refusal);
-    AbPoint point;
-    point.knownViscosity = knownViscosity;
-    point.effluxTime = effluxTime;
-    point.pressure = pressure;
-    point.newtonian = newtonian;
-    point.standardName = standardName;
-    cell.abPoints.push_back(point);
-    RecomputeAb(cell);
-    return doneWith(cell);
+        return PointOutcome::refused(*refusal);
+    return kAbPoints.add(cell, {.knownViscosity = knownViscosity,
+                                .effluxTime = effluxTime,
+                                .pressure = pressure,
+                                .newtonian = newtonian,
+                                .standardName = standardName});
 }
 
-AbOutcome RemoveAbPoints(CellCalibration& cell, std::vector<std::size_t> positions) {
-    if (removeRows(cell.abPoints, std::move(positions)))
-        RecomputeAb(cell);
-    return doneWith(cell);
+PointOutcome RemoveAbPoints(CellCalibration& cell, std::vector<std::size_t> positions) {
+    return kAbPoints.remove(cell, std::move(positions));
 }
 
 void ClearAbPoints(CellCalibration& cell) {

@@ -3,6 +3,7 @@
 // known viscosity (its A/B points). Dividing eta = A*P*T - B/T by P*T gives
 // y = A - B*x with x = 1/(P*T*T) and y = eta_known/(P*T).
 
+#include "core/calibration/point_outcome.hpp"
 #include "core/model/model.hpp"
 
 #include <cstddef>
@@ -35,15 +36,6 @@ inline constexpr std::size_t kAbFewestPointsForFit = 3;
 // Fewer points than this make the regression notice due.
 inline constexpr std::size_t kAbFewestPointsWithoutNotice = 4;
 
-struct AbOutcome {
-    // The message to show when the change was refused; the cell is then unchanged.
-    std::optional<std::string> rejection;
-    std::size_t pointCount = 0; // points the cell holds afterwards
-    bool noticeDue = false;     // show kAbRegressionNotice after updating the view
-
-    bool rejected() const { return rejection.has_value(); }
-};
-
 // A point of the fit: the line y = A - B*x is fitted through these.
 struct RegressionPoint {
     double x; // 1/(P*T*T), 1/(psi*s^2)
@@ -51,19 +43,19 @@ struct RegressionPoint {
 };
 
 // The fit's coordinates of a standard-oil run, with the arithmetic of the fit itself.
-RegressionPoint regressionPoint(const AbPoint& point);
+RegressionPoint regressionPointOf(const AbPoint& point);
 
 // Checks the run against the cell (range, then radius/volume/T0, then efflux time within
 // +-20 % of T0, both bounds accepted), appends it and refits. Values that are not finite
 // numbers are refused with the range message.
-AbOutcome AddAbPoint(CellCalibration& cell, double knownViscosity, double pressure,
-                     double effluxTime, bool newtonian, const std::string& standardName);
+PointOutcome AddAbPoint(CellCalibration& cell, double knownViscosity, double pressure,
+                        double effluxTime, bool newtonian, const std::string& standardName);
 
 // Removes the points at `positions`: row numbers of the list as it stands before this
 // call (the rows selected in the dialog), in any order. Duplicates and rows past the end
 // are ignored. The result is the same as the dialog removing the lowest selected row one
 // at a time. The cell is then refitted once; with no point removed nothing changes.
-AbOutcome RemoveAbPoints(CellCalibration& cell, std::vector<std::size_t> positions);
+PointOutcome RemoveAbPoints(CellCalibration& cell, std::vector<std::size_t> positions);
 
 // Removes every point; A, B and the RMS % difference become 0. No notice.
 void ClearAbPoints(CellCalibration& cell);

@@ -1,8 +1,9 @@
 #pragma once
-// The texts of a weighing and of a standard-oil run as the volume and A/B dialogs list them,
+// The columns of the weighings and standard-oil runs lists of the volume and A/B dialogs,
 // and the value labels of both dialogs. The dialogs, rheo-cli and the calibration report
-// (weighings) share them.
+// share them.
 
+#include "core/model/column_table.hpp"
 #include "core/model/model.hpp"
 
 #include <array>
@@ -10,12 +11,17 @@
 
 namespace rheo {
 
-// A row of the weighings list: tare, full, difference, density, T0, volume.
-std::array<std::string, 6> volumePointRow(const VolumePoint& point);
+inline constexpr std::size_t kVolumeColumnCount = 6;
+inline constexpr std::size_t kAbColumnCount = 8;
 
-// A row of the standard-oil runs list: name, known viscosity, pressure, efflux time,
-// calculated viscosity, % difference, Reynolds number, "Yes"/"No".
-std::array<std::string, 8> abPointRow(const AbPoint& point);
+// The weighings list: tare, full, difference, density, T0, volume.
+const ColumnTable<VolumePoint, kVolumeColumnCount>& volumePointColumns();
+// The standard-oil runs list: name, known viscosity, pressure, efflux time, calculated
+// viscosity, % difference, Reynolds number, "Yes"/"No".
+const ColumnTable<AbPoint, kAbColumnCount>& abPointColumns();
+
+std::array<std::string, kVolumeColumnCount> volumePointRow(const VolumePoint& point);
+std::array<std::string, kAbColumnCount> abPointRow(const AbPoint& point);
 
 // The A, B and RMS labels of the A/B dialog.
 struct AbLabels {

@@ -67,21 +67,74 @@ void SortStandards(CalibrationData& calibration) {
 }
 
 std::string standardPressureText(const CellCalibration& cell, double viscosity) {
-    if (!missingFields(cell).empty())
+    if (!missingFieldsOf(cell).empty())
         return "N/A";
-    return formatFixed(
-        formulas::targetPressure(cell.constantA, cell.constantB, cell.targetEffluxTime, viscosity),
-        2, 1);
+    return formatFixed(formulas::targetPressureOf(cell.constantA, cell.constantB,
+                                                  cell.targetEffluxTime, viscosity),
+                       2, 1);
 }
 
-TargetPressureRow targetPressureRow(const CalibrationData& calibration,
-                                    const ViscosityStandard& standard) {
-    TargetPressureRow row;
-    row.texts[0] = standard.name;
-    row.texts[1] = formatFixed(standard.viscosity, 2, 3);
-    for (int i = 0; i < kCellCount; ++i)
-        row.texts[2 + i] = standardPressureText(calibration.cells[i], standard.viscosity);
-    return row;
+namespace {
+
+template <int Cell> std::string pressureInCell(const StandardRow& row) {
+    return standardPressureText(row.calibration.cells[Cell], row.standard.viscosity);
+}
+
+} // namespace
+
+const ColumnTable<StandardRow, kStandardColumnCount>& standardColumns() {
+    // rheo-cli gathers the five pressures, which share their name, in one array.
+    static constexpr auto columns = std::to_array<Column<StandardRow>>({
+        {"Standard Name",
+         0.98,
+         "name",
+         JsonKind::Text,
+         [](const StandardRow& row) { return row.standard.name; },
+         {0, 70, "Standard Name"}},
+        {"Viscosity (mPa*s)",
+         0.82,
+         "viscosity",
+         JsonKind::Number,
+         [](const StandardRow& row) { return formatFixed(row.standard.viscosity, 2, 3); },
+         {1, 170, "Viscosity", "mPa*s"}},
+        {"Cell #1 (psi)",
+         1.1,
+         "pressures",
+         JsonKind::Number,
+         pressureInCell<0>,
+         {2, 270, "Cell 1", "psi"}},
+        {"Cell #2 (psi)",
+         1.1,
+         "pressures",
+         JsonKind::Number,
+         pressureInCell<1>,
+         {3, 370, "Cell 2", "psi"}},
+        {"Cell #3 (psi)",
+         1.1,
+         "pressures",
+         JsonKind::Number,
+         pressureInCell<2>,
+         {4, 470, "Cell 3", "psi"}},
+        {"Cell #4 (psi)",
+         1.1,
+         "pressures",
+         JsonKind::Number,
+         pressureInCell<3>,
+         {5, 570, "Cell 4", "psi"}},
+        {"Cell #5 (psi)",
+         1.1,
+         "pressures",
+         JsonKind::Number,
+         pressureInCell<4>,
+         {6, 670, "Cell 5", "psi"}},
+    });
+    static_assert(columns.size() == kStandardColumnCount);
+    return columns;
+}
+
+TargetPressureRow targetPressureRowOf(const CalibrationData& calibration,
+                                      const ViscosityStandard& standard) {
+    return {rowTextsOf(standardColumns(), StandardRow{calibration, standard})};
 }
 
 std::vector<TargetPressureRow> BuildTargetPressureRows(CalibrationData& calibration) {
@@ -89,7 +142,7 @@ std::vector<TargetPressureRow> BuildTargetPressureRows(CalibrationData& calibrat
     std::vector<TargetPressureRow> rows;
     rows.reserve(calibration.standards.size());
     for (const ViscosityStandard& standard : calibration.standards)
-        rows.push_back(targetPressureRow(calibration, standard));
+        rows.push_back(targetPressureRowOf(calibration, standard));
     return rows;
 }
 

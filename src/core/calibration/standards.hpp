@@ -2,6 +2,7 @@
 // The table of standard oils: its order, the pressure of each standard in each cell, and
 // adding, replacing and deleting standards.
 
+#include "core/model/column_table.hpp"
 #include "core/model/model.hpp"
 
 #include <array>
@@ -10,9 +11,19 @@
 
 namespace rheo {
 
-// Seven texts: name, viscosity "%2.3f", the pressure texts of cells 1 to 5.
+// A standard as the standards table shows it with the calibration's cells.
+struct StandardRow {
+    const CalibrationData& calibration;
+    const ViscosityStandard& standard;
+};
+
+inline constexpr std::size_t kStandardColumnCount = 2 + kCellCount;
+
+// The standards table: name, viscosity "%2.3f", the pressure texts of cells 1 to 5.
+const ColumnTable<StandardRow, kStandardColumnCount>& standardColumns();
+
 struct TargetPressureRow {
-    std::array<std::string, 7> texts;
+    std::array<std::string, kStandardColumnCount> texts;
 
     bool operator==(const TargetPressureRow&) const = default;
 };
@@ -25,8 +36,8 @@ void SortStandards(CalibrationData& calibration);
 // for a cell that is not calibrated.
 std::string standardPressureText(const CellCalibration& cell, double viscosity);
 
-TargetPressureRow targetPressureRow(const CalibrationData& calibration,
-                                    const ViscosityStandard& standard);
+TargetPressureRow targetPressureRowOf(const CalibrationData& calibration,
+                                      const ViscosityStandard& standard);
 
 // Sorts the standards and builds one row per standard in the new order.
 std::vector<TargetPressureRow> BuildTargetPressureRows(CalibrationData& calibration);

@@ -10,57 +10,40 @@
 #include <utility>
 
 namespace rheo {
-namespace {
 
-VolumeOutcome rejectedWith(std::string_view message) {
-    VolumeOutcome outcome;
-    outcome.rejection = std::string(message);
-    return outcome;
-}
+const PointList<VolumePoint> kVolumePoints{&CellCalibration::volumePoints, RecomputeVolumeAverages,
+                                           kVolumeFewestPointsWithoutNotice};
 
-VolumeOutcome doneWith(const CellCalibration& cell) {
-    VolumeOutcome outcome;
-    outcome.pointCount = cell.volumePoints.size();
-    outcome.noticeDue = outcome.pointCount < kVolumeFewestPointsWithoutNotice;
-    return outcome;
-}
-
-} // namespace
-
-VolumeOutcome AddVolumePoint(CellCalibration& cell, double tareWeight, double fullWeight,
-                             double density) {
+PointOutcome AddVolumePoint(CellCalibration& cell, double tareWeight, double fullWeight,
+                            double density) {
     // Negated so that a weight that is not a number is refused here too.
     if (!(tareWeight < fullWeight))
-        return rejectedWith(kTareNotBelowFullRejection);
+        return PointOutcome::refused(kTareNotBelowFullRejection);
     // The held shear rate goes through the display unit and back, as the program has
     // always computed it; in floating point this is not always the held value itself.
     const double workingShearRate =
         shearRateFromDisplayUnits(shearRateInDisplayUnits(cell.workingShearRate));
     const double radius = cell.capillaryRadius;
     if (workingShearRate == 0 || radius == 0)
-        return rejectedWith(kVolumeCellDataRejection);
+        return PointOutcome::refused(kVolumeCellDataRejection);
     if (!std::isfinite(tareWeight))
-        return rejectedWith(fieldMessage(NumberField::TareWeight));
+        return PointOutcome::refused(fieldMessage(NumberField::TareWeight));
     if (!std::isfinite(fullWeight))
-        return rejectedWith(fieldMessage(NumberField::FullWeight));
+        return PointOutcome::refused(fieldMessage(NumberField::FullWeight));
     if (!(density > 0) || !std::isfinite(density))
-        return rejectedWith(fieldMessage(NumberField::Density));
+        return PointOutcome::refused(fieldMessage(NumberField::Density));
 
-    VolumePoint point;
-    point.tareWeight = tareWeight;
-    point.fullWeight = fullWeight;
-    point.density = density;
-    point.volume = formulas::weighingVolume(tareWeight, fullWeight, density);
-    point.effluxTimeT0 = formulas::targetEffluxTime(point.volume, radius, workingShearRate);
-    cell.volumePoints.push_back(point);
-    RecomputeVolumeAverages(cell);
-    return doneWith(cell);
+    const double volume = formulas::weighingVolume(tareWeight, fullWeight, density);
+    return kVolumePoints.add(
+        cell, {.tareWeight = tareWeight,
+               .fullWeight = fullWeight,
+               .density = density,
+               .effluxTimeT0 = formulas::targetEffluxTime(volume, radius, workingShearRate),
+               .volume = volume});
 }
 
-VolumeOutcome RemoveVolumePoints(CellCalibration& cell, std::vector<std::size_t> positions) {
-    if (removeRows(cell.volumePoints, std::move(positions)))
-        RecomputeVolumeAverages(cell);
-    return doneWith(cell);
+PointOutcome RemoveVolumePoints(CellCalibration& cell, std::vector<std::size_t> positions) {
+    return kVolumePoints.remove(cell, std::move(positions));
 }
 
 void ClearVolumePoints(CellCalibration& cell) {

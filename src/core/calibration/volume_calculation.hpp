@@ -2,6 +2,7 @@
 // The volume V and target efflux time T0 of a cell from weighings: each weighing (tare,
 // full, density) gives one V and one T0; the cell holds their means.
 
+#include "core/calibration/point_outcome.hpp"
 #include "core/model/model.hpp"
 
 #include <cstddef>
@@ -23,28 +24,19 @@ inline constexpr std::string_view kVolumeNotice =
 // Fewer weighings than this make the volume notice due.
 inline constexpr std::size_t kVolumeFewestPointsWithoutNotice = 3;
 
-struct VolumeOutcome {
-    // The message to show when the change was refused; the cell is then unchanged.
-    std::optional<std::string> rejection;
-    std::size_t pointCount = 0; // weighings the cell holds afterwards
-    bool noticeDue = false;     // show kVolumeNotice after updating the view
-
-    bool rejected() const { return rejection.has_value(); }
-};
-
 // Checks the weighing (tare below full, then the cell's working shear rate and radius),
 // computes its V and T0, appends it and stores the means. A weighing that would give a
 // volume that is not a finite number (a density that is not above 0, an infinite weight)
 // is refused with that field's message; the window's field checks never let one through.
-VolumeOutcome AddVolumePoint(CellCalibration& cell, double tareWeight, double fullWeight,
-                             double density);
+PointOutcome AddVolumePoint(CellCalibration& cell, double tareWeight, double fullWeight,
+                            double density);
 
 // Removes the weighings at `positions`: row numbers of the list as it stands before this
 // call (the rows selected in the dialog), in any order. Duplicates and rows past the end
 // are ignored. The result is the same as the dialog removing the lowest selected row one
 // at a time. The means are then stored again (0 when no weighing is left); with no
 // weighing removed nothing changes.
-VolumeOutcome RemoveVolumePoints(CellCalibration& cell, std::vector<std::size_t> positions);
+PointOutcome RemoveVolumePoints(CellCalibration& cell, std::vector<std::size_t> positions);
 
 // Removes every weighing; the volume and T0 become 0. No notice.
 void ClearVolumePoints(CellCalibration& cell);

@@ -29,7 +29,7 @@ inline double reynoldsNumber(double volume, double radius, double effluxTime, do
 }
 
 // The pressure at which a sample of viscosity eta runs in exactly T0: (B / T0 + eta) / (T0 * A).
-inline double targetPressure(double a, double b, double targetEffluxTime, double eta) {
+inline double targetPressureOf(double a, double b, double targetEffluxTime, double eta) {
     return (b / targetEffluxTime + eta) / (targetEffluxTime * a);
 }
 

@@ -31,7 +31,7 @@ LocalDateTime makeLocalDateTime(int year, int month, int day, int hour, int minu
     return t;
 }
 
-MissingFields missingFields(const CellCalibration& cell) {
+MissingFields missingFieldsOf(const CellCalibration& cell) {
     const double values[] = {cell.workingShearRate, cell.minShearRate,    cell.maxShearRate,
                              cell.capillaryRadius,  cell.capillaryLength, cell.constantA,
                              cell.constantB,        cell.rmsPercentDiff,  cell.cellVolume,

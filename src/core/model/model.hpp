@@ -134,7 +134,7 @@ struct MissingFields {
     bool empty() const { return count == 0; }
 };
 
-MissingFields missingFields(const CellCalibration& cell);
+MissingFields missingFieldsOf(const CellCalibration& cell);
 
 // The message shown when a run is attempted in a cell that is not calibrated.
 std::string notCalibratedMessage(const MissingFields& missing);

@@ -14,67 +14,29 @@ namespace {
 
 constexpr int kBodyFontUnits = 14;
 
-const TableHeading& cellDataHeading() {
-    static const TableHeading heading{16.0,
-                                      "",
-                                      {{55, "Cell #", ""},
-                                       {183, "Working Shear Rate", "1x10e6 1/sec"},
-                                       {316, "Min Shear Rate", "1x10e6 1/sec"},
-                                       {449, "Max Shear Rate", "1x10e6 1/sec"},
-                                       {582, "Capillary Radius", "mm"},
-                                       {715, "Capillary Length", "mm"}}};
-    return heading;
+const std::array<ReportColumn, 6> kCellDataColumns = {{
+    {55, "Cell #", ""},
+    {183, "Working Shear Rate", "1x10e6 1/sec"},
+    {316, "Min Shear Rate", "1x10e6 1/sec"},
+    {449, "Max Shear Rate", "1x10e6 1/sec"},
+    {582, "Capillary Radius", "mm"},
+    {715, "Capillary Length", "mm"},
+}};
+
+const std::array<ReportColumn, 6> kConstantsColumns = {{
+    {55, "Cell #", ""},
+    {183, "Cal Constant A", ""},
+    {316, "Cal Constant B", ""},
+    {449, "RMS % Diff", ""},
+    {582, "Volume", "ml"},
+    {715, "Target Efflux Time", "sec"},
+}};
+
+template <std::size_t N> TableHeading headingOf(const std::array<ReportColumn, N>& columns) {
+    return {16.0, "", {columns.begin(), columns.end()}};
 }
 
-const TableHeading& constantsHeading() {
-    static const TableHeading heading{16.0,
-                                      "",
-                                      {{55, "Cell #", ""},
-                                       {183, "Cal Constant A", ""},
-                                       {316, "Cal Constant B", ""},
-                                       {449, "RMS % Diff", ""},
-                                       {582, "Volume", "ml"},
-                                       {715, "Target Efflux Time", "sec"}}};
-    return heading;
-}
-
-const TableHeading& standardsHeading() {
-    static const TableHeading heading{20.0,
-                                      "",
-                                      {{70, "Standard Name", ""},
-                                       {170, "Viscosity", "mPa*s"},
-                                       {270, "Cell 1", "psi"},
-                                       {370, "Cell 2", "psi"},
-                                       {470, "Cell 3", "psi"},
-                                       {570, "Cell 4", "psi"},
-                                       {670, "Cell 5", "psi"}}};
-    return heading;
-}
-
-TableHeading volumeHeading(int cellNumber) {
-    return {16.0,
-            cformat("Cell %d   Volume Calculation Data", cellNumber),
-            {{55, "Tare Weight", "grams"},
-             {183, "Full Weight", "grams"},
-             {316, "Difference", "grams"},
-             {449, "Density", "grams/ml"},
-             {582, "T0", "sec"},
-             {715, "Volume", "ml"}}};
-}
-
-TableHeading abHeading(int cellNumber) {
-    return {16.0,
-            cformat("Cell %d   AB Calculation Data", cellNumber),
-            {{50, "Std Name", ""},
-             {165, "Known Visc", "mPa*s"},
-             {280, "Efflux Time", "sec"},
-             {395, "Pressure", "psi"},
-             {510, "Calc Viscosity", "mPa*s"},
-             {625, "% Difference", ""},
-             {740, "Reynolds #", ""}}};
-}
-
-std::vector<std::string> cellDataTexts(const CellCalibration& cell) {
+std::array<std::string, 6> cellDataTexts(const CellCalibration& cell) {
     return {formatInteger(cell.cellNumber),
             formatFixed(shearRateInDisplayUnits(cell.workingShearRate), 2, 3),
             formatFixed(shearRateInDisplayUnits(cell.minShearRate), 2, 3),
@@ -83,25 +45,10 @@ std::vector<std::string> cellDataTexts(const CellCalibration& cell) {
             formatFixed(cell.capillaryLength, 2, 4)};
 }
 
-std::vector<std::string> constantsTexts(const CellCalibration& cell) {
+std::array<std::string, 6> constantsTexts(const CellCalibration& cell) {
     return {formatInteger(cell.cellNumber),     formatFixed(cell.constantA, 2, 6),
             formatFixed(cell.constantB, 2, 6),  formatFixed(cell.rmsPercentDiff, 2, 2),
             formatFixed(cell.cellVolume, 2, 4), formatFixed(cell.targetEffluxTime, 2, 2)};
-}
-
-std::vector<std::string> volumeTexts(const VolumePoint& point) {
-    const auto texts = volumePointRow(point); // as the volume dialog lists it
-    return {texts.begin(), texts.end()};
-}
-
-std::vector<std::string> abTexts(const AbPoint& point) {
-    return {point.standardName,
-            formatFixed(point.knownViscosity, 2, 3),
-            formatFixed(point.effluxTime, 2, 2),
-            formatFixed(point.pressure, 2, 1),
-            formatFixed(point.calculatedViscosity, 2, 3),
-            formatFixed(point.percentDiff, 2, 2),
-            formatFixed(point.reynoldsNumber, 2, 1)};
 }
 
 // Starts a cell section at row k, or at row 0 of a new page when its points would pass
@@ -119,18 +66,19 @@ void startCellSection(ReportFrame& frame, SectionRows& rows, int k, std::size_t 
 // The volume section, the A/B section and the constants line of one cell; returns the row
 // at which the next cell's section would start.
 int printCellSections(ReportFrame& frame, const CellCalibration& cell, int k, bool oneCell) {
-    const TableHeading volume = volumeHeading(cell.cellNumber);
-    SectionRows volumeRows(frame, volume);
+    SectionRows volumeRows(frame,
+                           {16.0, cformat("Cell %d   Volume Calculation Data", cell.cellNumber),
+                            reportColumnsOf(volumePointColumns())});
     startCellSection(frame, volumeRows, k, cell.volumePoints.size());
     for (const VolumePoint& point : cell.volumePoints)
-        drawTableRow(frame, volume.columns, volumeTexts(point), volumeRows.next());
+        drawReportRow(frame, volumePointColumns(), point, volumeRows.next());
     k = volumeRows.lastRow() + 2;
 
-    const TableHeading ab = abHeading(cell.cellNumber);
-    SectionRows abRows(frame, ab);
+    SectionRows abRows(frame, {16.0, cformat("Cell %d   AB Calculation Data", cell.cellNumber),
+                               reportColumnsOf(abPointColumns())});
     startCellSection(frame, abRows, k, cell.abPoints.size());
     for (const AbPoint& point : cell.abPoints)
-        drawTableRow(frame, ab.columns, abTexts(point), abRows.next());
+        drawReportRow(frame, abPointColumns(), point, abRows.next());
 
     // The one-cell report leaves two empty rows above its constants line.
     const int line = abRows.next(oneCell ? 2 : 0);
@@ -155,30 +103,28 @@ bool drawCalibrationReport(DrawingSurface& surface, const CalibrationData& calib
         cells = {0, 1, 2, 3, 4};
     const bool oneCell = cellIndex.has_value();
 
-    ReportFrame frame(surface, reportHeaderData(calibration), printedAt, kBodyFontUnits, rowHeight);
+    ReportFrame frame(surface, reportHeaderOf(calibration), printedAt, kBodyFontUnits, rowHeight);
     frame.begin();
 
-    drawTableHeading(frame, cellDataHeading(), 0);
+    drawTableHeading(frame, headingOf(kCellDataColumns), 0);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        drawTableRow(frame, cellDataHeading().columns, cellDataTexts(calibration.cells[cells[i]]),
+        drawTableRow(frame, kCellDataColumns, cellDataTexts(calibration.cells[cells[i]]),
                      2 + static_cast<int>(i));
     }
 
     const int constantsRow = oneCell ? 4 : 8;
-    drawTableHeading(frame, constantsHeading(), constantsRow);
+    drawTableHeading(frame, headingOf(kConstantsColumns), constantsRow);
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        drawTableRow(frame, constantsHeading().columns, constantsTexts(calibration.cells[cells[i]]),
+        drawTableRow(frame, kConstantsColumns, constantsTexts(calibration.cells[cells[i]]),
                      constantsRow + 2 + static_cast<int>(i));
     }
 
     int k = 8;
     if (!oneCell) {
-        SectionRows standards(frame, standardsHeading());
+        SectionRows standards(frame, {20.0, "", reportColumnsOf(standardColumns())});
         standards.start(16);
-        for (const TargetPressureRow& row : standardRows) {
-            drawTableRow(frame, standardsHeading().columns, {row.texts.begin(), row.texts.end()},
-                         standards.next());
-        }
+        for (const TargetPressureRow& row : standardRows)
+            drawReportRow(frame, standardColumns(), row.texts, standards.next());
         k = standards.lastRow() + 2;
     }
 

@@ -9,7 +9,7 @@
 
 namespace rheo {
 
-ReportHeaderData reportHeaderData(const CalibrationData& calibration) {
+ReportHeaderData reportHeaderOf(const CalibrationData& calibration) {
     return {calibration.companyName, calibration.serialNumber, calibration.operatingTemperature};
 }
 

@@ -27,7 +27,7 @@ struct ReportHeaderData {
     bool operator==(const ReportHeaderData&) const = default;
 };
 
-ReportHeaderData reportHeaderData(const CalibrationData& calibration);
+ReportHeaderData reportHeaderOf(const CalibrationData& calibration);
 
 // Line 1: company, serial number and operating temperature with "°C" (byte 0xB0).
 std::string headerCompanyLine(const ReportHeaderData& header);

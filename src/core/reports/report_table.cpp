@@ -1,6 +1,5 @@
 #include "core/reports/report_table.hpp"
 
-#include <algorithm>
 #include <utility>
 
 namespace rheo {
@@ -24,13 +23,6 @@ int drawTableHeading(ReportFrame& frame, const TableHeading& heading, int row) {
     }
     frame.whiteBackground();
     return headingRow + 1;
-}
-
-void drawTableRow(ReportFrame& frame, const std::vector<ReportColumn>& columns,
-                  const std::vector<std::string>& texts, int row) {
-    const std::size_t count = std::min(columns.size(), texts.size());
-    for (std::size_t i = 0; i < count; ++i)
-        frame.centreText(texts[i], columns[i].centre, frame.rowY(row));
 }
 
 SectionRows::SectionRows(ReportFrame& frame, TableHeading heading)

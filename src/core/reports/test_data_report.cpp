@@ -10,21 +10,6 @@ namespace {
 constexpr int kBodyFontUnits = 13;
 constexpr int kRowHeight = 17; // the form's report layout value; nothing changes it
 
-TableHeading testDataHeading() {
-    // "mPs*s" is what this report has always printed under the viscosity.
-    return {20.0,
-            "",
-            {{70, "Sample ID Name", ""},
-             {152, "Cell #", ""},
-             {234, "Calc Viscosity", "mPs*s"},
-             {316, "Shear Rate", "1x10e6 1/sec"},
-             {398, "Reynolds #", ""},
-             {480, "Newtonian", ""},
-             {562, "Pressure", "psi"},
-             {634, "Efflux Time", "sec"},
-             {726, "Date & Time", ""}}};
-}
-
 } // namespace
 
 std::size_t testDataReportPages(std::size_t runs) {
@@ -34,19 +19,16 @@ std::size_t testDataReportPages(std::size_t runs) {
 
 void drawTestDataReport(DrawingSurface& surface, const std::vector<TestResult>& results,
                         const CalibrationData& calibration, const LocalDateTime& printedAt) {
-    ReportFrame frame(surface, reportHeaderData(calibration), printedAt, kBodyFontUnits,
-                      kRowHeight);
+    ReportFrame frame(surface, reportHeaderOf(calibration), printedAt, kBodyFontUnits, kRowHeight);
     frame.begin();
-    const TableHeading heading = testDataHeading();
-    SectionRows rows(frame, heading);
+    SectionRows rows(frame, {20.0, "", reportColumnsOf(resultColumns())});
     rows.start(0);
     for (const TestResult& result : results) {
         if (rows.rowsOnPage() == kTestDataRowsPerPage)
             rows.continueOnNewPage();
         const int row = rows.next();
         // The report's columns are those of the results list, texts and formats alike.
-        const auto texts = FormatResultRow(result);
-        drawTableRow(frame, heading.columns, {texts.begin(), texts.end()}, row);
+        drawReportRow(frame, resultColumns(), result, row);
     }
     frame.end();
 }

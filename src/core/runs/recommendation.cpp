@@ -11,7 +11,7 @@ RecommendationText RecommendationTexts(const CellCalibration& cell, double estim
     // The T0 text is shown in every case, also for a cell that is not calibrated.
     texts.targetEffluxTime = formatFixed(cell.targetEffluxTime, 2, 2);
 
-    if (!missingFields(cell).empty()) {
+    if (!missingFieldsOf(cell).empty()) {
         texts.recommendedPressure = "               N/A";
         return texts;
     }

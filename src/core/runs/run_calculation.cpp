@@ -36,13 +36,13 @@ PressureBand ClassifyPressure(double pressure) {
 }
 
 double TargetPressure(const CellCalibration& cell, double viscosity) {
-    return formulas::targetPressure(cell.constantA, cell.constantB, cell.targetEffluxTime,
-                                    viscosity);
+    return formulas::targetPressureOf(cell.constantA, cell.constantB, cell.targetEffluxTime,
+                                      viscosity);
 }
 
 RunOutcome ComputeRun(const CellCalibration& cell, int cellIndex, const RunInput& input,
                       const LocalDateTime& now) {
-    MissingFields missing = missingFields(cell);
+    MissingFields missing = missingFieldsOf(cell);
     if (!missing.empty())
         return RunNotCalibrated{std::move(missing)};
 
@@ -145,18 +145,70 @@ std::string sampleIdForResult(const std::string& typed) {
     return id;
 }
 
-std::array<std::string, 9> FormatResultRow(const TestResult& result) {
-    return {
-        result.sampleId,
-        formatInteger(result.cellNumber),
-        formatFixed(result.viscosity, 2, 3),
-        formatFixed(result.shearRate, 2, 3),
-        formatFixed(result.reynoldsNumber, 2, 1),
-        result.newtonian ? "Yes" : "No",
-        formatFixed(result.pressure, 2, 1),
-        formatFixed(result.effluxTime, 4, 2),
-        formatDisplayDateTime(result.dateTime),
-    };
+const ColumnTable<TestResult, kResultColumnCount>& resultColumns() {
+    // "mPs*s" is what the report has always printed under the viscosity.
+    static constexpr auto columns = std::to_array<Column<TestResult>>({
+        {"Sample ID",
+         1.4,
+         "sampleId",
+         JsonKind::Text,
+         [](const TestResult& r) { return r.sampleId; },
+         {0, 70, "Sample ID Name"}},
+        {"Cell #",
+         1.1,
+         "cell",
+         JsonKind::Number,
+         [](const TestResult& r) { return formatInteger(r.cellNumber); },
+         {1, 152, "Cell #"}},
+        {"Calc Viscosity (mPa*s)",
+         0.8,
+         "viscosity",
+         JsonKind::Number,
+         [](const TestResult& r) { return formatFixed(r.viscosity, 2, 3); },
+         {2, 234, "Calc Viscosity", "mPs*s"}},
+        {"Shear Rate (10e6 1/s)",
+         0.85,
+         "shearRate",
+         JsonKind::Number,
+         [](const TestResult& r) { return formatFixed(r.shearRate, 2, 3); },
+         {3, 316, "Shear Rate", "1x10e6 1/sec"}},
+        {"Reynolds #",
+         0.9,
+         "reynoldsNumber",
+         JsonKind::Number,
+         [](const TestResult& r) { return formatFixed(r.reynoldsNumber, 2, 1); },
+         {4, 398, "Reynolds #"}},
+        {"Newtonian",
+         0.95,
+         "newtonian",
+         JsonKind::YesNo,
+         [](const TestResult& r) { return std::string(r.newtonian ? "Yes" : "No"); },
+         {5, 480, "Newtonian"}},
+        {"Pressure",
+         1.0,
+         "pressure",
+         JsonKind::Number,
+         [](const TestResult& r) { return formatFixed(r.pressure, 2, 1); },
+         {6, 562, "Pressure", "psi"}},
+        {"Efflux Time",
+         0.95,
+         "effluxTime",
+         JsonKind::Number,
+         [](const TestResult& r) { return formatFixed(r.effluxTime, 4, 2); },
+         {7, 634, "Efflux Time", "sec"}},
+        {"Date & Time",
+         1.56,
+         "dateTime",
+         JsonKind::Text,
+         [](const TestResult& r) { return formatDisplayDateTime(r.dateTime); },
+         {8, 726, "Date & Time"}},
+    });
+    static_assert(columns.size() == kResultColumnCount);
+    return columns;
+}
+
+std::array<std::string, kResultColumnCount> FormatResultRow(const TestResult& result) {
+    return rowTextsOf(resultColumns(), result);
 }
 
 std::string formatDisplayDateTime(const LocalDateTime& dateTime) {

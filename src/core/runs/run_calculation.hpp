@@ -2,6 +2,7 @@
 // One sample run turned into a result: the calibration check, viscosity, shear rate,
 // Reynolds number and the shear-rate window with its suggested re-run pressure.
 
+#include "core/model/column_table.hpp"
 #include "core/model/model.hpp"
 
 #include <array>
@@ -58,8 +59,13 @@ std::string refusalMessage(const RunOutcome& outcome);
 // rows), "NO_ID" when that is empty or one blank.
 std::string sampleIdForResult(const std::string& typed);
 
-// The nine texts of a results-list row, in column order.
-std::array<std::string, 9> FormatResultRow(const TestResult& result);
+inline constexpr std::size_t kResultColumnCount = 9;
+
+// The columns of the results list, which the test data report prints as well.
+const ColumnTable<TestResult, kResultColumnCount>& resultColumns();
+
+// The texts of a results-list row, in column order.
+std::array<std::string, kResultColumnCount> FormatResultRow(const TestResult& result);
 
 // "MM/DD/YYYY HH:MM" as the list and the reports show a date and time; "invalid date" for a
 // value that names no calendar date (read from a results file).

@@ -110,50 +110,57 @@ CellDataEdit CalibrationEdit::editCellData(NumberField field, double previousSho
     return edit;
 }
 
-VolumeOutcome CalibrationEdit::addVolumePoint(double tareWeight, double fullWeight,
-                                              double density) {
-    VolumeOutcome outcome = AddVolumePoint(editableCell(), tareWeight, fullWeight, density);
+PointOutcome CalibrationEdit::added(PointOutcome outcome) {
     changed_ |= !outcome.rejected();
     return outcome;
 }
 
-std::optional<VolumeOutcome>
-CalibrationEdit::deleteSelectedVolumePoints(std::vector<std::size_t> rows) {
-    if (rows.empty() || !ask(session_texts::kDeleteSelectedVolumePoints))
+std::optional<PointOutcome> CalibrationEdit::deleteSelectedPoints(const char* question,
+                                                                  RemovePoints remove,
+                                                                  std::vector<std::size_t> rows) {
+    if (rows.empty() || !ask(question))
         return std::nullopt;
     changed_ = true;
-    return RemoveVolumePoints(editableCell(), std::move(rows));
+    return remove(editableCell(), std::move(rows));
+}
+
+bool CalibrationEdit::deleteAllPoints(const char* question, void (*clear)(CellCalibration&)) {
+    if (!ask(question))
+        return false;
+    clear(editableCell());
+    changed_ = true;
+    return true;
+}
+
+PointOutcome CalibrationEdit::addVolumePointFromDialog(double tareWeight, double fullWeight,
+                                                       double density) {
+    return added(AddVolumePoint(editableCell(), tareWeight, fullWeight, density));
+}
+
+std::optional<PointOutcome>
+CalibrationEdit::deleteSelectedVolumePoints(std::vector<std::size_t> rows) {
+    return deleteSelectedPoints(session_texts::kDeleteSelectedVolumePoints, RemoveVolumePoints,
+                                std::move(rows));
 }
 
 bool CalibrationEdit::deleteAllVolumePoints() {
-    if (!ask(session_texts::kDeleteAllVolumePoints))
-        return false;
-    ClearVolumePoints(editableCell());
-    changed_ = true;
-    return true;
+    return deleteAllPoints(session_texts::kDeleteAllVolumePoints, ClearVolumePoints);
 }
 
-AbOutcome CalibrationEdit::addAbPoint(double knownViscosity, double pressure, double effluxTime,
-                                      bool newtonian, const std::string& standardName) {
-    AbOutcome outcome =
-        AddAbPoint(editableCell(), knownViscosity, pressure, effluxTime, newtonian, standardName);
-    changed_ |= !outcome.rejected();
-    return outcome;
+PointOutcome CalibrationEdit::addAbPointFromDialog(double knownViscosity, double pressure,
+                                                   double effluxTime, bool newtonian,
+                                                   const std::string& standardName) {
+    return added(
+        AddAbPoint(editableCell(), knownViscosity, pressure, effluxTime, newtonian, standardName));
 }
 
-std::optional<AbOutcome> CalibrationEdit::deleteSelectedAbPoints(std::vector<std::size_t> rows) {
-    if (rows.empty() || !ask(session_texts::kDeleteSelectedAbPoints))
-        return std::nullopt;
-    changed_ = true;
-    return RemoveAbPoints(editableCell(), std::move(rows));
+std::optional<PointOutcome> CalibrationEdit::deleteSelectedAbPoints(std::vector<std::size_t> rows) {
+    return deleteSelectedPoints(session_texts::kDeleteSelectedAbPoints, RemoveAbPoints,
+                                std::move(rows));
 }
 
 bool CalibrationEdit::deleteAllAbPoints() {
-    if (!ask(session_texts::kDeleteAllAbPoints))
-        return false;
-    ClearAbPoints(editableCell());
-    changed_ = true;
-    return true;
+    return deleteAllPoints(session_texts::kDeleteAllAbPoints, ClearAbPoints);
 }
 
 std::string CalibrationEdit::addStandard(const std::string& name, double viscosity) {

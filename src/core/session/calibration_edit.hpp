@@ -33,7 +33,8 @@ class CalibrationEdit {
 public:
     // Opens the dialog: the tabbed dialogs (cell data, volumes, A/B) show the form's working
     // cell; then the backup is taken. (The standards dialog sorts the standards with
-    // Session::sortStandards before it opens its edit, so that the backup holds them sorted.)
+    // Session::sortStandardsInPlace before it opens its edit, so that the backup holds them
+    // sorted.)
     CalibrationEdit(Session& session, CalibrationDialog dialog);
     // A dialog closed neither by OK nor by Cancel is cancelled.
     ~CalibrationEdit();
@@ -63,15 +64,15 @@ public:
     CellDataEdit editCellData(NumberField field, double previousShown, double value);
 
     // --- Weighings of the shown cell.
-    VolumeOutcome addVolumePoint(double tareWeight, double fullWeight, double density);
+    PointOutcome addVolumePointFromDialog(double tareWeight, double fullWeight, double density);
     // Nothing (and no question) without a row, or when the answer is No.
-    std::optional<VolumeOutcome> deleteSelectedVolumePoints(std::vector<std::size_t> rows);
+    std::optional<PointOutcome> deleteSelectedVolumePoints(std::vector<std::size_t> rows);
     bool deleteAllVolumePoints();
 
     // --- Standard-oil runs of the shown cell.
-    AbOutcome addAbPoint(double knownViscosity, double pressure, double effluxTime, bool newtonian,
-                         const std::string& standardName);
-    std::optional<AbOutcome> deleteSelectedAbPoints(std::vector<std::size_t> rows);
+    PointOutcome addAbPointFromDialog(double knownViscosity, double pressure, double effluxTime,
+                                      bool newtonian, const std::string& standardName);
+    std::optional<PointOutcome> deleteSelectedAbPoints(std::vector<std::size_t> rows);
     bool deleteAllAbPoints();
 
     // --- The standards table. Add replaces a standard of the same name; returns the name
@@ -91,6 +92,14 @@ public:
 private:
     CellCalibration& editableCell();
     bool ask(const char* question);
+
+    // The steps the weighings and the standard-oil runs share: an Add that was not refused
+    // is a change; a deletion asks its question first.
+    PointOutcome added(PointOutcome outcome);
+    using RemovePoints = PointOutcome (*)(CellCalibration&, std::vector<std::size_t>);
+    std::optional<PointOutcome> deleteSelectedPoints(const char* question, RemovePoints remove,
+                                                     std::vector<std::size_t> rows);
+    bool deleteAllPoints(const char* question, void (*clear)(CellCalibration&));
 
     Session& session_;
     CalibrationDialog dialog_;

@@ -201,7 +201,7 @@ void Session::BuildTargetPressureRows() {
     targetPressureRows_ = rheo::BuildTargetPressureRows(calibration_);
 }
 
-void Session::sortStandards() {
+void Session::sortStandardsInPlace() {
     SortStandards(calibration_);
 }
 

@@ -119,7 +119,7 @@ public:
     // Sorts the standards and rebuilds the printed rows of the standards table.
     void BuildTargetPressureRows();
     // Puts the standards in ascending order of viscosity, as their table shows them.
-    void sortStandards();
+    void sortStandardsInPlace();
 
     // --- History -----------------------------------------------------------------------
     // Successful calibration saves and accepted runs are recorded in `history` from now on,

@@ -89,13 +89,13 @@ void CMainFrame::buildFileMenu() {
                [this] { services_.session.saveResults(); });
     addCommand(testData, QStringLiteral("&Print ..."),
                QStringLiteral("Print test data to any windows printer"),
-               [this] { printTestData(ReportWay::Print); });
+               [this] { printTestDataTo(ReportWay::Print); });
     addCommand(testData, QStringLiteral("Print Pre&view ..."),
                QStringLiteral("Show the test data report as it will be printed"),
-               [this] { printTestData(ReportWay::Preview); });
+               [this] { printTestDataTo(ReportWay::Preview); });
     addCommand(testData, QStringLiteral("&Export PDF ..."),
                QStringLiteral("Save the test data report as a PDF file"),
-               [this] { printTestData(ReportWay::ExportPdf); });
+               [this] { printTestDataTo(ReportWay::ExportPdf); });
 
     QMenu* calibration = file->addMenu(QStringLiteral("&Calibration Data"));
     addCommand(calibration, QStringLiteral("&Load ..."),
@@ -131,10 +131,10 @@ void CMainFrame::addCalibrationReportMenu(QMenu* parent, const QString& title, R
             .arg(cellsNamed(cellIndex));
     };
     addCommand(menu, QStringLiteral("&All"), prompt(std::nullopt),
-               [this, way] { printCalibration(way, std::nullopt); });
+               [this, way] { printCalibrationTo(way, std::nullopt); });
     for (int index = 0; index < kCellCount; ++index) {
         addCommand(menu, QStringLiteral("Cell &%1").arg(index + 1), prompt(index),
-                   [this, way, index] { printCalibration(way, index); });
+                   [this, way, index] { printCalibrationTo(way, index); });
     }
 }
 
@@ -200,7 +200,7 @@ void CMainFrame::loadCalibration() {
     view_->refreshCalibrationTexts();
 }
 
-void CMainFrame::printTestData(ReportWay way) {
+void CMainFrame::printTestDataTo(ReportWay way) {
     Session& session = services_.session;
     // The preview holds every page; printing and the PDF go a page at a time.
     if (way == ReportWay::Preview && !session.confirmTestDataPreview())
@@ -210,7 +210,7 @@ void CMainFrame::printTestData(ReportWay way) {
         pdfDialog("Export Test Data as PDF", "RHEO_Results.pdf"));
 }
 
-void CMainFrame::printCalibration(ReportWay way, std::optional<int> cellIndex) {
+void CMainFrame::printCalibrationTo(ReportWay way, std::optional<int> cellIndex) {
     Session& session = services_.session;
     const std::string name = cellIndex
                                  ? "RHEO_Calibration_Cell" + std::to_string(*cellIndex + 1) + ".pdf"

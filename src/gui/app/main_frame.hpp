@@ -59,9 +59,9 @@ private:
     void buildCalibrationMenu();
     void buildHelpMenu();
     void addCalibrationReportMenu(QMenu* parent, const QString& title, ReportWay way);
-    void printTestData(ReportWay way);
+    void printTestDataTo(ReportWay way);
     // All cells without `cellIndex`, else the cell of index 0 to 4.
-    void printCalibration(ReportWay way, std::optional<int> cellIndex);
+    void printCalibrationTo(ReportWay way, std::optional<int> cellIndex);
     void sendReport(ReportWay way, const ReportDrawing& draw, const FileDialogRequest& pdfDialog);
     void loadCalibration();
     void showAbout();

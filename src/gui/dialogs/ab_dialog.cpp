@@ -4,12 +4,11 @@
 #include "core/calibration/point_texts.hpp"
 #include "core/model/field_rules.hpp"
 #include "gui/dialogs/cell_tab_pane.hpp"
-#include "gui/dialogs/point_dialog_parts.hpp"
+#include "gui/dialogs/dialog_parts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/widgets/ab_fit_plot.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/number_edit.hpp"
-#include "gui/widgets/row_texts_model.hpp"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -36,16 +35,20 @@ const QString kWidestT0 = QStringLiteral("0000.00");
 
 } // namespace
 
-std::vector<ListColumn> abPointColumns() {
-    return {{"Std Name", 1.5},           {"Known Visc (mPa*s)", 0.85}, {"Pressure (psi)", 0.95},
-            {"Efflux Time (sec)", 0.85}, {"Calc Visc (mPa*s)", 0.85},  {"% Diff", 1.3},
-            {"Reynolds #", 1.1},         {"Newtonian", 0.97}};
-}
-
 ABDialog::ABDialog(Session& session, HelpLauncher& help, QWidget* parent)
-    : CalibrationDialogBase(session, help, CalibrationDialog::AbCalculation,
-                            HelpPage::CalculatingConstants, parent) {
-    checks_ = new CheckedNumberFields(*this, dialogs());
+    : PointListDialog(session, help, CalibrationDialog::AbCalculation,
+                      HelpPage::CalculatingConstants, parent) {
+    points_ = new PointListPage(
+        *this,
+        {QStringLiteral("Add to A, B Calculation"), QStringLiteral("Standard runs"),
+         kAbRegressionNotice,
+         // From the third run on every run is refitted, so every row changes.
+         [](const PointOutcome& outcome) { return outcome.pointCount >= kAbFewestPointsForFit; }},
+        abPointColumns(), &CellCalibration::abPoints,
+        {[this] { return add(); },
+         [this](std::vector<std::size_t> rows) { return edit().deleteSelectedAbPoints(rows); },
+         [this] { return edit().deleteAllAbPoints(); }, [this](std::size_t row) { recall(row); },
+         [this](PointChange change, const PointOutcome& outcome) { showChange(change, outcome); }});
 
     auto* pane = new CellTabPane(createCellTabs(), this);
     buildPage(*pane->page());
@@ -56,7 +59,10 @@ ABDialog::ABDialog(Session& session, HelpLauncher& help, QWidget* parent)
     effluxTime_->showValue(kFirstEffluxTime);
     newtonianYes_->setChecked(true);
     showCell();
-    setTabOrder();
+    chainTabOrder({cellTabs(), knownViscosity_, pressure_, effluxTime_, standardName_,
+                   points_->deleteSelectedButton(), points_->deleteAllButton(),
+                   points_->addButton(), newtonianYes_, newtonianNo_, points_->list(), okButton(),
+                   cancelButton(), helpButton()});
     knownViscosity_->setFocus();
 }
 
@@ -82,12 +88,7 @@ void ABDialog::buildPage(QWidget& page) {
     fields->addWidget(standardName_, 2);
     layout->addLayout(fields);
 
-    auto* actions = new QHBoxLayout;
-    deleteSelected_ = newNamedButton(QStringLiteral("Delete Selected"));
-    deleteAll_ = newNamedButton(QStringLiteral("Delete All"));
-    add_ = newNamedButton(QStringLiteral("Add to A, B Calculation"));
-    for (QPushButton* button : {deleteSelected_, deleteAll_, add_})
-        actions->addWidget(button);
+    QHBoxLayout* actions = points_->newButtonRow();
     actions->addSpacing(24);
     auto* newtonian = new QWidget;
     newtonian->setAccessibleName(QStringLiteral("Newtonian Standard"));
@@ -109,26 +110,10 @@ void ABDialog::buildPage(QWidget& page) {
     actions->addStretch(1);
     layout->addLayout(actions);
 
-    Session& program = session();
-    rows_ = new RowTextsModel(
-        abPointColumns(),
-        [&program] {
-            return program.calibration().cells[program.calibrationCell()].abPoints.size();
-        },
-        [&program](std::size_t row) {
-            const auto& points = program.calibration().cells[program.calibrationCell()].abPoints;
-            if (row >= points.size())
-                return std::vector<std::string>();
-            return rowTexts(abPointRow(points[row]));
-        },
-        this);
-    list_ = new CExtendedListCtrl;
-    list_->setAccessibleName(QStringLiteral("Standard runs"));
-    setUpPointList(*list_, *rows_, *this, [this] { deleteSelected(); });
     plot_ = new AbFitPlot;
     plot_->setAccessibleName(QStringLiteral("Fit of A and B"));
     auto* listAndPlot = new QHBoxLayout;
-    listAndPlot->addWidget(list_, 3);
+    listAndPlot->addWidget(points_->list(), 3);
     listAndPlot->addWidget(plot_, 2);
     layout->addLayout(listAndPlot, 1);
 
@@ -148,38 +133,17 @@ void ABDialog::buildPage(QWidget& page) {
     values->addStretch(1);
     layout->addWidget(valueFrame);
 
-    checks_->add(*knownViscosity_, NumberField::KnownViscosity);
-    checks_->add(*pressure_, NumberField::AbPressure);
-    checks_->add(*effluxTime_, NumberField::AbEffluxTime);
+    points_->checks().add(*knownViscosity_, NumberField::KnownViscosity);
+    points_->checks().add(*pressure_, NumberField::AbPressure);
+    points_->checks().add(*effluxTime_, NumberField::AbEffluxTime);
     connect(standardName_, &QLineEdit::editingFinished, this, &ABDialog::cleanStandardName);
-    connect(list_, &CExtendedListCtrl::recallRequested, this, &ABDialog::loadSelectedPoint);
-    connect(add_, &QPushButton::clicked, this, &ABDialog::add);
-    connect(deleteSelected_, &QPushButton::clicked, this, &ABDialog::deleteSelected);
-    connect(deleteAll_, &QPushButton::clicked, this, &ABDialog::deleteAll);
-}
-
-void ABDialog::setTabOrder() {
-    const std::vector<QWidget*> order = {cellTabs(),     knownViscosity_, pressure_,  effluxTime_,
-                                         standardName_,  deleteSelected_, deleteAll_, add_,
-                                         newtonianYes_,  newtonianNo_,    list_,      okButton(),
-                                         cancelButton(), helpButton()};
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-const CellCalibration& ABDialog::shownCell() {
-    return edit().cellData();
-}
-
-void ABDialog::cellChanged() {
-    showCell();
 }
 
 void ABDialog::showCell() {
     const CellCalibration& cell = shownCell();
     showAbLabels(abLabelsOf(cell));
     t0_->setText(toQt(targetEffluxTimeText(cell)));
-    rows_->notifyReset();
+    points_->showCell();
     plot_->showCell(cell);
 }
 
@@ -187,6 +151,17 @@ void ABDialog::showAbLabels(const AbLabels& labels) {
     a_->setText(toQt(labels.a));
     b_->setText(toQt(labels.b));
     rms_->setText(toQt(labels.rms));
+}
+
+void ABDialog::showChange(PointChange change, const PointOutcome& outcome) {
+    if (change == PointChange::DeletedAll) {
+        showAbLabels(abLabelsCleared());
+        standardName_->clear();
+    } else {
+        showAbLabels(outcome.pointCount < kAbFewestPointsForFit ? abLabelsBeforeFit()
+                                                                : abLabelsOf(shownCell()));
+    }
+    plot_->showCell(shownCell());
 }
 
 void ABDialog::cleanStandardName() {
@@ -201,12 +176,8 @@ void ABDialog::showStandardName(const QString& name) {
     standardName_->setCursorPosition(0);
 }
 
-void ABDialog::loadSelectedPoint() {
-    const auto row = list_->firstSelectedRow();
-    const auto& points = shownCell().abPoints;
-    if (!row || *row >= points.size())
-        return;
-    const AbPoint& point = points[*row];
+void ABDialog::recall(std::size_t row) {
+    const AbPoint& point = shownCell().abPoints[row];
     knownViscosity_->showValue(point.knownViscosity);
     pressure_->showValue(point.pressure);
     effluxTime_->showValue(point.effluxTime);
@@ -214,54 +185,11 @@ void ABDialog::loadSelectedPoint() {
     (point.newtonian ? newtonianYes_ : newtonianNo_)->setChecked(true);
 }
 
-void ABDialog::add() {
-    if (!checks_->takeTyped())
-        return;
+PointOutcome ABDialog::add() {
     cleanStandardName();
-    const AbOutcome outcome =
-        edit().addAbPoint(knownViscosity_->value(), pressure_->value(), effluxTime_->value(),
-                          newtonianYes_->isChecked(), fromQt(standardName_->text()));
-    if (outcome.rejected()) {
-        dialogs().inform(*outcome.rejection);
-        return;
-    }
-    if (outcome.pointCount < kAbFewestPointsForFit) {
-        rows_->notifyAppended(1);
-        showAbLabels(abLabelsBeforeFit());
-    } else {
-        // A new fit changes every run's computed values.
-        rows_->notifyReset();
-        showAbLabels(abLabelsOf(shownCell()));
-    }
-    list_->scrollToEnd();
-    plot_->showCell(shownCell());
-    showNoticeWhenDue(*this, dialogs(), outcome.noticeDue, kAbRegressionNotice);
-}
-
-void ABDialog::deleteSelected() {
-    const std::vector<std::size_t> rows = list_->selectedRows();
-    const std::optional<AbOutcome> outcome = edit().deleteSelectedAbPoints(rows);
-    if (!outcome)
-        return;
-    if (outcome->pointCount < kAbFewestPointsForFit) {
-        // Without a fit the runs left keep the values they showed.
-        rows_->notifyRemoved(rows);
-        showAbLabels(abLabelsBeforeFit());
-    } else {
-        rows_->notifyReset();
-        showAbLabels(abLabelsOf(shownCell()));
-    }
-    plot_->showCell(shownCell());
-    showNoticeWhenDue(*this, dialogs(), outcome->noticeDue, kAbRegressionNotice);
-}
-
-void ABDialog::deleteAll() {
-    if (!edit().deleteAllAbPoints())
-        return;
-    rows_->notifyReset();
-    showAbLabels(abLabelsCleared());
-    standardName_->clear();
-    plot_->showCell(shownCell());
+    return edit().addAbPointFromDialog(knownViscosity_->value(), pressure_->value(),
+                                       effluxTime_->value(), newtonianYes_->isChecked(),
+                                       fromQt(standardName_->text()));
 }
 
 } // namespace rheo

@@ -1,7 +1,7 @@
 #include "gui/dialogs/cell_data_dialog.hpp"
 
 #include "core/calibration/cell_data.hpp"
-#include "gui/dialogs/dialog_fields.hpp"
+#include "gui/dialogs/dialog_parts.hpp"
 #include "gui/widgets/number_edit.hpp"
 
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "gui/dialogs/settings_dialog.hpp"
 
 #include "core/files/calibration_lines.hpp"
-#include "gui/dialogs/dialog_fields.hpp"
+#include "gui/dialogs/dialog_parts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/widgets/number_edit.hpp"
 

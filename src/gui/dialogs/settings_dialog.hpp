@@ -19,11 +19,6 @@ public:
     SettingsDialog(Session& session, HelpLauncher& help, QWidget* parent = nullptr);
     ~SettingsDialog() override;
 
-    QLineEdit* companyNameField() const { return companyName_; }
-    QLineEdit* serialNumberField() const { return serialNumber_; }
-    NumberEdit* operatingTemperatureField() const { return temperature_; }
-    NumberEdit* timerMinutesField() const { return timerMinutes_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -2,7 +2,7 @@
 
 #include "core/calibration/standards.hpp"
 #include "core/files/calibration_lines.hpp"
-#include "gui/dialogs/dialog_fields.hpp"
+#include "gui/dialogs/dialog_parts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/number_edit.hpp"
@@ -25,16 +25,9 @@ constexpr int kViscosityCharacters = 10;
 constexpr int kRowsShown = 10;
 constexpr double kViscosityAtOpening = 1.0;
 
-std::vector<ListColumn> standardColumns() {
-    std::vector<ListColumn> columns = {{"Standard Name", 0.98}, {"Viscosity (mPa*s)", 0.82}};
-    for (int cell = 1; cell <= kCellCount; ++cell)
-        columns.push_back({"Cell #" + std::to_string(cell) + " (psi)", 1.1});
-    return columns;
-}
-
 // The table and its snapshot for Cancel hold the standards in the order the table shows.
 Session& withSortedStandards(Session& session) {
-    session.sortStandards();
+    session.sortStandardsInPlace();
     return session;
 }
 
@@ -55,13 +48,9 @@ TargetPressureTable::TargetPressureTable(Session& session, HelpLauncher& help, Q
     const Session& shown = this->session();
     rows_ = new RowTextsModel(
         standardColumns(), [&shown] { return shown.calibration().standards.size(); },
-        [&shown](std::size_t row) -> std::vector<std::string> {
+        [&shown](std::size_t row) {
             const CalibrationData& calibration = shown.calibration();
-            if (row >= calibration.standards.size())
-                return {};
-            const TargetPressureRow texts =
-                targetPressureRow(calibration, calibration.standards[row]);
-            return {texts.texts.begin(), texts.texts.end()};
+            return StandardRow{calibration, calibration.standards[row]};
         },
         this);
     table_->setModel(rows_);

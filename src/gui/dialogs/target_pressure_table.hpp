@@ -21,13 +21,6 @@ public:
     TargetPressureTable(Session& session, HelpLauncher& help, QWidget* parent = nullptr);
     ~TargetPressureTable() override;
 
-    QLineEdit* nameField() const { return name_; }
-    NumberEdit* viscosityField() const { return viscosity_; }
-    QPushButton* deleteSelectedButton() const { return deleteSelected_; }
-    QPushButton* deleteAllButton() const { return deleteAll_; }
-    QPushButton* addButton() const { return add_; }
-    CExtendedListCtrl* table() const { return table_; }
-
 private:
     void addStandard();
     void deleteSelectedStandards();

@@ -4,16 +4,16 @@
 #include "core/calibration/volume_calculation.hpp"
 #include "core/model/field_rules.hpp"
 #include "gui/dialogs/cell_tab_pane.hpp"
-#include "gui/dialogs/point_dialog_parts.hpp"
+#include "gui/dialogs/dialog_parts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/number_edit.hpp"
-#include "gui/widgets/row_texts_model.hpp"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QVBoxLayout>
 
 namespace rheo {
@@ -30,15 +30,22 @@ const QString kWidestT0 = QStringLiteral("0000.00");
 
 } // namespace
 
-std::vector<ListColumn> volumePointColumns() {
-    return {{"Tare Weight (gm)", 0.95}, {"Full Weight (gm)", 0.95}, {"Difference (gm)", 0.95},
-            {"Density (gm/ml)", 1},     {"T0 (sec)", 1.16},         {"Volume (ml)", 1.05}};
-}
-
 VolumeDialog::VolumeDialog(Session& session, HelpLauncher& help, QWidget* parent)
-    : CalibrationDialogBase(session, help, CalibrationDialog::CellVolumes, HelpPage::CellVolume,
-                            parent) {
-    checks_ = new CheckedNumberFields(*this, dialogs());
+    : PointListDialog(session, help, CalibrationDialog::CellVolumes, HelpPage::CellVolume, parent) {
+    points_ = new PointListPage(
+        *this,
+        {QStringLiteral("Add"), QStringLiteral("Weighings"), kVolumeNotice,
+         // A weighing changes only the averages, never another weighing's values.
+         [](const PointOutcome&) { return false; }},
+        volumePointColumns(), &CellCalibration::volumePoints,
+        {[this] {
+             return edit().addVolumePointFromDialog(tareWeight_->value(), fullWeight_->value(),
+                                                    density_->value());
+         },
+         [this](std::vector<std::size_t> rows) { return edit().deleteSelectedVolumePoints(rows); },
+         [this] { return edit().deleteAllVolumePoints(); },
+         [this](std::size_t row) { recall(row); },
+         [this](PointChange change, const PointOutcome& outcome) { showChange(change, outcome); }});
 
     auto* pane = new CellTabPane(createCellTabs(), this);
     buildPage(*pane->page());
@@ -47,7 +54,9 @@ VolumeDialog::VolumeDialog(Session& session, HelpLauncher& help, QWidget* parent
     for (NumberEdit* field : {tareWeight_, fullWeight_, density_})
         field->showValue(kFirstWeighingValue);
     showCell();
-    setTabOrder();
+    chainTabOrder({cellTabs(), tareWeight_, fullWeight_, density_, points_->deleteSelectedButton(),
+                   points_->deleteAllButton(), points_->addButton(), points_->list(), okButton(),
+                   cancelButton(), helpButton()});
     tareWeight_->setFocus();
 }
 
@@ -73,33 +82,10 @@ void VolumeDialog::buildPage(QWidget& page) {
     cellValues->addStretch(1);
     layout->addLayout(cellValues);
 
-    auto* actions = new QHBoxLayout;
-    deleteSelected_ = newNamedButton(QStringLiteral("Delete Selected"));
-    deleteAll_ = newNamedButton(QStringLiteral("Delete All"));
-    add_ = newNamedButton(QStringLiteral("Add"));
-    for (QPushButton* button : {deleteSelected_, deleteAll_, add_})
-        actions->addWidget(button);
+    QHBoxLayout* actions = points_->newButtonRow();
     actions->addStretch(1);
     layout->addLayout(actions);
-
-    Session& program = session();
-    rows_ = new RowTextsModel(
-        volumePointColumns(),
-        [&program] {
-            return program.calibration().cells[program.calibrationCell()].volumePoints.size();
-        },
-        [&program](std::size_t row) {
-            const auto& points =
-                program.calibration().cells[program.calibrationCell()].volumePoints;
-            if (row >= points.size())
-                return std::vector<std::string>();
-            return rowTexts(volumePointRow(points[row]));
-        },
-        this);
-    list_ = new CExtendedListCtrl;
-    list_->setAccessibleName(QStringLiteral("Weighings"));
-    setUpPointList(*list_, *rows_, *this, [this] { deleteSelected(); });
-    layout->addWidget(list_, 1);
+    layout->addWidget(points_->list(), 1);
 
     QFrame* valueFrame = newValueFrame();
     auto* averages = new QHBoxLayout(valueFrame);
@@ -110,34 +96,14 @@ void VolumeDialog::buildPage(QWidget& page) {
     averages->addStretch(1);
     layout->addWidget(valueFrame);
 
-    checks_->add(*tareWeight_, NumberField::TareWeight);
-    checks_->add(*fullWeight_, NumberField::FullWeight);
-    checks_->add(*density_, NumberField::Density);
-    connect(list_, &CExtendedListCtrl::recallRequested, this, &VolumeDialog::loadSelectedWeighing);
-    connect(add_, &QPushButton::clicked, this, &VolumeDialog::add);
-    connect(deleteSelected_, &QPushButton::clicked, this, &VolumeDialog::deleteSelected);
-    connect(deleteAll_, &QPushButton::clicked, this, &VolumeDialog::deleteAll);
-}
-
-void VolumeDialog::setTabOrder() {
-    const std::vector<QWidget*> order = {cellTabs(),      tareWeight_,    fullWeight_, density_,
-                                         deleteSelected_, deleteAll_,     add_,        list_,
-                                         okButton(),      cancelButton(), helpButton()};
-    for (std::size_t i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-const CellCalibration& VolumeDialog::shownCell() {
-    return edit().cellData();
-}
-
-void VolumeDialog::cellChanged() {
-    showCell();
+    points_->checks().add(*tareWeight_, NumberField::TareWeight);
+    points_->checks().add(*fullWeight_, NumberField::FullWeight);
+    points_->checks().add(*density_, NumberField::Density);
 }
 
 void VolumeDialog::showCell() {
     showVolumeLabels(volumeLabelsOf(shownCell()));
-    rows_->notifyReset();
+    points_->showCell();
 }
 
 void VolumeDialog::showVolumeLabels(const VolumeLabels& labels) {
@@ -147,51 +113,22 @@ void VolumeDialog::showVolumeLabels(const VolumeLabels& labels) {
     t0_->setText(toQt(labels.t0));
 }
 
-void VolumeDialog::loadSelectedWeighing() {
-    const auto row = list_->firstSelectedRow();
-    const auto& points = shownCell().volumePoints;
-    if (!row || *row >= points.size())
-        return;
-    const VolumePoint& point = points[*row];
+void VolumeDialog::showChange(PointChange change, const PointOutcome& outcome) {
+    const bool weighingsLeft = change == PointChange::Added || outcome.pointCount > 0;
+    showVolumeLabels(weighingsLeft ? volumeLabelsOf(shownCell())
+                                   : volumeLabelsWithoutWeighings(shownCell()));
+    // After a deletion the fields show their values again, as the dialog holds them.
+    if (change == PointChange::DeletedSelected) {
+        for (NumberEdit* field : {tareWeight_, fullWeight_, density_})
+            field->showValue(field->value());
+    }
+}
+
+void VolumeDialog::recall(std::size_t row) {
+    const VolumePoint& point = shownCell().volumePoints[row];
     tareWeight_->showValue(point.tareWeight);
     fullWeight_->showValue(point.fullWeight);
     density_->showValue(point.density);
-}
-
-void VolumeDialog::add() {
-    if (!checks_->takeTyped())
-        return;
-    const VolumeOutcome outcome =
-        edit().addVolumePoint(tareWeight_->value(), fullWeight_->value(), density_->value());
-    if (outcome.rejected()) {
-        dialogs().inform(*outcome.rejection);
-        return;
-    }
-    rows_->notifyAppended(1);
-    list_->scrollToEnd();
-    showVolumeLabels(volumeLabelsOf(shownCell()));
-    showNoticeWhenDue(*this, dialogs(), outcome.noticeDue, kVolumeNotice);
-}
-
-void VolumeDialog::deleteSelected() {
-    const std::vector<std::size_t> rows = list_->selectedRows();
-    const std::optional<VolumeOutcome> outcome = edit().deleteSelectedVolumePoints(rows);
-    if (!outcome)
-        return;
-    rows_->notifyRemoved(rows);
-    showVolumeLabels(outcome->pointCount == 0 ? volumeLabelsWithoutWeighings(shownCell())
-                                              : volumeLabelsOf(shownCell()));
-    // The fields show their values again, as the dialog holds them.
-    for (NumberEdit* field : {tareWeight_, fullWeight_, density_})
-        field->showValue(field->value());
-    showNoticeWhenDue(*this, dialogs(), outcome->noticeDue, kVolumeNotice);
-}
-
-void VolumeDialog::deleteAll() {
-    if (!edit().deleteAllVolumePoints())
-        return;
-    rows_->notifyReset();
-    showVolumeLabels(volumeLabelsWithoutWeighings(shownCell()));
 }
 
 } // namespace rheo

@@ -7,73 +7,39 @@
 
 #include "core/model/model.hpp"
 #include "gui/dialogs/calibration_dialog.hpp"
-#include "gui/widgets/list_column.hpp"
+#include "gui/dialogs/point_list_page.hpp"
 
-#include <vector>
+#include <cstddef>
 
 class QLabel;
-class QPushButton;
 
 namespace rheo {
 
-class CExtendedListCtrl;
-class CheckedNumberFields;
 class NumberEdit;
-class RowTextsModel;
 struct VolumeLabels;
 
-// The weighings list's headings and width factors.
-std::vector<ListColumn> volumePointColumns();
-
-class VolumeDialog : public CalibrationDialogBase {
+class VolumeDialog : public PointListDialog {
     Q_OBJECT
 
 public:
     VolumeDialog(Session& session, HelpLauncher& help, QWidget* parent = nullptr);
     ~VolumeDialog() override;
 
-    NumberEdit* tareWeightField() const { return tareWeight_; }
-    NumberEdit* fullWeightField() const { return fullWeight_; }
-    NumberEdit* densityField() const { return density_; }
-    QPushButton* deleteSelectedButton() const { return deleteSelected_; }
-    QPushButton* deleteAllButton() const { return deleteAll_; }
-    QPushButton* addButton() const { return add_; }
-    CExtendedListCtrl* weighingsList() const { return list_; }
-    QLabel* workingShearRateLabel() const { return shearRate_; }
-    QLabel* capillaryRadiusLabel() const { return radius_; }
-    QLabel* averageVolumeLabel() const { return volume_; }
-    QLabel* targetEffluxTimeLabel() const { return t0_; }
-
-protected:
-    void cellChanged() override;
-
 private:
     void buildPage(QWidget& page);
-    void setTabOrder();
 
-    // The shown cell's labels and list as they are stored.
-    void showCell();
+    void showCell() override;
     void showVolumeLabels(const VolumeLabels& labels);
-    void loadSelectedWeighing();
-    void add();
-    void deleteSelected();
-    void deleteAll();
-
-    const CellCalibration& shownCell();
+    void showChange(PointChange change, const PointOutcome& outcome);
+    void recall(std::size_t row);
 
     NumberEdit* tareWeight_ = nullptr;
     NumberEdit* fullWeight_ = nullptr;
     NumberEdit* density_ = nullptr;
     QLabel* shearRate_ = nullptr;
     QLabel* radius_ = nullptr;
-    QPushButton* deleteSelected_ = nullptr;
-    QPushButton* deleteAll_ = nullptr;
-    QPushButton* add_ = nullptr;
-    RowTextsModel* rows_ = nullptr;
-    CExtendedListCtrl* list_ = nullptr;
     QLabel* volume_ = nullptr;
     QLabel* t0_ = nullptr;
-    CheckedNumberFields* checks_ = nullptr;
 };
 
 } // namespace rheo

@@ -5,6 +5,7 @@
 // change after the session has made it.
 
 #include "core/files/file_messages.hpp"
+#include "core/runs/run_calculation.hpp"
 #include "gui/runs/form_values.hpp"
 #include "gui/runs/multi_line_button.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
@@ -24,7 +25,7 @@ void CRHEOView::connectResultsList() {
     resultsModel_ = new ResultsListModel(session_.results(), this);
     resultsModel_->setMarks(session_.resultMarks());
     list.setModel(resultsModel_);
-    list.setColumns(ResultsListModel::resultColumns());
+    list.setColumns(listColumnsOf(resultColumns()));
     connect(&list, &CExtendedListCtrl::recallRequested, this, &CRHEOView::recallSelectedRow);
     connect(&list, &CExtendedListCtrl::deleteRequested, this, &CRHEOView::deleteSelectedResults);
     connect(&list, &QWidget::customContextMenuRequested, this, [this](const QPoint& position) {

@@ -115,7 +115,7 @@ FitPlotData abFitPlotData(const CellCalibration& cell) {
     FitPlotData data;
     const bool fitted = cell.abPoints.size() >= kAbFewestPointsForFit;
     for (const AbPoint& run : cell.abPoints) {
-        const RegressionPoint point = regressionPoint(run);
+        const RegressionPoint point = regressionPointOf(run);
         // A run with a pressure or efflux time of 0 (possible in a file written elsewhere)
         // has no place on the plot.
         if (!std::isfinite(point.x) || !std::isfinite(point.y))

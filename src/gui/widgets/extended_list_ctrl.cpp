@@ -23,7 +23,7 @@ QAction* execMenu(QMenu& menu, const QPoint& globalPos) {
 
 } // namespace
 
-CExtendedListCtrl::CExtendedListCtrl(QWidget* parent) : QTreeView(parent), m_menuRunner(execMenu) {
+CExtendedListCtrl::CExtendedListCtrl(QWidget* parent) : QTreeView(parent), menuRunner_(execMenu) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setExpandsOnDoubleClick(false);
@@ -41,7 +41,7 @@ CExtendedListCtrl::CExtendedListCtrl(QWidget* parent) : QTreeView(parent), m_men
 }
 
 void CExtendedListCtrl::setColumns(const std::vector<ListColumn>& columns) {
-    m_columns = columns;
+    columns_ = columns;
     applyColumnWidths();
 }
 
@@ -60,11 +60,11 @@ int CExtendedListCtrl::columnWidth(const QFont& listFont, const QString& heading
 }
 
 void CExtendedListCtrl::applyColumnWidths() {
-    const int count = std::min(static_cast<int>(m_columns.size()), header()->count());
+    const int count = std::min(static_cast<int>(columns_.size()), header()->count());
     // The header draws its headings in its own font, between the style's margins.
     const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header());
     for (int column = 0; column < count; ++column) {
-        const auto& wanted = m_columns[static_cast<std::size_t>(column)];
+        const auto& wanted = columns_[static_cast<std::size_t>(column)];
         const QString heading = toQt(wanted.heading);
         const int drawn = header()->fontMetrics().horizontalAdvance(heading) + margins;
         header()->resizeSection(column,
@@ -94,11 +94,11 @@ bool CExtendedListCtrl::ShowDeleteMenu(QWidget* owner, const QPoint& globalPos) 
     QMenu menu(owner ? owner : this);
     QAction* deleteAction = menu.addAction(QStringLiteral("Delete"));
     const QPoint topLeft(globalPos.x() - menu.sizeHint().width(), globalPos.y());
-    return m_menuRunner && m_menuRunner(menu, topLeft) == deleteAction;
+    return menuRunner_ && menuRunner_(menu, topLeft) == deleteAction;
 }
 
 void CExtendedListCtrl::setMenuRunner(MenuRunner runner) {
-    m_menuRunner = runner ? std::move(runner) : MenuRunner(execMenu);
+    menuRunner_ = runner ? std::move(runner) : MenuRunner(execMenu);
 }
 
 std::vector<std::size_t> CExtendedListCtrl::selectedRows() const {
@@ -149,14 +149,14 @@ void CExtendedListCtrl::scrollToEnd() {
 }
 
 void CExtendedListCtrl::setModel(QAbstractItemModel* newModel) {
-    disconnect(m_aboutToResetForRemoval);
-    disconnect(m_resetForRemoval);
+    disconnect(aboutToResetForRemoval_);
+    disconnect(resetForRemoval_);
     QTreeView::setModel(newModel);
     if (auto* rows = qobject_cast<RowListModel*>(newModel)) {
-        m_aboutToResetForRemoval = connect(rows, &RowListModel::aboutToResetForRemoval, this,
-                                           &CExtendedListCtrl::rememberRowsBeforeRemoval);
-        m_resetForRemoval = connect(rows, &RowListModel::resetForRemoval, this,
-                                    &CExtendedListCtrl::restoreRowsAfterRemoval);
+        aboutToResetForRemoval_ = connect(rows, &RowListModel::aboutToResetForRemoval, this,
+                                          &CExtendedListCtrl::rememberRowsBeforeRemoval);
+        resetForRemoval_ = connect(rows, &RowListModel::resetForRemoval, this,
+                                   &CExtendedListCtrl::restoreRowsAfterRemoval);
     }
     applyColumnWidths();
 }
@@ -166,10 +166,10 @@ void CExtendedListCtrl::setSelectionModel(QItemSelectionModel* rowSelection) {
     // The header would ask the rows' selection, row by row, whether a whole column is
     // selected each time it paints: a second's work for a million selected rows. Columns
     // are never selected here, so the header gets an empty selection of its own.
-    delete m_headerSelection;
+    delete headerSelection_;
     if (model()) {
-        m_headerSelection = new QItemSelectionModel(model(), header());
-        header()->setSelectionModel(m_headerSelection);
+        headerSelection_ = new QItemSelectionModel(model(), header());
+        header()->setSelectionModel(headerSelection_);
     }
 }
 
@@ -317,9 +317,9 @@ QItemSelection CExtendedListCtrl::selectionOf(const std::vector<RowRange>& range
 }
 
 void CExtendedListCtrl::rememberRowsBeforeRemoval(const std::vector<std::size_t>& removed) {
-    m_rangesToSelect.clear();
-    m_currentAfterRemoval.reset();
-    m_topAfterRemoval.reset();
+    rangesToSelect_.clear();
+    currentAfterRemoval_.reset();
+    topAfterRemoval_.reset();
     if (!model() || !selectionModel())
         return;
     const auto before = static_cast<std::size_t>(model()->rowCount(rootIndex()));
@@ -330,32 +330,32 @@ void CExtendedListCtrl::rememberRowsBeforeRemoval(const std::vector<std::size_t>
         const RowRange rows{static_cast<std::size_t>(range.top()),
                             static_cast<std::size_t>(range.bottom())};
         if (const auto staying = rangeAfterRemoval(rows, removed))
-            m_rangesToSelect.push_back(*staying);
+            rangesToSelect_.push_back(*staying);
     }
     if (const QModelIndex current = currentIndex(); current.isValid())
-        m_currentAfterRemoval =
+        currentAfterRemoval_ =
             currentRowAfterRemoval(static_cast<std::size_t>(current.row()), removed, left);
     // The view stays where it was, as it does when rows are removed one run at a time.
     if (const QModelIndex top = indexAt(QPoint(0, 0)); top.isValid() && left > 0)
-        m_topAfterRemoval = std::min(static_cast<std::size_t>(top.row()), left - 1);
+        topAfterRemoval_ = std::min(static_cast<std::size_t>(top.row()), left - 1);
 }
 
 void CExtendedListCtrl::restoreRowsAfterRemoval() {
     if (!model() || !selectionModel())
         return;
     const QModelIndex root = rootIndex();
-    if (!m_rangesToSelect.empty())
-        selectionModel()->select(selectionOf(m_rangesToSelect), QItemSelectionModel::Select);
-    if (m_currentAfterRemoval)
+    if (!rangesToSelect_.empty())
+        selectionModel()->select(selectionOf(rangesToSelect_), QItemSelectionModel::Select);
+    if (currentAfterRemoval_)
         selectionModel()->setCurrentIndex(
-            model()->index(static_cast<int>(*m_currentAfterRemoval), 0, root),
+            model()->index(static_cast<int>(*currentAfterRemoval_), 0, root),
             QItemSelectionModel::NoUpdate);
-    if (m_topAfterRemoval)
-        scrollTo(model()->index(static_cast<int>(*m_topAfterRemoval), 0, root),
+    if (topAfterRemoval_)
+        scrollTo(model()->index(static_cast<int>(*topAfterRemoval_), 0, root),
                  QAbstractItemView::PositionAtTop);
-    m_rangesToSelect.clear();
-    m_currentAfterRemoval.reset();
-    m_topAfterRemoval.reset();
+    rangesToSelect_.clear();
+    currentAfterRemoval_.reset();
+    topAfterRemoval_.reset();
 }
 
 } // namespace rheo

@@ -96,16 +96,16 @@ private:
     void rememberRowsBeforeRemoval(const std::vector<std::size_t>& removed);
     void restoreRowsAfterRemoval();
 
-    std::vector<ListColumn> m_columns;
-    MenuRunner m_menuRunner;
-    QPointer<QItemSelectionModel> m_headerSelection;
-    QMetaObject::Connection m_aboutToResetForRemoval;
-    QMetaObject::Connection m_resetForRemoval;
+    std::vector<ListColumn> columns_;
+    MenuRunner menuRunner_;
+    QPointer<QItemSelectionModel> headerSelection_;
+    QMetaObject::Connection aboutToResetForRemoval_;
+    QMetaObject::Connection resetForRemoval_;
 
     // Carried over a reset that stands for a removal.
-    std::vector<RowRange> m_rangesToSelect;
-    std::optional<std::size_t> m_currentAfterRemoval;
-    std::optional<std::size_t> m_topAfterRemoval;
+    std::vector<RowRange> rangesToSelect_;
+    std::optional<std::size_t> currentAfterRemoval_;
+    std::optional<std::size_t> topAfterRemoval_;
 };
 
 } // namespace rheo

@@ -19,22 +19,18 @@ public:
     explicit ResultsListModel(const std::vector<TestResult>& results, QObject* parent = nullptr);
     ResultsListModel(std::vector<TestResult>&&, QObject* = nullptr) = delete;
 
-    // The headings of the results list with their width factors.
-    static const std::vector<ListColumn>& resultColumns();
-
     // The marks of the runs, row for row as the results (the session's resultMarks()); a
     // marked row has a colour as its decoration and the marks' names as its tool tip, its
     // texts stay as they are. `marks` must outlive the model.
-    void setMarks(const std::vector<RunMarks>& marks) { m_marks = &marks; }
+    void setMarks(const std::vector<RunMarks>& marks) { marks_ = &marks; }
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 protected:
     std::size_t sourceRowCount() const override;
-    std::vector<std::string> sourceRowTexts(std::size_t row) const override;
 
 private:
-    const std::vector<TestResult>& m_results;
-    const std::vector<RunMarks>* m_marks = nullptr;
+    const std::vector<TestResult>& results_;
+    const std::vector<RunMarks>* marks_ = nullptr;
 };
 
 } // namespace rheo

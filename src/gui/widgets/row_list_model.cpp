@@ -20,25 +20,25 @@ int clampedRowCount(std::size_t count) {
 
 } // namespace
 
-RowListModel::RowListModel(std::vector<ListColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent), m_columns(std::move(columns)) {
-    for (const auto& column : m_columns)
-        m_headings.push_back(toQt(column.heading));
+RowListModel::RowListModel(std::vector<ListColumn> columns, RowTexts rowTexts, QObject* parent)
+    : QAbstractTableModel(parent), columns_(std::move(columns)), rowTexts_(std::move(rowTexts)) {
+    for (const auto& column : columns_)
+        headings_.push_back(toQt(column.heading));
 }
 
 QModelIndex RowListModel::index(int row, int column, const QModelIndex& parent) const {
-    if (parent.isValid() || row < 0 || row >= m_rowCount || column < 0 ||
-        column >= static_cast<int>(m_headings.size()))
+    if (parent.isValid() || row < 0 || row >= rowCount_ || column < 0 ||
+        column >= static_cast<int>(headings_.size()))
         return {};
     return createIndex(row, column);
 }
 
 int RowListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_rowCount;
+    return parent.isValid() ? 0 : rowCount_;
 }
 
 int RowListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_headings.size());
+    return parent.isValid() ? 0 : static_cast<int>(headings_.size());
 }
 
 QVariant RowListModel::data(const QModelIndex& index, int role) const {
@@ -49,17 +49,14 @@ QVariant RowListModel::data(const QModelIndex& index, int role) const {
     const auto row = sourceRow(index.row());
     if (!row)
         return {};
-    const QStringList& texts = textsOf(*row);
-    if (index.column() >= texts.size())
-        return QString();
-    return texts.at(index.column());
+    return textsOf(*row).at(index.column());
 }
 
 QVariant RowListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || section < 0 || section >= m_headings.size())
+    if (orientation != Qt::Horizontal || section < 0 || section >= headings_.size())
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return m_headings.at(section);
+        return headings_.at(section);
     if (role == Qt::TextAlignmentRole)
         return static_cast<int>(Qt::AlignCenter);
     return {};
@@ -72,10 +69,10 @@ Qt::ItemFlags RowListModel::flags(const QModelIndex& index) const {
 }
 
 bool RowListModel::insertionMatches(std::size_t count, std::size_t total) {
-    if (count != 0 && static_cast<std::size_t>(m_rowCount) + count == total && total <= INT_MAX)
+    if (count != 0 && static_cast<std::size_t>(rowCount_) + count == total && total <= INT_MAX)
         return true;
     // Nothing to announce, or the data does not match what the owner said.
-    if (total != static_cast<std::size_t>(m_rowCount))
+    if (total != static_cast<std::size_t>(rowCount_))
         notifyReset();
     return false;
 }
@@ -85,8 +82,8 @@ void RowListModel::notifyAppended(std::size_t count) {
     const std::size_t total = sourceRowCount();
     if (!insertionMatches(count, total))
         return;
-    beginInsertRows(QModelIndex(), m_rowCount, static_cast<int>(total - 1));
-    m_rowCount = static_cast<int>(total);
+    beginInsertRows(QModelIndex(), rowCount_, static_cast<int>(total - 1));
+    rowCount_ = static_cast<int>(total);
     endInsertRows();
 }
 
@@ -95,10 +92,10 @@ void RowListModel::notifyInsertedAtFront(std::size_t count) {
     const std::size_t total = sourceRowCount();
     if (!insertionMatches(count, total))
         return;
-    m_unannouncedFront = count;
+    unannouncedFront_ = count;
     beginInsertRows(QModelIndex(), 0, static_cast<int>(count - 1));
-    m_unannouncedFront = 0;
-    m_rowCount = static_cast<int>(total);
+    unannouncedFront_ = 0;
+    rowCount_ = static_cast<int>(total);
     endInsertRows();
 }
 
@@ -107,9 +104,9 @@ void RowListModel::notifyRemoved(std::vector<std::size_t> positions) {
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
     positions.erase(
-        std::lower_bound(positions.begin(), positions.end(), static_cast<std::size_t>(m_rowCount)),
+        std::lower_bound(positions.begin(), positions.end(), static_cast<std::size_t>(rowCount_)),
         positions.end());
-    if (static_cast<std::size_t>(m_rowCount) - positions.size() != sourceRowCount()) {
+    if (static_cast<std::size_t>(rowCount_) - positions.size() != sourceRowCount()) {
         notifyReset(); // the data does not match what the owner said
         return;
     }
@@ -120,19 +117,19 @@ void RowListModel::notifyRemoved(std::vector<std::size_t> positions) {
     if (runs.size() > kMostRunsAnnouncedOneByOne) {
         emit aboutToResetForRemoval(positions);
         beginResetModel();
-        m_rowCount = clampedRowCount(sourceRowCount());
+        rowCount_ = clampedRowCount(sourceRowCount());
         endResetModel();
         emit resetForRemoval();
         return;
     }
 
     // From the highest run down, so the runs below keep their numbers.
-    m_unannouncedRemoved = std::move(positions);
+    unannouncedRemoved_ = std::move(positions);
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
         const std::size_t length = run->last - run->first + 1;
         beginRemoveRows(QModelIndex(), static_cast<int>(run->first), static_cast<int>(run->last));
-        m_unannouncedRemoved.resize(m_unannouncedRemoved.size() - length);
-        m_rowCount -= static_cast<int>(length);
+        unannouncedRemoved_.resize(unannouncedRemoved_.size() - length);
+        rowCount_ -= static_cast<int>(length);
         endRemoveRows();
     }
 }
@@ -140,42 +137,45 @@ void RowListModel::notifyRemoved(std::vector<std::size_t> positions) {
 void RowListModel::notifyReset() {
     forgetCachedRow();
     beginResetModel();
-    m_unannouncedFront = 0;
-    m_unannouncedRemoved.clear();
-    m_rowCount = clampedRowCount(sourceRowCount());
+    unannouncedFront_ = 0;
+    unannouncedRemoved_.clear();
+    rowCount_ = clampedRowCount(sourceRowCount());
     endResetModel();
 }
 
 std::optional<std::size_t> RowListModel::sourceRow(int row) const {
-    if (row < 0 || row >= m_rowCount)
+    if (row < 0 || row >= rowCount_)
         return std::nullopt;
     auto source = static_cast<std::size_t>(row);
-    if (!m_unannouncedRemoved.empty()) {
+    if (!unannouncedRemoved_.empty()) {
         const auto at =
-            std::lower_bound(m_unannouncedRemoved.begin(), m_unannouncedRemoved.end(), source);
-        if (at != m_unannouncedRemoved.end() && *at == source)
+            std::lower_bound(unannouncedRemoved_.begin(), unannouncedRemoved_.end(), source);
+        if (at != unannouncedRemoved_.end() && *at == source)
             return std::nullopt; // already gone from the data
-        source -= static_cast<std::size_t>(at - m_unannouncedRemoved.begin());
+        source -= static_cast<std::size_t>(at - unannouncedRemoved_.begin());
     }
-    source += m_unannouncedFront;
+    source += unannouncedFront_;
     if (source >= sourceRowCount())
         return std::nullopt;
     return source;
 }
 
 const QStringList& RowListModel::textsOf(std::size_t row) const {
-    if (m_cachedRow != row) {
-        m_cachedTexts.clear();
-        for (const std::string& text : sourceRowTexts(row))
-            m_cachedTexts.push_back(toQt(text));
-        m_cachedRow = row;
+    if (cachedRow_ != row) {
+        cachedTexts_.clear();
+        const std::vector<std::string> texts = rowTexts_(row);
+        if (texts.size() != columns_.size())
+            qFatal("A list row has %zu texts for %zu columns", texts.size(), columns_.size());
+        for (const std::string& text : texts)
+            cachedTexts_.push_back(toQt(text));
+        cachedRow_ = row;
     }
-    return m_cachedTexts;
+    return cachedTexts_;
 }
 
 void RowListModel::forgetCachedRow() const {
-    m_cachedRow.reset();
-    m_cachedTexts.clear();
+    cachedRow_.reset();
+    cachedTexts_.clear();
 }
 
 } // namespace rheo

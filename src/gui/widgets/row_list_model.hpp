@@ -7,12 +7,14 @@
 // notify functions. Until then the model still shows the rows as they were, so the views
 // follow every change step by step.
 
+#include "gui/platform/qt_text.hpp"
 #include "gui/widgets/list_column.hpp"
 
 #include <QAbstractTableModel>
 #include <QStringList>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +26,7 @@ class RowListModel : public QAbstractTableModel {
 
 public:
     // The headings and width factors, for CExtendedListCtrl::setColumns.
-    const std::vector<ListColumn>& columns() const { return m_columns; }
+    const std::vector<ListColumn>& columns() const { return columns_; }
 
     // Without the table model's checks through virtual calls: the views ask for every row's
     // index when they lay out a million rows.
@@ -55,12 +57,26 @@ signals:
     void resetForRemoval();
 
 protected:
-    explicit RowListModel(std::vector<ListColumn> columns, QObject* parent = nullptr);
+    // The texts of one row, one per column, in the program's Windows-1252 bytes. A row of
+    // another count is a fault of the program, which stops at it.
+    using RowTexts = std::function<std::vector<std::string>(std::size_t row)>;
+
+    RowListModel(std::vector<ListColumn> columns, RowTexts rowTexts, QObject* parent);
+
+    // The headings and each row's texts come from one table of columns; `rowAt` gives the
+    // row behind a position.
+    template <typename Row, std::size_t N, typename RowAt>
+    RowListModel(const ColumnTable<Row, N>& table, RowAt rowAt, QObject* parent)
+        : RowListModel(
+              listColumnsOf(table),
+              [&table, rowAt](std::size_t row) {
+                  const auto texts = rowTextsOf(table, rowAt(row));
+                  return std::vector<std::string>(texts.begin(), texts.end());
+              },
+              parent) {}
 
     // The rows behind the model as they are now.
     virtual std::size_t sourceRowCount() const = 0;
-    // The texts of one row, one per column, in the program's Windows-1252 bytes.
-    virtual std::vector<std::string> sourceRowTexts(std::size_t row) const = 0;
 
     // The row behind the view's row `row`, if there is one.
     std::optional<std::size_t> sourceRow(int row) const;
@@ -72,17 +88,18 @@ private:
     // otherwise the view is brought in line by a reset where the counts differ.
     bool insertionMatches(std::size_t count, std::size_t total);
 
-    std::vector<ListColumn> m_columns;
-    QStringList m_headings;
-    int m_rowCount = 0; // the rows the views know about
+    std::vector<ListColumn> columns_;
+    RowTexts rowTexts_;
+    QStringList headings_;
+    int rowCount_ = 0; // the rows the views know about
 
     // While a change is being announced the data behind is already changed: the rows at
     // the front that the views do not know yet, and the removed rows they still show.
-    std::size_t m_unannouncedFront = 0;
-    std::vector<std::size_t> m_unannouncedRemoved;
+    std::size_t unannouncedFront_ = 0;
+    std::vector<std::size_t> unannouncedRemoved_;
 
-    mutable std::optional<std::size_t> m_cachedRow;
-    mutable QStringList m_cachedTexts;
+    mutable std::optional<std::size_t> cachedRow_;
+    mutable QStringList cachedTexts_;
 };
 
 } // namespace rheo

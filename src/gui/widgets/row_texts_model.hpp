@@ -13,20 +13,25 @@ class RowTextsModel : public RowListModel {
 
 public:
     using RowCount = std::function<std::size_t()>;
-    using RowTexts = std::function<std::vector<std::string>(std::size_t row)>;
 
     // `rowCount` gives the number of rows as they are now, `rowTexts` one row's texts in
-    // column order (missing ones show empty, extra ones are not shown).
+    // column order, exactly one per column.
     RowTextsModel(std::vector<ListColumn> columns, RowCount rowCount, RowTexts rowTexts,
                   QObject* parent = nullptr);
 
+    // The rows of a list's table of columns; `rowAt` gives the row at a position.
+    template <typename Row, std::size_t N, typename RowAt>
+    RowTextsModel(const ColumnTable<Row, N>& table, RowCount rowCount, RowAt rowAt,
+                  QObject* parent = nullptr)
+        : RowListModel(table, std::move(rowAt), parent), sourceRows_(std::move(rowCount)) {
+        notifyReset();
+    }
+
 protected:
     std::size_t sourceRowCount() const override;
-    std::vector<std::string> sourceRowTexts(std::size_t row) const override;
 
 private:
-    RowCount m_rowCount;
-    RowTexts m_rowTexts;
+    RowCount sourceRows_;
 };
 
 } // namespace rheo

@@ -67,7 +67,7 @@ TEST(AbRegressionPoint, CoordinatesOfTheFitLieOnTheLineTheyGive) {
     const double expectedX[] = {1.0 / 60000, 1.0 / 64800, 1.0 / 64000, 1.0 / 67500};
     for (std::size_t i = 0; i < cell.abPoints.size(); ++i) {
         const AbPoint& run = cell.abPoints[i];
-        const RegressionPoint point = regressionPoint(run);
+        const RegressionPoint point = regressionPointOf(run);
         EXPECT_DOUBLE_EQ(point.x, expectedX[i]) << i;
         EXPECT_DOUBLE_EQ(point.y, run.knownViscosity / (run.pressure * run.effluxTime)) << i;
         EXPECT_NEAR(point.y, 0.0025 - 9 * point.x, 1e-17) << i;

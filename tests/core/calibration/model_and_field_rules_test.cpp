@@ -20,15 +20,15 @@ using F = NumberField;
 TEST(MissingValues, AreTheExactZerosNamedInFixedOrder) {
     const std::string start = "This cell is not calibrated.\nCalibrate it, load different "
                               "calibration data, or choose a different cell.";
-    EXPECT_EQ(missingFields(CellCalibration{}).names,
+    EXPECT_EQ(missingFieldsOf(CellCalibration{}).names,
               "Working Shear Rate, Minimum Allowable Shear Rate, Maximum Allowable Shear Rate, "
               "Capillary Radius, Capillary Length, Cal Constant A, Cal Constant B, RMS % Diff, "
               "Cell Volume, Target Efflux Time");
     CellCalibration cell = {1, 0.075, 15, 0.0025, -9, 0.5, 6, 0, {}, {}, 1.1e6, 1e6, 1.2e6};
-    EXPECT_EQ(notCalibratedMessage(missingFields(cell)),
+    EXPECT_EQ(notCalibratedMessage(missingFieldsOf(cell)),
               start + "\nThe value for Target Efflux Time is missing or invalid.");
     cell.workingShearRate = 0;
-    EXPECT_EQ(notCalibratedMessage(missingFields(cell)),
+    EXPECT_EQ(notCalibratedMessage(missingFieldsOf(cell)),
               start + "Working Shear Rate, Target Efflux Time are missing or invalid.");
 }
 

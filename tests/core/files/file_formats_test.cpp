@@ -209,7 +209,7 @@ TEST(Version1Import, CompanionsAreFoundInAnyLetterCaseAndMissingOnesAreNamed) {
     EXPECT_EQ(data.standards, (std::vector<ViscosityStandard>{{"S3", 3.5}, {"S10", 10.25}}));
     EXPECT_FALSE(importVersion1Bytes(data, kMain, std::nullopt, kStandards, dialogs));
     // What was read stays: the runs and standards, nothing derived.
-    EXPECT_EQ(missingFields(data.cells[0]).count, 7);
+    EXPECT_EQ(missingFieldsOf(data.cells[0]).count, 7);
     EXPECT_EQ(data.cells[0].abPoints.at(0).calculatedViscosity, 0);
     EXPECT_EQ(data.standards.size(), 4u);
     EXPECT_FALSE(importVersion1Bytes(data, kMain, kSettings, std::nullopt, dialogs));

@@ -91,7 +91,7 @@ TEST(RunCalculation, RefusedRunsSayWhyAndSuggestTheUncorrectedPressureByBand) {
     // A cell that is not calibrated is refused before any arithmetic, naming what is missing.
     const CellCalibration noT0 = cell(1.0e6, 1.2e6, 9, 0);
     EXPECT_EQ(refusalMessage(compute({noT0, 200, 18, true, ""})),
-              notCalibratedMessage(missingFields(noT0)));
+              notCalibratedMessage(missingFieldsOf(noT0)));
 }
 
 // The recommended pressure has no margin; each band includes its upper bound and a pressure

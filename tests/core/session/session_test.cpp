@@ -189,7 +189,8 @@ TEST(SessionRecompute, OkOfTheVolumeDialogRefits) {
     {
         CalibrationEdit edit(p.session, CalibrationDialog::CellVolumes);
         edit.selectCell(1);
-        EXPECT_FALSE(edit.addVolumePoint(10.0, 16.0, 0.8).rejected()); // 7.5 ml instead of 6
+        EXPECT_FALSE(
+            edit.addVolumePointFromDialog(10.0, 16.0, 0.8).rejected()); // 7.5 ml instead of 6
         EXPECT_EQ(edit.cellData().abPoints[0].reynoldsNumber, reynoldsBefore); // not before OK
         edit.commit();
     }

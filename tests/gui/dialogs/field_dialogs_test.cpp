@@ -20,15 +20,15 @@ TEST(SettingsDialog, ShowsAndWritesTheSettings) {
     SettingsDialog dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
     EXPECT_EQ(dialog.windowTitle(), "General Settings");
-    EXPECT_EQ(dialog.companyNameField()->text(), QString::fromUtf8("Lab Ärzte"));
-    EXPECT_EQ(dialog.serialNumberField()->text(), "SN-7");
-    EXPECT_EQ(dialog.operatingTemperatureField()->text(), "100");
-    EXPECT_EQ(dialog.timerMinutesField()->text(), "10");
+    EXPECT_EQ(control<QLineEdit>(dialog, "Company Name").text(), QString::fromUtf8("Lab Ärzte"));
+    EXPECT_EQ(control<QLineEdit>(dialog, "Serial Number").text(), "SN-7");
+    EXPECT_EQ(control<NumberEdit>(dialog, "Operating Temperature").text(), "100");
+    EXPECT_EQ(control<NumberEdit>(dialog, "Temperature Equilibrium Timer Duration").text(), "10");
 
-    typeAndLeave(*dialog.companyNameField(), QString::fromUtf8("Prüflabor"));
-    typeAndLeave(*dialog.serialNumberField(), "SN-8");
-    typeAndLeave(*dialog.operatingTemperatureField(), "40");
-    typeAndLeave(*dialog.timerMinutesField(), "30");
+    typeAndLeave(control<QLineEdit>(dialog, "Company Name"), QString::fromUtf8("Prüflabor"));
+    typeAndLeave(control<QLineEdit>(dialog, "Serial Number"), "SN-8");
+    typeAndLeave(control<NumberEdit>(dialog, "Operating Temperature"), "40");
+    typeAndLeave(control<NumberEdit>(dialog, "Temperature Equilibrium Timer Duration"), "30");
     const CalibrationData& written = bench.session.calibration();
     EXPECT_EQ(written.companyName, "Pr\xFC"
                                    "flabor");

@@ -16,16 +16,16 @@ namespace {
 
 // The rows the list shows, then the average volume and T0.
 std::string shown(const VolumeDialog& dialog) {
-    return std::to_string(shownRows(*dialog.weighingsList()).size()) + " " +
-           dialog.averageVolumeLabel()->text().toStdString() + " " +
-           dialog.targetEffluxTimeLabel()->text().toStdString();
+    return std::to_string(shownRows(control<CExtendedListCtrl>(dialog, "Weighings")).size()) + " " +
+           control<QLabel>(dialog, "Average Volume (ml)").text().toStdString() + " " +
+           control<QLabel>(dialog, "Average Target Efflux Time (T0) (sec)").text().toStdString();
 }
 
 void addWeighing(VolumeDialog& dialog, const char* full) {
-    typeAndLeave(*dialog.tareWeightField(), "10.0");
-    typeAndLeave(*dialog.fullWeightField(), full);
-    typeAndLeave(*dialog.densityField(), "0.8");
-    click(*dialog.addButton());
+    typeAndLeave(control<NumberEdit>(dialog, "Tare Weight"), "10.0");
+    typeAndLeave(control<NumberEdit>(dialog, "Full Weight"), full);
+    typeAndLeave(control<NumberEdit>(dialog, "Density"), "0.8");
+    click(control<QPushButton>(dialog, "Add"));
 }
 
 // Every cell ready, the second with a stored volume and no weighings.
@@ -45,13 +45,13 @@ TEST(VolumeDialog, WeighingsAddedRecalledAndDeletedWithTheirAverages) {
     Bench bench(withWorkedWeighings(), 1);
     VolumeDialog dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
-    CExtendedListCtrl& list = *dialog.weighingsList();
+    CExtendedListCtrl& list = control<CExtendedListCtrl>(dialog, "Weighings");
     EXPECT_EQ(dialog.cellTabs()->currentIndex(), 1);
-    EXPECT_EQ(dialog.capillaryRadiusLabel()->text(), "0.0750");
-    EXPECT_EQ(dialog.workingShearRateLabel()->text(), "1.400");
+    EXPECT_EQ(control<QLabel>(dialog, "Capillary Radius (mm)").text(), "0.0750");
+    EXPECT_EQ(control<QLabel>(dialog, "Working Shear Rate (x 10e6 1/sec)").text(), "1.400");
     EXPECT_EQ(shown(dialog), "0 6.2500 18.00");
 
-    click(*dialog.addButton());
+    click(control<QPushButton>(dialog, "Add"));
     EXPECT_EQ(bench.dialogs.messages.size(), 1u);
     EXPECT_EQ(shown(dialog), "0 6.2500 18.00");
     bench.dialogs.messages.clear();
@@ -63,19 +63,19 @@ TEST(VolumeDialog, WeighingsAddedRecalledAndDeletedWithTheirAverages) {
     EXPECT_EQ(shown(dialog), "3 7.5000 16.17");
 
     clickRow(list, 1);
-    EXPECT_EQ(dialog.fullWeightField()->text(), "16.1");
+    EXPECT_EQ(control<NumberEdit>(dialog, "Full Weight").text(), "16.1");
     press(list, Qt::Key_Up);
-    EXPECT_EQ(dialog.fullWeightField()->text(), "16");
-    EXPECT_EQ(dialog.densityField()->text(), "0.8");
+    EXPECT_EQ(control<NumberEdit>(dialog, "Full Weight").text(), "16");
+    EXPECT_EQ(control<NumberEdit>(dialog, "Density").text(), "0.8");
     bench.dialogs.willAnswer(false);
-    click(*dialog.deleteSelectedButton());
+    click(control<QPushButton>(dialog, "Delete Selected"));
     EXPECT_EQ(shown(dialog), "3 7.5000 16.17");
     bench.dialogs.willAnswer(true);
-    click(*dialog.deleteSelectedButton());
+    click(control<QPushButton>(dialog, "Delete Selected"));
     EXPECT_EQ(shown(dialog), "2 7.5000 16.17"); // 16.1 and 15.9 full
     list.selectRows({0, 1});
     bench.dialogs.willAnswer(true);
-    click(*dialog.deleteSelectedButton());
+    click(control<QPushButton>(dialog, "Delete Selected"));
     EXPECT_EQ(bench.dialogs.seenAtMessages,
               Texts({"1 7.5000 16.17", "2 7.5625 16.30", "2 7.5000 16.17", "0 0 0"}));
     EXPECT_EQ(bench.dialogs.questions, Texts(3, session_texts::kDeleteSelectedVolumePoints));
@@ -83,10 +83,10 @@ TEST(VolumeDialog, WeighingsAddedRecalledAndDeletedWithTheirAverages) {
     switchCell(list, true);
     ASSERT_EQ(shown(dialog), "0 6.0000 18.00");
     bench.dialogs.willAnswer(true);
-    click(*dialog.deleteAllButton());
+    click(control<QPushButton>(dialog, "Delete All"));
     EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllVolumePoints);
     EXPECT_EQ(shown(dialog), "0 0 0");
-    EXPECT_EQ(dialog.capillaryRadiusLabel()->text(), "0.0750");
+    EXPECT_EQ(control<QLabel>(dialog, "Capillary Radius (mm)").text(), "0.0750");
     EXPECT_EQ(bench.dialogs.messages, Texts(4, std::string(kVolumeNotice)));
 }
 
@@ -106,19 +106,20 @@ const Run kWorkedRuns[] = {{"7.0", "150", "20.0", "Oil1"},
 // The rows the list shows, the A, B and RMS labels, then the runs plotted and the fitted line
 // when it is drawn.
 std::string shown(const ABDialog& dialog) {
-    const FitPlotData& plot = dialog.fitPlot()->plotData();
-    return std::to_string(shownRows(*dialog.pointsList()).size()) + " " +
-           dialog.aLabel()->text().toStdString() + " " + dialog.bLabel()->text().toStdString() +
-           " " + dialog.rmsLabel()->text().toStdString() + " plot " +
+    const FitPlotData& plot = control<AbFitPlot>(dialog, "Fit of A and B").plotData();
+    return std::to_string(shownRows(control<CExtendedListCtrl>(dialog, "Standard runs")).size()) +
+           " " + control<QLabel>(dialog, "A").text().toStdString() + " " +
+           control<QLabel>(dialog, "B").text().toStdString() + " " +
+           control<QLabel>(dialog, "RMS % Diff").text().toStdString() + " plot " +
            std::to_string(plot.points.size()) + (plot.fit ? " line" : "");
 }
 
 void addRun(ABDialog& dialog, const Run& run) {
-    typeAndLeave(*dialog.knownViscosityField(), run.known);
-    typeAndLeave(*dialog.pressureField(), run.pressure);
-    typeAndLeave(*dialog.effluxTimeField(), run.effluxTime);
-    typeAndLeave(*dialog.standardNameField(), run.name);
-    click(*dialog.addButton());
+    typeAndLeave(control<NumberEdit>(dialog, "Known Viscosity"), run.known);
+    typeAndLeave(control<NumberEdit>(dialog, "Pressure"), run.pressure);
+    typeAndLeave(control<NumberEdit>(dialog, "Efflux Time"), run.effluxTime);
+    typeAndLeave(control<QLineEdit>(dialog, "Standard Name"), run.name);
+    click(control<QPushButton>(dialog, "Add to A, B Calculation"));
 }
 
 // A calibration whose cell at `index` holds the worked runs, the last one not Newtonian.
@@ -145,7 +146,7 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     Bench bench(data);
     ABDialog dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
-    CExtendedListCtrl& list = *dialog.pointsList();
+    CExtendedListCtrl& list = control<CExtendedListCtrl>(dialog, "Standard runs");
     addRun(dialog, {"7.0", "150", "22.0", "Slow"}); // 22.2 % above T0
     EXPECT_EQ(bench.dialogs.messages.size(), 1u);
     EXPECT_EQ(shown(dialog), "0 0.000000 0.000000 0.00 plot 0");
@@ -163,12 +164,14 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
 
     switchCell(list, true);
     EXPECT_EQ(shown(dialog), "4 0.500000 26.907721 1.18 plot 4 line");
-    click(*dialog.deleteSelectedButton());
+    click(control<QPushButton>(dialog, "Delete Selected"));
     EXPECT_TRUE(bench.dialogs.questions.empty());
     auto fields = [&] {
-        return (QStringList{dialog.knownViscosityField()->text(), dialog.pressureField()->text(),
-                            dialog.effluxTimeField()->text(), dialog.standardNameField()->text(),
-                            dialog.newtonianYes()->isChecked() ? "Yes" : "No"})
+        return (QStringList{control<NumberEdit>(dialog, "Known Viscosity").text(),
+                            control<NumberEdit>(dialog, "Pressure").text(),
+                            control<NumberEdit>(dialog, "Efflux Time").text(),
+                            control<QLineEdit>(dialog, "Standard Name").text(),
+                            control<QRadioButton>(dialog, "Yes").isChecked() ? "Yes" : "No"})
             .join(' ')
             .toStdString();
     };
@@ -179,10 +182,10 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     EXPECT_EQ(fields(), "10.7 300 15 Oil4 No");
     EXPECT_EQ(list.selectedRows(), std::vector<std::size_t>{3});
     bench.dialogs.willAnswer(false);
-    click(*dialog.deleteSelectedButton());
+    click(control<QPushButton>(dialog, "Delete Selected"));
     EXPECT_EQ(shown(dialog), "4 0.500000 26.907721 1.18 plot 4 line");
     bench.dialogs.willAnswer(true);
-    click(*dialog.deleteSelectedButton());
+    click(control<QPushButton>(dialog, "Delete Selected"));
     list.selectRows({1});
     list.setFocus();
     bench.dialogs.willAnswer(true);
@@ -192,13 +195,13 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
               Texts({afterEachRun[0], afterEachRun[1], afterEachRun[2],
                      "3 0.002919 35.311586 0.56 plot 3 line", afterEachRun[1]}));
 
-    dialog.standardNameField()->setText("Oil9");
+    control<QLineEdit>(dialog, "Standard Name").setText("Oil9");
     bench.dialogs.willAnswer(true);
-    click(*dialog.deleteAllButton());
+    click(control<QPushButton>(dialog, "Delete All"));
     EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllAbPoints);
     EXPECT_EQ(shown(dialog), "0 0 0 0 plot 0");
-    EXPECT_EQ(dialog.targetEffluxTimeLabel()->text(), "18.00");
-    EXPECT_EQ(dialog.standardNameField()->text(), "");
+    EXPECT_EQ(control<QLabel>(dialog, "Target Efflux Time (sec)").text(), "18.00");
+    EXPECT_EQ(control<QLineEdit>(dialog, "Standard Name").text(), "");
     EXPECT_EQ(bench.dialogs.messages, Texts(5, std::string(kAbRegressionNotice)));
 }
 
@@ -208,7 +211,7 @@ TEST(ABDialog, StandardNamesAreJoinedAndCut) {
     Bench bench(readyCalibration());
     ABDialog dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
-    QLineEdit& name = *dialog.standardNameField();
+    QLineEdit& name = control<QLineEdit>(dialog, "Standard Name");
     typeAndLeave(name, "SAE 30 Oil");
     EXPECT_EQ(name.text(), "SAE30Oil");
     typeAndLeave(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmn");
@@ -216,7 +219,8 @@ TEST(ABDialog, StandardNamesAreJoinedAndCut) {
     EXPECT_EQ(name.cursorPosition(), 0);
 
     name.setText("Reference Oil 7");
-    dialog.addButton()->click(); // pressed without taking the focus
+    control<QPushButton>(dialog, "Add to A, B Calculation")
+        .click(); // pressed without taking the focus
     EXPECT_EQ(name.text(), "ReferenceOil7");
     EXPECT_EQ(bench.session.calibration().cells[0].abPoints.at(0).standardName, "ReferenceOil7");
 }
@@ -237,7 +241,7 @@ TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
     Bench bench(data);
     TargetPressureTable dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
-    CExtendedListCtrl& table = *dialog.table();
+    CExtendedListCtrl& table = control<CExtendedListCtrl>(dialog, "Standard viscosities");
     const auto names = [&] { // as the table shows them, then as they are stored
         QStringList shown, stored;
         for (int row = 0; row < table.model()->rowCount(); ++row)
@@ -247,12 +251,14 @@ TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
         return (shown.join(' ') + " / " + stored.join(' ')).toStdString();
     };
     const auto add = [&](const QString& name, const QString& viscosity) {
-        typeInto(*dialog.nameField(), name);
-        typeInto(*dialog.viscosityField(), viscosity);
-        click(*dialog.addButton());
+        typeInto(control<QLineEdit>(dialog, "Standard Name"), name);
+        typeInto(control<NumberEdit>(dialog, "Viscosity (mPa*s)"), viscosity);
+        click(control<QPushButton>(dialog, "Add Standard"));
     };
     const auto fields = [&] {
-        return (dialog.nameField()->text() + " " + dialog.viscosityField()->text()).toStdString();
+        return (control<QLineEdit>(dialog, "Standard Name").text() + " " +
+                control<NumberEdit>(dialog, "Viscosity (mPa*s)").text())
+            .toStdString();
     };
     EXPECT_EQ(names(), "Z Y X Oil8 / Z Y X Oil8");
     EXPECT_EQ(shownRows(table)[3], "Oil8|8.500|200.0|N/A|N/A|N/A|N/A");
@@ -261,8 +267,8 @@ TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
     press(table, Qt::Key_Down);
     EXPECT_EQ(fields(), "Oil8 8.5");
     press(table, Qt::Key_Up);
-    typeInto(*dialog.nameField(), "OilA");
-    click(*dialog.addButton()); // with the viscosity of X
+    typeInto(control<QLineEdit>(dialog, "Standard Name"), "OilA");
+    click(control<QPushButton>(dialog, "Add Standard")); // with the viscosity of X
     EXPECT_EQ(names(), "Y Z OilA X Oil8 / Y Z OilA X Oil8");
     EXPECT_EQ(shownRows(table)[2], "OilA|5.000|122.2|N/A|N/A|N/A|N/A");
     add("OilA", "10");
@@ -280,13 +286,13 @@ TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
     EXPECT_EQ(bench.session.calibration().standards.size(), 7u);
 
     table.clearSelection();
-    click(*dialog.deleteSelectedButton());
+    click(control<QPushButton>(dialog, "Delete Selected"));
     table.selectRows({1, 3});
     bench.dialogs.willAnswer(false);
-    click(*dialog.deleteSelectedButton());
+    click(control<QPushButton>(dialog, "Delete Selected"));
     table.selectRows({0, 2, 4});
     bench.dialogs.willAnswer(true);
-    click(*dialog.deleteSelectedButton());
+    click(control<QPushButton>(dialog, "Delete Selected"));
     EXPECT_EQ(names(), "Y X Oil8 OilA / Y X Oil8 OilA");
     EXPECT_EQ(bench.dialogs.questions, Texts(2, session_texts::kDeleteSelectedStandards));
 
@@ -300,7 +306,7 @@ TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
     emit table.customContextMenuRequested(QPoint(10, 10));
     EXPECT_EQ(names(), "Oil8 OilA / Oil8 OilA");
     bench.dialogs.willAnswer(true);
-    click(*dialog.deleteAllButton());
+    click(control<QPushButton>(dialog, "Delete All"));
     EXPECT_EQ(names(), " / ");
     EXPECT_EQ(bench.dialogs.questions.size(), 5u);
     EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllStandards);

@@ -4,6 +4,7 @@
 
 #include "core/files/calibration_file.hpp"
 #include "core/runs/recommendation.hpp"
+#include "core/runs/run_calculation.hpp"
 #include "gui/dialogs/ab_dialog.hpp"
 #include "gui/dialogs/volume_dialog.hpp"
 #include "gui/runs/form_arrangement.hpp"
@@ -72,18 +73,22 @@ TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
     EXPECT_EQ(form.shown(), "cell 1: |200|18|2|Yes -> 55.6 psi, T0 18.00");
     EXPECT_EQ(form.view.timerText(), "");
     const CExtendedListCtrl& list = form.list();
-    ASSERT_EQ(list.model()->columnCount(), 9);
+    // The list's columns are the results table's, each heading reading whole.
+    const auto& columns = resultColumns();
+    ASSERT_EQ(list.model()->columnCount(), int(columns.size()));
     QFont bold10 = list.font(); // the headings measured so, as the list's window always did
     bold10.setBold(true);
     bold10.setPointSize(10);
-    const ListColumn& last = ResultsListModel::resultColumns()[8];
-    EXPECT_EQ(list.header()->sectionSize(8),
-              int(QFontMetrics(bold10).horizontalAdvance(last.heading.c_str()) * last.widthFactor));
-    for (int column = 0; column < 9; ++column) // every heading reads whole
+    EXPECT_EQ(
+        list.header()->sectionSize(8),
+        int(QFontMetrics(bold10).horizontalAdvance(columns[8].heading) * columns[8].widthFactor));
+    for (int column = 0; column < int(columns.size()); ++column) {
+        const QString heading = list.model()->headerData(column, Qt::Horizontal).toString();
+        EXPECT_EQ(heading, columns[column].heading);
         EXPECT_GE(list.header()->sectionSize(column),
                   2 * list.style()->pixelMetric(QStyle::PM_HeaderMargin) +
-                      list.header()->fontMetrics().horizontalAdvance(
-                          list.model()->headerData(column, Qt::Horizontal).toString()));
+                      list.header()->fontMetrics().horizontalAdvance(heading));
+    }
 
     EXPECT_EQ(
         tabWalk(*named(form.view, "Yes"), 8),

@@ -235,15 +235,6 @@ QStringList firstColumn(const QAbstractItemModel& model) {
     return texts;
 }
 
-// Rows of texts under their headings, missing texts empty, extra ones unseen. (The results
-// list's rows are read on the form.)
-TEST(ListModels, ShowTheRowsTextsUnderTheirHeadings) {
-    ShownList shown({{"Standard Name", 0.98}, {"Viscosity (mPa*s)", 0.82}},
-                    {{"short"}, {"a", "b", "extra"}});
-    EXPECT_EQ(shown.model.headerData(1, Qt::Horizontal).toString(), "Viscosity (mPa*s)");
-    EXPECT_EQ(shownRows(*shown.list), (std::vector<std::string>{"short|", "a|b"}));
-}
-
 // Scattered rows removed from a long list: exactly the right rows stay, the selected rows
 // that stay remain selected, the current row is the nearest that stays and the view keeps
 // its place; whether the model announces the removal run by run or as one reset. Positions

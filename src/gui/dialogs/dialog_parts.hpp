@@ -1,7 +1,8 @@
 #pragma once
-// What the A/B and volume dialogs build alike: captioned number fields checked by their
-// rules when they are left, value labels, the points list with its Delete key and context
-// menu, and the notice shown once the dialog shows the change that made it due.
+// What the calibration dialogs build alike: labels that name their fields, units, number
+// fields checked by their rules when they are left, value labels, the closing buttons, the
+// keyboard's tab order, and the notice shown once the dialog shows the change that made it
+// due.
 
 #include "core/model/field_rules.hpp"
 #include "core/seams/user_dialogs.hpp"
@@ -14,6 +15,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -23,7 +25,9 @@ class QAbstractButton;
 class QBoxLayout;
 class QDialog;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -40,8 +44,24 @@ void layOutCalibrationDialog(CalibrationDialogBase& dialog, const QString& title
 // A push button named for its text.
 QPushButton* newNamedButton(const QString& text);
 
-// The accessible name a caption gives its control: the caption without its colon.
-QString accessibleNameOfCaption(const QString& caption);
+// The label's text without its closing colon and blanks ("Company Name :" gives
+// "Company Name"): the name a screen reader gives the field.
+QString fieldNameOf(const QString& label);
+
+// A label shown as typed (two blanks stay two blanks) that names `field` for screen
+// readers.
+QLabel* fieldLabel(const QString& text, QWidget* field);
+// The unit shown after `field`; it also describes the field to screen readers.
+QLabel* unitLabel(const QString& text, QWidget* field);
+
+// A field wide enough for about `characters` digits in its font.
+void setWidthInCharacters(QLineEdit& field, int characters);
+
+// OK, Cancel and Help side by side at the right, OK drawn as the default button.
+QHBoxLayout* closingButtonRow(const CalibrationDialogBase& dialog);
+
+// Tab and Shift+Tab go through the widgets in the order given.
+void chainTabOrder(std::initializer_list<QWidget*> widgets);
 
 // A caption in front of `control` (its buddy, which takes the caption's name).
 QLabel* addCaption(QBoxLayout& row, const QString& caption, QWidget* control);
@@ -78,12 +98,6 @@ private:
     UserDialogs& dialogs_;
     std::vector<std::pair<NumberEdit*, NumberField>> fields_;
 };
-
-// A row of point texts as the list's model takes it.
-template <std::size_t N>
-std::vector<std::string> rowTexts(const std::array<std::string, N>& texts) {
-    return {texts.begin(), texts.end()};
-}
 
 // The list shows `model`'s rows at their columns' widths; the Delete key and the context
 // menu's "Delete" call `deleteSelected`.
