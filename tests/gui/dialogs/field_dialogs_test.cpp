@@ -37,17 +37,19 @@ TEST(SettingsDialog, ShowsAndWritesTheSettings) {
     EXPECT_EQ(written.equilibriumTimerMinutes, 30);
 
     // A pasted line break or a text too long for its line: the message, the previous text.
-    dialog.companyNameField()->setFocus(Qt::MouseFocusReason);
-    dialog.companyNameField()->setText("Acme Oil Lab\r\n999\n-40\n0");
-    QTest::keyClick(dialog.companyNameField(), Qt::Key_Tab);
-    EXPECT_TRUE(dialog.companyNameField()->hasFocus());
-    typeAndLeave(*dialog.serialNumberField(), QString(127, QLatin1Char('7')));
+    QLineEdit& company = control<QLineEdit>(dialog, "Company Name");
+    QLineEdit& serial = control<QLineEdit>(dialog, "Serial Number");
+    company.setFocus(Qt::MouseFocusReason);
+    company.setText("Acme Oil Lab\r\n999\n-40\n0");
+    QTest::keyClick(&company, Qt::Key_Tab);
+    EXPECT_TRUE(company.hasFocus());
+    typeAndLeave(serial, QString(127, QLatin1Char('7')));
     EXPECT_EQ(bench.dialogs.messages,
               (std::vector<std::string>{"The company name must fit on one line.",
                                         "The serial number can hold at most 126 characters."}));
-    EXPECT_EQ(dialog.companyNameField()->text(), QString::fromUtf8("Prüflabor"));
-    EXPECT_EQ(dialog.serialNumberField()->text(), "SN-8");
-    EXPECT_TRUE(dialog.serialNumberField()->hasFocus());
+    EXPECT_EQ(company.text(), QString::fromUtf8("Prüflabor"));
+    EXPECT_EQ(serial.text(), "SN-8");
+    EXPECT_TRUE(serial.hasFocus());
     EXPECT_EQ(written.serialNumber, "SN-8");
 }
 
