@@ -14,18 +14,18 @@ using CalibrateTest = CliTest;
 TEST_F(CalibrateTest, SettingsAndNamesAreCheckedWhereEntered) {
     const CliRun run = cli("calibrate settings --out RHEO.dat --company 'Lab A' --serial 'S 1' "
                            "--temperature 151 --timer 30");
-    EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.err,
-              "Please enter an operating temperature between 40 and 150 degrees celcius.\n");
+    EXPECT_EQ(run, (CliRun{3, "",
+                           "Please enter an operating temperature between 40 and 150 "
+                           "degrees celcius.\n"}));
     const std::string file = read("RHEO.dat");
     EXPECT_EQ(file.rfind("RHEO Version 2\r\nLab A\r\nS 1\r\n150\r\n30\r\n0.00000000 ", 0), 0u);
 
     // Two refusals at once, both told; nothing of that edit is written.
-    const CliRun edit = cli("calibrate settings --company 'Lab\nB' --timer 0 --calibration "
-                            "RHEO.dat --out RHEO.dat");
-    EXPECT_EQ(edit.exitCode, 3);
-    EXPECT_EQ(edit.err, "The company name must fit on one line.\nPlease enter a temperature "
-                        "equilibrium timer duration between 1 and 30 minutes.\n");
+    EXPECT_EQ(cli("calibrate settings --company 'Lab\nB' --timer 0 --calibration RHEO.dat --out "
+                  "RHEO.dat"),
+              (CliRun{3, "",
+                      "The company name must fit on one line.\nPlease enter a temperature "
+                      "equilibrium timer duration between 1 and 30 minutes.\n"}));
     EXPECT_EQ(read("RHEO.dat"), file);
 }
 
@@ -38,9 +38,9 @@ TEST_F(CalibrateTest, CellDataRecomputesT0AndALineTooLongIsNotSaved) {
                     "VOL 10.00000000 15.00000000 0.83333333 18.00000000 6.00000000\r\n"));
     const CliRun run = cli("calibrate cell --calibration RHEO.dat --out RHEO.dat --cell 1 "
                            "--diameter 1.2 --working 1.4 --length 100");
-    EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.err,
-              "Please enter a non negative value below 1 mm for the Capillary Diameter.\n");
+    EXPECT_EQ(run, (CliRun{3, "",
+                           "Please enter a non negative value below 1 mm for the "
+                           "Capillary Diameter.\n"}));
     const std::string file = read("RHEO.dat");
     EXPECT_NE(file.find("\r\n1.40000000 1.00000000 1.20000000 0.07500000 100.00000000 0.00250000 "
                         "9.00000000 0.50000000 6.00000000 12.93449696\r\nVOL 10.00000000 "
@@ -102,11 +102,11 @@ TEST_F(CalibrateTest, AbListsThePointsAndTheFitAndNamesRejectedLines) {
     const CliRun two = cli("calibrate ab --calibration " + put("new.dat", calibration()) +
                            " --out new.dat --cell 1 --points " +
                            put("p.csv", "h\n7.0,150,20.0,Yes,a\n8.6,200,18,Yes,b\n"));
-    EXPECT_EQ(two.exitCode, 0);
-    EXPECT_EQ(two.out, "a\t7.000\t150.0\t20.00\t0.000\t0.00\t0.0\tYes\n"
-                       "b\t8.600\t200.0\t18.00\t0.000\t0.00\t0.0\tYes\n"
-                       "A:\t0.00000000\nB:\t0.00000000\nRMS % Diff:\t0.00000000\n");
-    EXPECT_EQ(two.err, notice);
+    EXPECT_EQ(two, (CliRun{0,
+                           "a\t7.000\t150.0\t20.00\t0.000\t0.00\t0.0\tYes\n"
+                           "b\t8.600\t200.0\t18.00\t0.000\t0.00\t0.0\tYes\n"
+                           "A:\t0.00000000\nB:\t0.00000000\nRMS % Diff:\t0.00000000\n",
+                           notice}));
 }
 
 TEST_F(CalibrateTest, StandardsAreAddedCleanedReplacedAndDeleted) {
@@ -123,11 +123,8 @@ TEST_F(CalibrateTest, StandardsAreAddedCleanedReplacedAndDeleted) {
         {"--viscosity 5 --name " + std::string(115, 'n'),
          "The standard name can hold at most 114 characters.\n"},
         {"--delete Nothing", "There is no standard named \"Nothing\".\n"}};
-    for (const auto& [arguments, err] : refused) {
-        const CliRun run = standard(arguments);
-        EXPECT_EQ(run.exitCode, 3);
-        EXPECT_EQ(run.err, err);
-    }
+    for (const auto& [arguments, err] : refused)
+        EXPECT_EQ(standard(arguments), (CliRun{3, "", err}));
     EXPECT_EQ(cli("standards --calibration RHEO.dat").out,
               "Thin\t2.000\t55.6\tN/A\tN/A\tN/A\tN/A\nOilA\t8.500\t200.0\tN/A\tN/A\tN/A\tN/A\n");
     EXPECT_EQ(standard("--delete 'Oil A'").exitCode, 0);

@@ -38,10 +38,7 @@ TEST_F(CommandLineTest, BashCompletionOffersWhatTheCommandLineAccepts) {
 }
 
 TEST_F(CommandLineTest, VersionIsTheWindowsVersionText) {
-    const CliRun run = cli("--version");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, std::string(kVersionText) + "\n");
-    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(cli("--version"), (CliRun{0, std::string(kVersionText) + "\n", ""}));
     EXPECT_NE(cli("--help").out.find("rheo-cli --version\n"), std::string::npos);
 }
 

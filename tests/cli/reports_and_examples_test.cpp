@@ -77,9 +77,8 @@ TEST_F(ConvertTest, OlderSetImportsToTheSameCalibrationAndTheCurrentOneIsCopied)
     EXPECT_EQ(cli("convert " + example("RHEO.DAT") + " copy.dat").exitCode, 0);
     EXPECT_EQ(read("copy.dat"), TempDir::read(examplePath("RHEO.DAT")));
 
-    const CliRun upperCase = cli("convert " + example("RHEO.DAT") + " copy.DAT");
-    EXPECT_EQ(upperCase.exitCode, 2);
-    EXPECT_EQ(upperCase.err, "Please Use .dat  File Extension.\n");
+    EXPECT_EQ(cli("convert " + example("RHEO.DAT") + " copy.DAT"),
+              (CliRun{2, "", "Please Use .dat  File Extension.\n"}));
     EXPECT_FALSE(exists("copy.DAT"));
 }
 
