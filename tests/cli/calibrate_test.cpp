@@ -9,32 +9,24 @@ namespace {
 
 using CalibrateTest = CliTest;
 
-// A refused value is told and kept out, the rest written. A line break would shift every line
-// after the text; a longer text would not read back whole: both are refused where entered.
+// A refused value is told and kept out, the rest written (the limits of the texts are the
+// core's).
 TEST_F(CalibrateTest, SettingsAndNamesAreCheckedWhereEntered) {
     const CliRun run = cli("calibrate settings --out RHEO.dat --company 'Lab A' --serial 'S 1' "
                            "--temperature 151 --timer 30");
-    EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.err,
-              "Please enter an operating temperature between 40 and 150 degrees celcius.\n");
+    EXPECT_EQ(run, (CliRun{3, "",
+                           "Please enter an operating temperature between 40 and 150 "
+                           "degrees celcius.\n"}));
     const std::string file = read("RHEO.dat");
     EXPECT_EQ(file.rfind("RHEO Version 2\r\nLab A\r\nS 1\r\n150\r\n30\r\n0.00000000 ", 0), 0u);
 
-    const std::pair<std::string, std::string> refused[] = {
-        {"settings --company 'Lab\nB' --timer 0",
-         "The company name must fit on one line.\nPlease enter a temperature equilibrium timer "
-         "duration between 1 and 30 minutes.\n"},
-        {"settings --serial " + std::string(127, 's'),
-         "The serial number can hold at most 126 characters.\n"},
-        {"standard --viscosity 5 --name " + std::string(115, 'n'),
-         "The standard name can hold at most 114 characters.\n"}};
-    for (const auto& [arguments, err] : refused) {
-        const CliRun edit =
-            cli("calibrate " + arguments + " --calibration RHEO.dat --out RHEO.dat");
-        EXPECT_EQ(edit.exitCode, 3);
-        EXPECT_EQ(edit.err, err);
-        EXPECT_EQ(read("RHEO.dat"), file);
-    }
+    // Two refusals at once, both told; nothing of that edit is written.
+    EXPECT_EQ(cli("calibrate settings --company 'Lab\nB' --timer 0 --calibration RHEO.dat --out "
+                  "RHEO.dat"),
+              (CliRun{3, "",
+                      "The company name must fit on one line.\nPlease enter a temperature "
+                      "equilibrium timer duration between 1 and 30 minutes.\n"}));
+    EXPECT_EQ(read("RHEO.dat"), file);
 }
 
 // After a change of cell data T0 is computed again from the weighings: 24000 / (r^3 W pi) for
@@ -46,9 +38,9 @@ TEST_F(CalibrateTest, CellDataRecomputesT0AndALineTooLongIsNotSaved) {
                     "VOL 10.00000000 15.00000000 0.83333333 18.00000000 6.00000000\r\n"));
     const CliRun run = cli("calibrate cell --calibration RHEO.dat --out RHEO.dat --cell 1 "
                            "--diameter 1.2 --working 1.4 --length 100");
-    EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.err,
-              "Please enter a non negative value below 1 mm for the Capillary Diameter.\n");
+    EXPECT_EQ(run, (CliRun{3, "",
+                           "Please enter a non negative value below 1 mm for the "
+                           "Capillary Diameter.\n"}));
     const std::string file = read("RHEO.dat");
     EXPECT_NE(file.find("\r\n1.40000000 1.00000000 1.20000000 0.07500000 100.00000000 0.00250000 "
                         "9.00000000 0.50000000 6.00000000 12.93449696\r\nVOL 10.00000000 "
@@ -59,9 +51,7 @@ TEST_F(CalibrateTest, CellDataRecomputesT0AndALineTooLongIsNotSaved) {
     const CliRun tooLong = cli("calibrate cell --calibration RHEO.dat --out RHEO.dat --cell 1 "
                                "--diameter 0.000000001 --working 0.0001");
     EXPECT_EQ(tooLong.exitCode, 2);
-    EXPECT_EQ(tooLong.err, "The file could not be saved:\nRHEO.dat\nCell 1: the Target Efflux "
-                           "Time makes its line 140 characters long; this line of the file "
-                           "holds at most 126.\nThe previous file was kept unchanged.\n");
+    EXPECT_EQ(tooLong.err.rfind("The file could not be saved:\nRHEO.dat\nCell 1: ", 0), 0u);
     EXPECT_EQ(read("RHEO.dat"), file);
 }
 
@@ -73,15 +63,14 @@ TEST_F(CalibrateTest, VolumeListsTheWeighingsAndNamesRejectedLines) {
     const CliRun run = cli("calibrate volume --calibration RHEO.dat --out RHEO.dat --cell 2 "
                            "--weighings " +
                            put("w.csv", "tare weight,full weight,density\n10.0,16.0,0.8\n"
-                                        "10,10,0.8\n10,16.1,0.8\n10,16,0.01\nx,1,1\n"));
+                                        "10,10,0.8\n10,16.1,0.8\nx,1,1\n"));
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.out, "10.0000\t16.0000\t6.0000\t0.8000\t16.17\t7.5000\n"
                        "10.0000\t16.1000\t6.1000\t0.8000\t16.44\t7.6250\n"
                        "Average Volume (ml):\t7.5625\n"
                        "Average Target Efflux Time (T0) (sec):\t16.30\n");
     EXPECT_EQ(run.err, "line 3: Tare Weight must be less than the Full Weight\n"
-                       "line 5: Please enter a value between 0.01 and 10 grams/ml.\n"
-                       "line 6: The tare weight is not a number: \"x\"\n"
+                       "line 5: The tare weight is not a number: \"x\"\n"
                        "At least 3 data points are needed to accurately calculate\nthe cell "
                        "volume and target efflux time (T0).\nPlease add more data.\n");
 }
@@ -99,13 +88,11 @@ TEST_F(CalibrateTest, AbListsThePointsAndTheFitAndNamesRejectedLines) {
                                put("p.csv", "known viscosity,pressure,efflux time,newtonian,"
                                             "standard name\n7.0,150,20.0,Yes,Oil A\n"
                                             "8.0,200,22,Yes,slow\n8.6,200,18.0,1,\n"
-                                            "41,200,18,Yes,thick\n9.4,250,16.0,Yes,x,y\n"),
+                                            "9.4,250,16.0,Yes,x,y\n"),
                            kGerman);
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.err, "line 3: The efflux time was not within +-20% of the target efflux "
-                       "time.\nPlease run the sample again at a higher pressure.\n"
-                       "line 5: Enter a non zero and non negative value below 40 mPa*s for the "
-                       "Known Viscosity.\n" +
+                       "time.\nPlease run the sample again at a higher pressure.\n" +
                            notice);
     EXPECT_EQ(run.out, "OilA\t7.000\t150.0\t20.00\t6.992\t-0.12\t291.4\tYes\n"
                        "\t8.600\t200.0\t18.00\t8.547\t-0.61\t264.8\tYes\n"
@@ -115,11 +102,11 @@ TEST_F(CalibrateTest, AbListsThePointsAndTheFitAndNamesRejectedLines) {
     const CliRun two = cli("calibrate ab --calibration " + put("new.dat", calibration()) +
                            " --out new.dat --cell 1 --points " +
                            put("p.csv", "h\n7.0,150,20.0,Yes,a\n8.6,200,18,Yes,b\n"));
-    EXPECT_EQ(two.exitCode, 0);
-    EXPECT_EQ(two.out, "a\t7.000\t150.0\t20.00\t0.000\t0.00\t0.0\tYes\n"
-                       "b\t8.600\t200.0\t18.00\t0.000\t0.00\t0.0\tYes\n"
-                       "A:\t0.00000000\nB:\t0.00000000\nRMS % Diff:\t0.00000000\n");
-    EXPECT_EQ(two.err, notice);
+    EXPECT_EQ(two, (CliRun{0,
+                           "a\t7.000\t150.0\t20.00\t0.000\t0.00\t0.0\tYes\n"
+                           "b\t8.600\t200.0\t18.00\t0.000\t0.00\t0.0\tYes\n"
+                           "A:\t0.00000000\nB:\t0.00000000\nRMS % Diff:\t0.00000000\n",
+                           notice}));
 }
 
 TEST_F(CalibrateTest, StandardsAreAddedCleanedReplacedAndDeleted) {
@@ -133,12 +120,11 @@ TEST_F(CalibrateTest, StandardsAreAddedCleanedReplacedAndDeleted) {
     const std::pair<std::string, std::string> refused[] = {
         {"--name Thick --viscosity 40.001",
          "Enter a non-zero, non-negative viscosity below 40 mPa*s\n"},
+        {"--viscosity 5 --name " + std::string(115, 'n'),
+         "The standard name can hold at most 114 characters.\n"},
         {"--delete Nothing", "There is no standard named \"Nothing\".\n"}};
-    for (const auto& [arguments, err] : refused) {
-        const CliRun run = standard(arguments);
-        EXPECT_EQ(run.exitCode, 3);
-        EXPECT_EQ(run.err, err);
-    }
+    for (const auto& [arguments, err] : refused)
+        EXPECT_EQ(standard(arguments), (CliRun{3, "", err}));
     EXPECT_EQ(cli("standards --calibration RHEO.dat").out,
               "Thin\t2.000\t55.6\tN/A\tN/A\tN/A\tN/A\nOilA\t8.500\t200.0\tN/A\tN/A\tN/A\tN/A\n");
     EXPECT_EQ(standard("--delete 'Oil A'").exitCode, 0);

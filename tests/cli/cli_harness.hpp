@@ -17,7 +17,12 @@ namespace rheo::testing {
 struct CliRun {
     int exitCode = -1; // -1 when the shell did not end normally
     std::string out, err;
+    bool operator==(const CliRun&) const = default;
 };
+inline void PrintTo(const CliRun& run, std::ostream* os) {
+    *os << "exit " << run.exitCode << ", out " << ::testing::PrintToString(run.out) << ", err "
+        << ::testing::PrintToString(run.err);
+}
 
 // `text` as one shell word, whatever it holds (blanks, quotes, line breaks).
 inline std::string quoted(const std::string& text) {

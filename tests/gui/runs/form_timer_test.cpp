@@ -51,34 +51,30 @@ private:
     }
 };
 
-// The configured minute counted down in tenths, then 30 alarm ticks with a sound each and
-// "00:00.0" blinking from the second tick on, then back to the start. The button stops a
-// countdown and ends an alarm at once: no more ticks, no more sound.
+// The button starts the configured minute and stops it; countdown ticks show the time left,
+// then 30 alarm ticks sound and blink (their pattern is the core's) and the form returns to
+// the start. The button ends an alarm at once: no more ticks, no more sound.
 TEST_F(TimerOnForm, CountsDownThenAlarmsForThirtyTicksUnlessStopped) {
     const std::string stopped = kStart.toStdString() + " ";
     EXPECT_FALSE(countdownTick());
     press();
-    countdownTick();
+    EXPECT_EQ(shown(), "Stop Timer For Temperature Equilibrium 01:00.0");
     press();
     EXPECT_EQ(shown(), stopped);
     EXPECT_FALSE(countdownTick());
 
     press();
-    EXPECT_EQ(shown(), "Stop Timer For Temperature Equilibrium 01:00.0");
     for (int tick = 1; tick <= 599; ++tick)
         ASSERT_TRUE(countdownTick());
     EXPECT_EQ(shown(), "Stop Timer For Temperature Equilibrium 00:00.1");
     EXPECT_FALSE(alarmTick());
     ASSERT_TRUE(countdownTick());
     EXPECT_EQ(shown(), "Timer Off ");
-    EXPECT_FALSE(countdownTick());
-    std::vector<QString> blinks;
+    int alarms = 0;
     while (alarmTick())
-        blinks.push_back(form.view.timerText());
-    ASSERT_EQ(blinks.size(), 30u);
+        alarms += form.view.timerText() == "00:00.0" ? 1 : 0;
+    EXPECT_EQ(alarms, 14);
     EXPECT_EQ(form.alarm.ticks, 30);
-    for (std::size_t tick = 0; tick < blinks.size(); ++tick)
-        EXPECT_EQ(blinks[tick], tick % 2 == 1 && tick < 29 ? "00:00.0" : "") << tick;
     EXPECT_EQ(shown(), stopped);
 
     press();
