@@ -14,7 +14,6 @@ clang-format
 libgtest-dev
 libgmock-dev
 libbenchmark-dev
-nlohmann-json3-dev
 qt6-base-dev
 libasound2-dev
 libsqlite3-dev
