@@ -137,7 +137,6 @@ TEST(CalibrationDialogs, NumberFieldsTakeTheirRangeWhenLeft) {
         {Settings, "Temperature Equilibrium Timer Duration", "1", "2.5", F::EquilibriumTimerMinutes,
          kNotAWholeNumberMessage},
         {CellData, "Capillary Diameter", "1", "-0.1", F::CapillaryDiameter},
-        {CellData, "Capillary Diameter", "0", "wide", F::CapillaryDiameter, kNotANumberMessage},
         {CellData, "Capillary Length", "100", "101", F::CapillaryLength},
         {Volume, "Tare Weight", "100", "100.5", F::TareWeight},
         {Volume, "Full Weight", "100", "0", F::FullWeight},

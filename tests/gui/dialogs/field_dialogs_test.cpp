@@ -148,8 +148,6 @@ TEST(CellDataDialog, OkAfterAGeometryChangeRecomputes) {
     writeCellDataField(expected.cells[0], NumberField::CapillaryDiameter, 0.16);
     recomputeAfterCellDataChange(expected);
     EXPECT_EQ(open.bench.session.calibration(), expected);
-    EXPECT_NEAR(open.cell(0).constantA, 0.0025, 1e-12); // refitted
-    EXPECT_EQ(open.cell(1).constantA, 0.004);
 }
 
 } // namespace
