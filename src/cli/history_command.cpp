@@ -84,16 +84,15 @@ bool checkCells(History& history, double tolerance) {
     bool passed = true;
     for (int cell = 1; cell <= kCellCount; ++cell) {
         const CellCheckState state = history.checkState(cell);
-        if (!state.calibratedAt)
-            continue; // no save ever gave the cell constants
         const auto& check = state.latestCheck;
-        // Times compare as their texts do.
-        if (!check ||
-            historyTimeText(check->result.dateTime) < historyTimeText(*state.calibratedAt)) {
+        // A cell no recorded save gave constants is still judged by its latest check: the
+        // history may have begun after the calibration was made. Times compare as their texts.
+        if (state.calibratedAt && (!check || historyTimeText(check->result.dateTime) <
+                                                 historyTimeText(*state.calibratedAt))) {
             writeLine(stdout, cformat(history_texts::kNoCheckSinceCalibration, cell,
                                       historyTimeText(*state.calibratedAt).c_str()));
             passed = false;
-        } else if (beyondTolerance(*check->check, tolerance)) {
+        } else if (check && beyondTolerance(*check->check, tolerance)) {
             writeLine(stdout, cformat(history_texts::kCheckOutside, cell,
                                       check->check->standardName.c_str(),
                                       historyTimeText(check->result.dateTime).c_str(),

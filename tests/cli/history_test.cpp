@@ -69,6 +69,12 @@ TEST_F(CliHistory, RecordsListsAndChecks) {
               std::string::npos);
     EXPECT_EQ(cli("history --check --tolerance 3 --calibration with/RHEO.dat --cell 2").exitCode,
               4); // the other cells still have no check
+    // A history begun after the calibration was made still fails on a check beyond tolerance.
+    std::filesystem::create_directory(dir.file("late"));
+    std::filesystem::copy_file(examplePath("RHEO.DAT"), dir.file("late/RHEO.dat"));
+    cli("run --calibration late/RHEO.dat --cell 2 --pressure 152.84 --efflux-time 15.11 "
+        "--sample-id Ref-5.0");
+    EXPECT_EQ(cli("history --check --calibration late/RHEO.dat").exitCode, 4);
     EXPECT_EQ(cli("history --format xml --calibration with/RHEO.dat").exitCode, 1);
     EXPECT_EQ(cli("history --calibration without/RHEO.dat").exitCode, 2);
 }
