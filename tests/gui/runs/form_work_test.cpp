@@ -4,7 +4,7 @@
 // list: deleting, recalling a run with its cell, loading a file in front of the runs.
 
 #include "core/model/field_rules.hpp"
-#include "core/session/session_texts.hpp"
+#include "core/text/program_texts.hpp"
 #include "form_fixture.hpp"
 #include "gui/widgets/number_edit.hpp"
 #include "support/temp_dir.hpp"
