@@ -6,6 +6,8 @@
 // its joining beside the code that shows it. Nothing of the core is included: these are
 // plain texts.
 
+#include <string_view>
+
 // The files: the calibration file, the older-format import and the results file, their
 // fixed contents and the messages of loading and saving them.
 namespace rheo::file_texts {
@@ -117,3 +119,116 @@ inline constexpr const char* kNoCheckSinceCalibration =
     "cell %d: no reference check since its calibration on %s";
 
 } // namespace rheo::history_texts
+
+// The messages of the number fields the operator types: each names the range the field
+// accepts (the rules themselves are in core/model/field_rules.hpp).
+namespace rheo::field_texts {
+
+// The run form's and the A/B dialog's efflux time and pressure.
+inline constexpr const char* kEffluxTime =
+    "Enter a non zero and non negative value for the Efflux Time.\nValues above 60 minutes "
+    "are also not appropriate.";
+inline constexpr const char* kPressure =
+    "Enter a non zero and non negative value for the Pressure.\nPressures above 600 PSI are "
+    "also inappropriate.";
+inline constexpr const char* kEstimatedViscosity =
+    "Enter a non zero and non negative value for the Estimated Viscosity.\nValues "
+    "above 40 mPa*s are also not appropriate.";
+inline constexpr const char* kKnownViscosity =
+    "Enter a non zero and non negative value below 40 mPa*s for the Known "
+    "Viscosity.";
+inline constexpr const char* kTareWeight =
+    "Please enter a non zero and non negative number for the tare weight.\nValues "
+    "above 100 grams are also inappropriate.";
+inline constexpr const char* kFullWeight =
+    "Please enter a non zero and non negative number for the full weight.\nValues "
+    "above 100 grams are also inappropriate.";
+inline constexpr const char* kDensity = "Please enter a value between 0.01 and 10 grams/ml.";
+inline constexpr const char* kCapillaryLength =
+    "Please enter a non negative Capillary Length.\nValues above 100 mm are also "
+    "inappropriate.";
+inline constexpr const char* kCapillaryDiameter =
+    "Please enter a non negative value below 1 mm for the Capillary Diameter.";
+inline constexpr const char* kMaxShearRate =
+    "Please enter a Maximum Allowable Shear Rate between 0 and 2 (1x10e6 1/sec).";
+inline constexpr const char* kMinShearRate =
+    "Please enter a Minimum Allowable Shear Rate between 0 and 2 (1x10e6 1/sec).";
+inline constexpr const char* kWorkingShearRate =
+    "Please enter a Working Shear Rate between 0 and 2 (1x10e6 1/sec).";
+inline constexpr const char* kOperatingTemperature =
+    "Please enter an operating temperature between 40 and 150 degrees celcius.";
+inline constexpr const char* kEquilibriumTimerMinutes =
+    "Please enter a temperature equilibrium timer duration between 1 and 30 "
+    "minutes.";
+inline constexpr const char* kStandardViscosity =
+    "Enter a non-zero, non-negative viscosity below 40 mPa*s";
+
+} // namespace rheo::field_texts
+
+// The run: why a run was refused, and the recommended pressure the form shows.
+namespace rheo::run_texts {
+
+// A cell without its calibration. One missing value: kNotCalibrated, kOneValueMissing, the
+// value's name, kIsMissing. Several: kNotCalibrated, straight after its full stop the names
+// joined by ", ", kAreMissing.
+inline constexpr const char* kNotCalibrated =
+    "This cell is not calibrated.\nCalibrate it, load different calibration data, or choose a "
+    "different cell.";
+inline constexpr const char* kOneValueMissing = "\nThe value for ";
+inline constexpr const char* kIsMissing = " is missing or invalid.";
+inline constexpr const char* kAreMissing = " are missing or invalid.";
+
+// printf formats: the lowest and highest shear rate of the cell, then the suggested re-run
+// pressure as a text.
+inline constexpr const char* kOutsideWindow =
+    "Sample Run did not fall within\nShearRateMin %2.3f and "
+    "ShearRateMax %2.3f.\nRun the sample again at %s psi.";
+inline constexpr const char* kOutsideWindowWarning =
+    "Sample Run did not fall within\nShearRateMin %2.3f and "
+    "ShearRateMax %2.3f.\nRun the sample again at %s "
+    "psi.\nWarning: pressures above 500 psi are not recommended";
+// printf format: the lowest and highest shear rate of the cell.
+inline constexpr const char* kOutsideWindowOverLimit =
+    "Sample Run did not fall within\nShearRateMin %2.3f and "
+    "ShearRateMax %2.3f.\nTo fall within the min and max shear rate "
+    "you would have to run at a pressure higher than 600 psi, which "
+    "is the max operating pressure.";
+
+// The recommended pressure (printf: the pressure in psi), blanks included.
+inline constexpr const char* kPressureNotAvailable = "               N/A";
+inline constexpr const char* kRecommendedPressure = "           %2.1f psi";
+inline constexpr const char* kRecommendedPressureWarning = "%2.1f Warning > 500 psi";
+inline constexpr const char* kDoNotRun = "> 600 psi DO NOT RUN";
+
+} // namespace rheo::run_texts
+
+// The calibration dialogs: why a standard run or a weighing was refused, and the notices
+// while too few points are in.
+namespace rheo::calibration_texts {
+
+inline constexpr std::string_view kAbRangeRejection =
+    "Known Viscosity, Efflux Time, and Pressure must all be non zero and non negative.\n"
+    "Pressures above 600 PSI are also inappropriate.";
+inline constexpr std::string_view kAbCellDataRejection =
+    "The capillary radius, cell volume, and T0 are needed for this calculation.";
+// The standard flowed too slowly (more than 20 % above T0).
+inline constexpr std::string_view kAbTooSlowRejection =
+    "The efflux time was not within +-20% of the target efflux time.\n"
+    "Please run the sample again at a higher pressure.";
+// The standard flowed too fast (more than 20 % below T0).
+inline constexpr std::string_view kAbTooFastRejection =
+    "The efflux time was not within +-20% of the target efflux time.\n"
+    "Please run the sample again at a lower pressure.";
+inline constexpr std::string_view kAbRegressionNotice =
+    "The constants A and B are determined through regression.\n"
+    "At least 4 data points are needed for an accurate result.\nPlease add more data.";
+
+inline constexpr std::string_view kTareNotBelowFullRejection =
+    "Tare Weight must be less than the Full Weight";
+inline constexpr std::string_view kVolumeCellDataRejection =
+    "The Working Shear Rate and Capillary Radius are needed for this calculation.";
+inline constexpr std::string_view kVolumeNotice =
+    "At least 3 data points are needed to accurately calculate\n"
+    "the cell volume and target efflux time (T0).\nPlease add more data.";
+
+} // namespace rheo::calibration_texts
