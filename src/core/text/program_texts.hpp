@@ -232,3 +232,52 @@ inline constexpr std::string_view kVolumeNotice =
     "the cell volume and target efflux time (T0).\nPlease add more data.";
 
 } // namespace rheo::calibration_texts
+
+// The window's own messages, notices and status texts.
+namespace rheo::window_texts {
+
+// Told when the text of a number field is no number; the field keeps its value.
+inline constexpr const char* kNotANumberMessage = "Please enter a number.";
+inline constexpr const char* kNotAWholeNumberMessage = "Please enter an integer.";
+
+// The status bar over the form: over the cell picture, elsewhere.
+inline constexpr const char* kPictureStatusText =
+    "Click on a cell number to change your current working cell";
+inline constexpr const char* kBackgroundStatusText = "Press F1 For Help";
+
+// The A/B fit plot when it has fewer than two points to draw.
+inline constexpr const char* kNoStandardRuns = "No standard runs in this cell yet.";
+inline constexpr const char* kOneStandardRun =
+    "One standard run so far: the plot starts with the second.";
+inline constexpr const char* kStandardRunsNotPlotted =
+    "The standard runs of this cell cannot be plotted.";
+
+// A PDF report or a print that failed. The path, and the reason or the printer, go between
+// the parts.
+inline constexpr const char* kPdfNeedsApplication =
+    "A PDF report needs a graphical application object.";
+inline constexpr const char* kCannotWritePdf = "Cannot write the PDF file ";
+inline constexpr const char* kCannotCreatePdf = "Cannot create the PDF file ";
+inline constexpr const char* kReportNotDrawn = ": the report could not be drawn.";
+inline constexpr const char* kReportNotPrinted = "The report could not be printed on ";
+
+// The pages the help window shows in place of what it cannot show: a heading and a body of
+// HTML, "%1" the help file (or the page, then "%2" the help file).
+inline constexpr const char* kHelpFileNotFound = "Help file not found";
+inline constexpr const char* kHelpFileNotFoundBody =
+    "<p>The help file <b>%1</b> could not be opened.</p>"
+    "<p>The help file RHEO.chm belongs in the program's directory, or in the "
+    "directory named by the environment variable RHEO. Install the program "
+    "again, or copy RHEO.chm there.</p>";
+inline constexpr const char* kHelpFileDamaged = "Help file damaged";
+inline constexpr const char* kHelpFileDamagedBody =
+    "<p>The help file <b>%1</b> is damaged and cannot be shown.</p>"
+    "<p>Install the program again, or copy an undamaged RHEO.chm into the "
+    "program's directory.</p>";
+inline constexpr const char* kHelpPageNotFound = "Help page not found";
+inline constexpr const char* kHelpPageNotFoundBody =
+    "<p>The page <b>%1</b> is not in the help file <b>%2</b>.</p>"
+    "<p>Choose a topic from the contents, or go back to the page you came "
+    "from.</p>";
+
+} // namespace rheo::window_texts

@@ -35,8 +35,9 @@ TEST(FormFields, EachFieldTakesItsRangeWhenLeft) {
         EXPECT_FALSE(form.field(name)->hasFocus());
         form.typeAndLeave(name, refused);
         const bool number = std::string(refused) != "2OO";
-        EXPECT_EQ(form.dialogs.messages,
-                  Texts{std::string(number ? fieldMessage(rule) : kNotANumberMessage)});
+        EXPECT_EQ(
+            form.dialogs.messages,
+            Texts{std::string(number ? fieldMessage(rule) : window_texts::kNotANumberMessage)});
         EXPECT_EQ(form.field(name)->text(), accepted);
         EXPECT_TRUE(form.field(name)->hasFocus());
     }
