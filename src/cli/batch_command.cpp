@@ -8,10 +8,10 @@
 #include "cli/json_output.hpp"
 #include "cli/output.hpp"
 #include "cli/output_paths.hpp"
-#include "core/files/file_messages.hpp"
 #include "core/files/file_names.hpp"
 #include "core/runs/run_checks.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/program_texts.hpp"
 #include "core/text/windows1252.hpp"
 
 namespace rheo::cli {

@@ -13,6 +13,7 @@
 #include "core/calibration/volume_calculation.hpp"
 #include "core/model/field_rules.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/program_texts.hpp"
 #include "core/text/windows1252.hpp"
 
 #include <functional>
@@ -187,8 +188,9 @@ int runListCommand(
 
 int calibrateVolumeCommand(const Words& words) {
     return runListCommand(
-        "calibrate volume", words, "--weighings", CalibrationDialog::CellVolumes, kVolumeNotice, {},
-        addWeighing, [](const CellCalibration& cell, Format format) {
+        "calibrate volume", words, "--weighings", CalibrationDialog::CellVolumes,
+        calibration_texts::kVolumeNotice, {}, addWeighing,
+        [](const CellCalibration& cell, Format format) {
             const VolumeLabels labels = volumeLabelsOf(cell);
             if (format == Format::Json) {
                 Json weighings = Json::array();
@@ -210,7 +212,8 @@ int calibrateVolumeCommand(const Words& words) {
 int calibrateAbCommand(const Words& words) {
     AbLabels labels;
     return runListCommand(
-        "calibrate ab", words, "--points", CalibrationDialog::AbCalculation, kAbRegressionNotice,
+        "calibrate ab", words, "--points", CalibrationDialog::AbCalculation,
+        calibration_texts::kAbRegressionNotice,
         [&](CalibrationEdit& edit) { labels = abLabelsOf(edit.cellData()); }, // as it opens
         [&](CalibrationEdit& edit, const InputLine& line, bool& noticeDue) {
             return addStandardRun(edit, line, labels, noticeDue);

@@ -9,9 +9,9 @@
 #include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
 #include "core/history/history_listing.hpp"
-#include "core/history/history_texts.hpp"
 #include "core/history/quality_checks.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/program_texts.hpp"
 #include "core/text/windows1252.hpp"
 
 #include <nlohmann/json.hpp>

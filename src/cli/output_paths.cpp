@@ -2,11 +2,11 @@
 
 #include "cli/output.hpp"
 #include "core/files/calibration_file.hpp"
-#include "core/files/file_messages.hpp"
 #include "core/files/file_names.hpp"
 #include "core/files/input_file.hpp"
 #include "core/files/output_target.hpp"
 #include "core/files/safe_file_writer.hpp"
+#include "core/text/program_texts.hpp"
 
 namespace rheo::cli {
 namespace {

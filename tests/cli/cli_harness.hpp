@@ -2,7 +2,7 @@
 // Runs the real rheo-cli binary through /bin/sh, the way a script calls it, and writes the
 // calibration files the tests start from.
 
-#include "core/files/file_messages.hpp"
+#include "core/text/program_texts.hpp"
 #include "support/temp_dir.hpp"
 
 #include <gtest/gtest.h>

@@ -2,6 +2,7 @@
 
 #include "core/model/formulas.hpp"
 #include "core/model/row_removal.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <cmath>
 #include <utility>
@@ -22,15 +23,15 @@ std::optional<std::string_view> refusalOf(const CellCalibration& cell, double kn
     // turn the fit into NaN.
     if (!(knownViscosity > 0) || !(effluxTime > 0) || !(pressure > 0) || !(pressure <= 600) ||
         !std::isfinite(knownViscosity) || !std::isfinite(effluxTime))
-        return kAbRangeRejection;
+        return calibration_texts::kAbRangeRejection;
     const double t0 = cell.targetEffluxTime;
     if (cell.capillaryRadius == 0 || cell.cellVolume * 1000 == 0 || t0 == 0)
-        return kAbCellDataRejection;
+        return calibration_texts::kAbCellDataRejection;
     const double deviation = ((effluxTime - t0) / t0) * 100;
     if (deviation > 20)
-        return kAbTooSlowRejection;
+        return calibration_texts::kAbTooSlowRejection;
     if (deviation < -20)
-        return kAbTooFastRejection;
+        return calibration_texts::kAbTooFastRejection;
     return std::nullopt;
 }
 

@@ -14,23 +14,6 @@
 
 namespace rheo {
 
-inline constexpr std::string_view kAbRangeRejection =
-    "Known Viscosity, Efflux Time, and Pressure must all be non zero and non negative.\n"
-    "Pressures above 600 PSI are also inappropriate.";
-inline constexpr std::string_view kAbCellDataRejection =
-    "The capillary radius, cell volume, and T0 are needed for this calculation.";
-// The standard flowed too slowly (more than 20 % above T0).
-inline constexpr std::string_view kAbTooSlowRejection =
-    "The efflux time was not within +-20% of the target efflux time.\n"
-    "Please run the sample again at a higher pressure.";
-// The standard flowed too fast (more than 20 % below T0).
-inline constexpr std::string_view kAbTooFastRejection =
-    "The efflux time was not within +-20% of the target efflux time.\n"
-    "Please run the sample again at a lower pressure.";
-inline constexpr std::string_view kAbRegressionNotice =
-    "The constants A and B are determined through regression.\n"
-    "At least 4 data points are needed for an accurate result.\nPlease add more data.";
-
 // A and B are fitted from this many points on; below it they are 0.
 inline constexpr std::size_t kAbFewestPointsForFit = 3;
 // Fewer points than this make the regression notice due.

@@ -5,6 +5,7 @@
 #include "core/model/formulas.hpp"
 #include "core/model/row_removal.hpp"
 #include "core/model/units.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <cmath>
 #include <utility>
@@ -18,14 +19,14 @@ PointOutcome AddVolumePoint(CellCalibration& cell, double tareWeight, double ful
                             double density) {
     // Negated so that a weight that is not a number is refused here too.
     if (!(tareWeight < fullWeight))
-        return PointOutcome::refused(kTareNotBelowFullRejection);
+        return PointOutcome::refused(calibration_texts::kTareNotBelowFullRejection);
     // The held shear rate goes through the display unit and back, as the program has
     // always computed it; in floating point this is not always the held value itself.
     const double workingShearRate =
         shearRateFromDisplayUnits(shearRateInDisplayUnits(cell.workingShearRate));
     const double radius = cell.capillaryRadius;
     if (workingShearRate == 0 || radius == 0)
-        return PointOutcome::refused(kVolumeCellDataRejection);
+        return PointOutcome::refused(calibration_texts::kVolumeCellDataRejection);
     if (!std::isfinite(tareWeight))
         return PointOutcome::refused(fieldMessage(NumberField::TareWeight));
     if (!std::isfinite(fullWeight))

@@ -13,14 +13,6 @@
 
 namespace rheo {
 
-inline constexpr std::string_view kTareNotBelowFullRejection =
-    "Tare Weight must be less than the Full Weight";
-inline constexpr std::string_view kVolumeCellDataRejection =
-    "The Working Shear Rate and Capillary Radius are needed for this calculation.";
-inline constexpr std::string_view kVolumeNotice =
-    "At least 3 data points are needed to accurately calculate\n"
-    "the cell volume and target efflux time (T0).\nPlease add more data.";
-
 // Fewer weighings than this make the volume notice due.
 inline constexpr std::size_t kVolumeFewestPointsWithoutNotice = 3;
 

@@ -9,6 +9,7 @@
 #include "core/files/input_file.hpp"
 #include "core/files/safe_file_writer.hpp"
 #include "core/files/version1_import.hpp"
+#include "core/text/program_texts.hpp"
 
 namespace rheo {
 namespace {

@@ -1,9 +1,9 @@
 #include "core/files/calibration_file.hpp"
 
 #include "core/files/calibration_lines.hpp"
-#include "core/files/file_messages.hpp"
 #include "core/files/file_numbers.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/program_texts.hpp"
 #include "core/text/words.hpp"
 
 namespace rheo {

@@ -1,10 +1,10 @@
 #include "core/files/calibration_lines.hpp"
 
-#include "core/files/file_messages.hpp"
 #include "core/model/field_rules.hpp"
 #include "core/model/units.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/number_text.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <array>
 

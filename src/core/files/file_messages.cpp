@@ -1,34 +1,35 @@
 #include "core/files/file_messages.hpp"
 
+#include "core/text/program_texts.hpp"
+
 namespace rheo::file_texts {
 namespace {
 
 FileDialogRequest calibrationDialog(const char* title) {
-    return FileDialogRequest{title, "RHEO.dat", ".dat", "Calibration Data File (*.dat)|*.dat",
-                             true};
+    return FileDialogRequest{title, kCalibrationDefaultName, kCalibrationExtension,
+                             kCalibrationFilter, true};
 }
 
 FileDialogRequest resultsDialog(const char* title) {
-    return FileDialogRequest{title, "RHEO_Results.csv", ".csv",
-                             "Calculated Results File (*.csv)|*.csv", true};
+    return FileDialogRequest{title, kResultsDefaultName, kResultsExtension, kResultsFilter, true};
 }
 
 } // namespace
 
 FileDialogRequest calibrationSaveDialog() {
-    return calibrationDialog("Save Current Calibration Settings");
+    return calibrationDialog(kCalibrationSaveTitle);
 }
 
 FileDialogRequest calibrationOpenDialog() {
-    return calibrationDialog("Select RHEO Calibration File");
+    return calibrationDialog(kCalibrationOpenTitle);
 }
 
 FileDialogRequest resultsSaveDialog() {
-    return resultsDialog("Save Current Calculated Results");
+    return resultsDialog(kResultsSaveTitle);
 }
 
 FileDialogRequest resultsOpenDialog() {
-    return resultsDialog("Select Calculated Results File");
+    return resultsDialog(kResultsOpenTitle);
 }
 
 } // namespace rheo::file_texts

@@ -9,6 +9,7 @@
 #include "core/files/posix_file.hpp"
 #include "core/files/results_file.hpp"
 #include "core/files/safe_file_writer.hpp"
+#include "core/text/program_texts.hpp"
 
 namespace rheo {
 namespace {

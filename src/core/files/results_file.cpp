@@ -4,11 +4,11 @@
 #include <iterator>
 #include <optional>
 
-#include "core/files/file_messages.hpp"
 #include "core/files/file_numbers.hpp"
 #include "core/files/written_row.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/number_text.hpp"
+#include "core/text/program_texts.hpp"
 #include "core/text/words.hpp"
 
 namespace rheo {

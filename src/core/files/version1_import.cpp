@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/files/file_messages.hpp"
 #include "core/files/file_numbers.hpp"
 #include "core/model/formulas.hpp"
+#include "core/text/program_texts.hpp"
 #include "core/text/words.hpp"
 
 namespace rheo {

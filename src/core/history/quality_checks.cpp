@@ -1,7 +1,7 @@
 #include "core/history/quality_checks.hpp"
 
-#include "core/history/history_texts.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <algorithm>
 #include <cmath>

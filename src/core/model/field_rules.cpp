@@ -1,18 +1,12 @@
 #include "core/model/field_rules.hpp"
 
+#include "core/text/program_texts.hpp"
 #include "core/text/words.hpp"
 
 #include <cmath>
 
 namespace rheo {
 namespace {
-
-constexpr std::string_view kEffluxTimeMessage =
-    "Enter a non zero and non negative value for the Efflux Time.\nValues above 60 minutes "
-    "are also not appropriate.";
-constexpr std::string_view kPressureMessage =
-    "Enter a non zero and non negative value for the Pressure.\nPressures above 600 PSI are "
-    "also inappropriate.";
 
 struct FieldRule {
     double low;
@@ -26,53 +20,36 @@ FieldRule ruleOf(NumberField field) {
     switch (field) {
     case NumberField::RunEffluxTime:
     case NumberField::AbEffluxTime:
-        return {0, false, 3600, false, kEffluxTimeMessage};
+        return {0, false, 3600, false, field_texts::kEffluxTime};
     case NumberField::RunPressure:
     case NumberField::AbPressure:
-        return {0, false, 600, false, kPressureMessage};
+        return {0, false, 600, false, field_texts::kPressure};
     case NumberField::EstimatedViscosity:
-        return {0, false, 40, false,
-                "Enter a non zero and non negative value for the Estimated Viscosity.\nValues "
-                "above 40 mPa*s are also not appropriate."};
+        return {0, false, 40, false, field_texts::kEstimatedViscosity};
     case NumberField::KnownViscosity:
-        return {0, false, 40, false,
-                "Enter a non zero and non negative value below 40 mPa*s for the Known "
-                "Viscosity."};
+        return {0, false, 40, false, field_texts::kKnownViscosity};
     case NumberField::TareWeight:
-        return {0, false, 100, false,
-                "Please enter a non zero and non negative number for the tare weight.\nValues "
-                "above 100 grams are also inappropriate."};
+        return {0, false, 100, false, field_texts::kTareWeight};
     case NumberField::FullWeight:
-        return {0, false, 100, false,
-                "Please enter a non zero and non negative number for the full weight.\nValues "
-                "above 100 grams are also inappropriate."};
+        return {0, false, 100, false, field_texts::kFullWeight};
     case NumberField::Density:
-        return {0.01, false, 10, false, "Please enter a value between 0.01 and 10 grams/ml."};
+        return {0.01, false, 10, false, field_texts::kDensity};
     case NumberField::CapillaryLength:
-        return {0, true, 100, false,
-                "Please enter a non negative Capillary Length.\nValues above 100 mm are also "
-                "inappropriate."};
+        return {0, true, 100, false, field_texts::kCapillaryLength};
     case NumberField::CapillaryDiameter:
-        return {0, true, 1, false,
-                "Please enter a non negative value below 1 mm for the Capillary Diameter."};
+        return {0, true, 1, false, field_texts::kCapillaryDiameter};
     case NumberField::MaxShearRate:
-        return {0, true, 2, false,
-                "Please enter a Maximum Allowable Shear Rate between 0 and 2 (1x10e6 1/sec)."};
+        return {0, true, 2, false, field_texts::kMaxShearRate};
     case NumberField::MinShearRate:
-        return {0, true, 2, false,
-                "Please enter a Minimum Allowable Shear Rate between 0 and 2 (1x10e6 1/sec)."};
+        return {0, true, 2, false, field_texts::kMinShearRate};
     case NumberField::WorkingShearRate:
-        return {0, true, 2, false,
-                "Please enter a Working Shear Rate between 0 and 2 (1x10e6 1/sec)."};
+        return {0, true, 2, false, field_texts::kWorkingShearRate};
     case NumberField::OperatingTemperature:
-        return {40, true, 150, true,
-                "Please enter an operating temperature between 40 and 150 degrees celcius."};
+        return {40, true, 150, true, field_texts::kOperatingTemperature};
     case NumberField::EquilibriumTimerMinutes:
-        return {1, true, 30, true,
-                "Please enter a temperature equilibrium timer duration between 1 and 30 "
-                "minutes."};
+        return {1, true, 30, true, field_texts::kEquilibriumTimerMinutes};
     case NumberField::StandardViscosity:
-        return {0, false, 40, false, "Enter a non-zero, non-negative viscosity below 40 mPa*s"};
+        return {0, false, 40, false, field_texts::kStandardViscosity};
     }
     // Not reached for a valid enumerator; a stray value accepts nothing.
     return {1, false, 0, false, ""};

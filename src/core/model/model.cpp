@@ -1,5 +1,7 @@
 #include "core/model/model.hpp"
 
+#include "core/text/program_texts.hpp"
+
 #include <iterator>
 
 namespace rheo {
@@ -51,12 +53,9 @@ MissingFields missingFieldsOf(const CellCalibration& cell) {
 
 std::string notCalibratedMessage(const MissingFields& missing) {
     if (missing.count <= 1)
-        return "This cell is not calibrated.\nCalibrate it, load different calibration data, "
-               "or choose a different cell.\nThe value for " +
-               missing.names + " is missing or invalid.";
-    return "This cell is not calibrated.\nCalibrate it, load different calibration data, or "
-           "choose a different cell." +
-           missing.names + " are missing or invalid.";
+        return std::string(run_texts::kNotCalibrated) + run_texts::kOneValueMissing +
+               missing.names + run_texts::kIsMissing;
+    return run_texts::kNotCalibrated + missing.names + run_texts::kAreMissing;
 }
 
 } // namespace rheo

@@ -3,6 +3,7 @@
 #include "core/runs/run_calculation.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/number_text.hpp"
+#include "core/text/program_texts.hpp"
 
 namespace rheo {
 
@@ -12,20 +13,20 @@ RecommendationText RecommendationTexts(const CellCalibration& cell, double estim
     texts.targetEffluxTime = formatFixed(cell.targetEffluxTime, 2, 2);
 
     if (!missingFieldsOf(cell).empty()) {
-        texts.recommendedPressure = "               N/A";
+        texts.recommendedPressure = run_texts::kPressureNotAvailable;
         return texts;
     }
     // No margin here, unlike the suggested re-run pressure of a refused run.
     const double pressure = TargetPressure(cell, estimatedViscosity);
     switch (ClassifyPressure(pressure)) {
     case PressureBand::Normal:
-        texts.recommendedPressure = cformat("           %2.1f psi", pressure);
+        texts.recommendedPressure = cformat(run_texts::kRecommendedPressure, pressure);
         break;
     case PressureBand::Warning:
-        texts.recommendedPressure = cformat("%2.1f Warning > 500 psi", pressure);
+        texts.recommendedPressure = cformat(run_texts::kRecommendedPressureWarning, pressure);
         break;
     case PressureBand::OverLimit:
-        texts.recommendedPressure = "> 600 psi DO NOT RUN";
+        texts.recommendedPressure = run_texts::kDoNotRun;
         break;
     }
     return texts;

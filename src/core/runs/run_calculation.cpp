@@ -4,6 +4,7 @@
 #include "core/model/units.hpp"
 #include "core/text/c_format.hpp"
 #include "core/text/number_text.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <type_traits>
 #include <utility>
@@ -107,22 +108,15 @@ std::string refusalMessage(const RunOutcome& outcome) {
             } else if constexpr (std::is_same_v<Kind, RunOutsideWindow>) {
                 switch (o.band) {
                 case PressureBand::Normal:
-                    return cformat("Sample Run did not fall within\nShearRateMin %2.3f and "
-                                   "ShearRateMax %2.3f.\nRun the sample again at %s psi.",
-                                   o.windowLow, o.windowHigh, rerunPressureText(o)->c_str());
+                    return cformat(run_texts::kOutsideWindow, o.windowLow, o.windowHigh,
+                                   rerunPressureText(o)->c_str());
                 case PressureBand::Warning:
-                    return cformat("Sample Run did not fall within\nShearRateMin %2.3f and "
-                                   "ShearRateMax %2.3f.\nRun the sample again at %s "
-                                   "psi.\nWarning: pressures above 500 psi are not recommended",
-                                   o.windowLow, o.windowHigh, rerunPressureText(o)->c_str());
+                    return cformat(run_texts::kOutsideWindowWarning, o.windowLow, o.windowHigh,
+                                   rerunPressureText(o)->c_str());
                 case PressureBand::OverLimit:
                     break;
                 }
-                return cformat("Sample Run did not fall within\nShearRateMin %2.3f and "
-                               "ShearRateMax %2.3f.\nTo fall within the min and max shear rate "
-                               "you would have to run at a pressure higher than 600 psi, which "
-                               "is the max operating pressure.",
-                               o.windowLow, o.windowHigh);
+                return cformat(run_texts::kOutsideWindowOverLimit, o.windowLow, o.windowHigh);
             } else {
                 return std::string();
             }
@@ -141,7 +135,7 @@ std::string sampleIdForResult(const std::string& typed) {
             c = ' ';
     }
     if (id.empty() || id == " ")
-        return "NO_ID";
+        return file_texts::kEmptySampleId;
     return id;
 }
 

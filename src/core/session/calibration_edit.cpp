@@ -2,7 +2,7 @@
 
 #include "core/calibration/standards.hpp"
 #include "core/session/session.hpp"
-#include "core/session/session_texts.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <utility>
 

@@ -3,13 +3,12 @@
 #include "core/files/calibration_commands.hpp"
 #include "core/files/calibration_file.hpp"
 #include "core/files/results_commands.hpp"
-#include "core/history/history_texts.hpp"
 #include "core/history/sha256.hpp"
 #include "core/model/row_removal.hpp"
 #include "core/reports/calibration_report.hpp"
 #include "core/reports/test_data_report.hpp"
-#include "core/session/session_texts.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <filesystem>
 #include <utility>

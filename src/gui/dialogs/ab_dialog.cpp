@@ -3,6 +3,7 @@
 #include "core/calibration/ab_regression.hpp"
 #include "core/calibration/point_texts.hpp"
 #include "core/model/field_rules.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/dialogs/cell_tab_pane.hpp"
 #include "gui/dialogs/dialog_parts.hpp"
 #include "gui/platform/qt_text.hpp"
@@ -41,7 +42,7 @@ ABDialog::ABDialog(Session& session, HelpLauncher& help, QWidget* parent)
     points_ = new PointListPage(
         *this,
         {QStringLiteral("Add to A, B Calculation"), QStringLiteral("Standard runs"),
-         kAbRegressionNotice,
+         calibration_texts::kAbRegressionNotice,
          // From the third run on every run is refitted, so every row changes.
          [](const PointOutcome& outcome) { return outcome.pointCount >= kAbFewestPointsForFit; }},
         abPointColumns(), &CellCalibration::abPoints,

@@ -3,6 +3,7 @@
 #include "core/calibration/point_texts.hpp"
 #include "core/calibration/volume_calculation.hpp"
 #include "core/model/field_rules.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/dialogs/cell_tab_pane.hpp"
 #include "gui/dialogs/dialog_parts.hpp"
 #include "gui/platform/qt_text.hpp"
@@ -34,7 +35,7 @@ VolumeDialog::VolumeDialog(Session& session, HelpLauncher& help, QWidget* parent
     : PointListDialog(session, help, CalibrationDialog::CellVolumes, HelpPage::CellVolume, parent) {
     points_ = new PointListPage(
         *this,
-        {QStringLiteral("Add"), QStringLiteral("Weighings"), kVolumeNotice,
+        {QStringLiteral("Add"), QStringLiteral("Weighings"), calibration_texts::kVolumeNotice,
          // A weighing changes only the averages, never another weighing's values.
          [](const PointOutcome&) { return false; }},
         volumePointColumns(), &CellCalibration::volumePoints,

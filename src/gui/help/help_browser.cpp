@@ -1,5 +1,6 @@
 #include "gui/help/help_browser.hpp"
 
+#include "core/text/program_texts.hpp"
 #include "gui/help/chm_archive.hpp"
 #include "gui/help/chm_text.hpp"
 
@@ -62,21 +63,14 @@ QString HelpBrowser::currentPage() const {
 
 void HelpBrowser::showMissingFile(const QString& filePath) {
     setArchive(nullptr);
-    setHtml(notice(tr("Help file not found"),
-                   tr("<p>The help file <b>%1</b> could not be opened.</p>"
-                      "<p>The help file RHEO.chm belongs in the program's directory, or in the "
-                      "directory named by the environment variable RHEO. Install the program "
-                      "again, or copy RHEO.chm there.</p>")
-                       .arg(filePath.toHtmlEscaped())));
+    setHtml(notice(tr(window_texts::kHelpFileNotFound),
+                   tr(window_texts::kHelpFileNotFoundBody).arg(filePath.toHtmlEscaped())));
 }
 
 void HelpBrowser::showDamagedFile(const QString& filePath) {
     setArchive(nullptr);
-    setHtml(notice(tr("Help file damaged"),
-                   tr("<p>The help file <b>%1</b> is damaged and cannot be shown.</p>"
-                      "<p>Install the program again, or copy an undamaged RHEO.chm into the "
-                      "program's directory.</p>")
-                       .arg(filePath.toHtmlEscaped())));
+    setHtml(notice(tr(window_texts::kHelpFileDamaged),
+                   tr(window_texts::kHelpFileDamagedBody).arg(filePath.toHtmlEscaped())));
 }
 
 void HelpBrowser::setExternalLinkHandler(std::function<void(const QUrl&)> handler) {
@@ -161,10 +155,8 @@ void HelpBrowser::followLink(const QUrl& link) {
 }
 
 QString HelpBrowser::missingPage(const QString& objectPath) const {
-    return notice(tr("Help page not found"),
-                  tr("<p>The page <b>%1</b> is not in the help file <b>%2</b>.</p>"
-                     "<p>Choose a topic from the contents, or go back to the page you came "
-                     "from.</p>")
+    return notice(tr(window_texts::kHelpPageNotFound),
+                  tr(window_texts::kHelpPageNotFoundBody)
                       .arg(objectPath.toHtmlEscaped(), archive_->filePath().toHtmlEscaped()));
 }
 

@@ -1,6 +1,7 @@
 #include "gui/platform/report_output.hpp"
 
 #include "core/files/output_target.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/platform/qt_paint_surface.hpp"
 
 #include <QFile>
@@ -44,7 +45,7 @@ bool ensureGuiApplication(std::string& error) {
         new QGuiApplication(argc, argv);
     }
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) {
-        error = "A PDF report needs a graphical application object.";
+        error = window_texts::kPdfNeedsApplication;
         return false;
     }
     return true;
@@ -61,7 +62,7 @@ bool writeReportPdf(const std::string& path, const ReportDrawing& draw, std::str
     // The refusals of every save of the program: a device, a pipe or a directory is never
     // turned into a file, and a file this user may not write is not replaced.
     if (const auto refusal = outputTargetRefusal(path)) {
-        error = "Cannot write the PDF file " + path + ": " + *refusal + ".";
+        error = window_texts::kCannotWritePdf + path + ": " + *refusal + ".";
         return false;
     }
     if (!ensureGuiApplication(error))
@@ -69,7 +70,7 @@ bool writeReportPdf(const std::string& path, const ReportDrawing& draw, std::str
     // The PDF is written beside its target and takes its place only when complete.
     QSaveFile file(QFile::decodeName(QByteArray::fromStdString(path)));
     if (!file.open(QIODevice::WriteOnly)) {
-        error = "Cannot create the PDF file " + path + ": " + text(file.errorString());
+        error = window_texts::kCannotCreatePdf + path + ": " + text(file.errorString());
         return false;
     }
     bool drawn = false;
@@ -85,11 +86,11 @@ bool writeReportPdf(const std::string& path, const ReportDrawing& draw, std::str
     }
     if (!drawn) {
         file.cancelWriting();
-        error = "Cannot write the PDF file " + path + ": the report could not be drawn.";
+        error = window_texts::kCannotWritePdf + path + window_texts::kReportNotDrawn;
         return false;
     }
     if (!file.commit()) {
-        error = "Cannot write the PDF file " + path + ": " + text(file.errorString());
+        error = window_texts::kCannotWritePdf + path + ": " + text(file.errorString());
         return false;
     }
     return true;
@@ -104,7 +105,7 @@ bool printReport(const ReportDrawing& draw, std::string& error, QWidget* parent)
     QtPaintSurface surface(printer, [&printer](const QString& name) { printer.setDocName(name); });
     draw(surface);
     if (!surface.finish()) {
-        error = "The report could not be printed on " + text(printer.printerName()) + ".";
+        error = window_texts::kReportNotPrinted + text(printer.printerName()) + ".";
         return false;
     }
     return true;

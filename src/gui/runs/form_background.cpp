@@ -1,5 +1,7 @@
 #include "gui/runs/form_background.hpp"
 
+#include "core/text/program_texts.hpp"
+
 #include <QPainter>
 #include <QPalette>
 
@@ -35,8 +37,9 @@ std::optional<int> FormBackground::cellAt(QPointF point) const {
 }
 
 QString FormBackground::statusTextAt(QPointF point) const {
-    return QString::fromLatin1(picture().containsPoint(point) ? kPictureStatusText
-                                                              : kBackgroundStatusText);
+    return QString::fromLatin1(picture().containsPoint(point)
+                                   ? window_texts::kPictureStatusText
+                                   : window_texts::kBackgroundStatusText);
 }
 
 } // namespace rheo

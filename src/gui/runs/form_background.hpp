@@ -15,10 +15,6 @@ class QPointF;
 
 namespace rheo {
 
-inline constexpr const char* kPictureStatusText =
-    "Click on a cell number to change your current working cell";
-inline constexpr const char* kBackgroundStatusText = "Press F1 For Help";
-
 class FormBackground {
 public:
     // `arrangement` must outlive this.

@@ -4,8 +4,8 @@
 // deletion and loading. The session owns the results; the list's model is told of every
 // change after the session has made it.
 
-#include "core/files/file_messages.hpp"
 #include "core/runs/run_calculation.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/runs/form_values.hpp"
 #include "gui/runs/multi_line_button.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"

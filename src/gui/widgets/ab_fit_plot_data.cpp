@@ -3,6 +3,7 @@
 #include "core/calibration/ab_regression.hpp"
 #include "core/calibration/point_texts.hpp"
 #include "core/text/c_format.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -125,11 +126,11 @@ FitPlotData abFitPlotData(const CellCalibration& cell) {
     }
     if (data.points.size() < 2) {
         if (cell.abPoints.empty())
-            data.note = "No standard runs in this cell yet.";
+            data.note = window_texts::kNoStandardRuns;
         else if (cell.abPoints.size() == 1)
-            data.note = "One standard run so far: the plot starts with the second.";
+            data.note = window_texts::kOneStandardRun;
         else
-            data.note = "The standard runs of this cell cannot be plotted.";
+            data.note = window_texts::kStandardRunsNotPlotted;
         data.points.clear();
         return data;
     }

@@ -1,6 +1,7 @@
 #include "gui/widgets/number_edit.hpp"
 
 #include "core/text/c_format.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/platform/qt_text.hpp"
 
 #include <QApplication>
@@ -95,7 +96,8 @@ std::optional<double> take(NumberEdit& field, const std::optional<NumberField>& 
     if (!typed) {
         field.showValue(previous);
         field.setFocus(Qt::OtherFocusReason);
-        dialogs.inform(field.wholeNumber() ? kNotAWholeNumberMessage : kNotANumberMessage);
+        dialogs.inform(field.wholeNumber() ? window_texts::kNotAWholeNumberMessage
+                                           : window_texts::kNotANumberMessage);
         field.setFocus(Qt::OtherFocusReason);
         return std::nullopt;
     }

@@ -18,10 +18,6 @@ namespace rheo {
 // The field's text for a value: "%.15g" in the C locale.
 std::string numberFieldText(double value);
 
-// Told when the text of a field is no number; the field keeps its value.
-inline constexpr const char* kNotANumberMessage = "Please enter a number.";
-inline constexpr const char* kNotAWholeNumberMessage = "Please enter an integer.";
-
 class NumberEdit : public QLineEdit {
     Q_OBJECT
 

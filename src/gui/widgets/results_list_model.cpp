@@ -1,7 +1,7 @@
 #include "gui/widgets/results_list_model.hpp"
 
-#include "core/history/history_texts.hpp"
 #include "core/runs/run_calculation.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <QColor>
 

@@ -1,12 +1,12 @@
 // The calibration history: SHA-256, the reference check and the range guard, the database
 // file with its faults, and what the running program records and tells.
 #include "core/files/calibration_file.hpp"
-#include "core/history/history_texts.hpp"
 #include "core/history/quality_checks.hpp"
 #include "core/history/sha256.hpp"
 #include "core/history/sqlite_history.hpp"
 #include "core/session/calibration_edit.hpp"
 #include "core/session/session.hpp"
+#include "core/text/program_texts.hpp"
 
 #include "../calibration/calibration_fixtures.hpp"
 #include "support/recording_history.hpp"

@@ -6,7 +6,7 @@
 #include "core/files/calibration_file.hpp"
 #include "core/session/calibration_edit.hpp"
 #include "core/session/session.hpp"
-#include "core/session/session_texts.hpp"
+#include "core/text/program_texts.hpp"
 
 #include "../calibration/calibration_fixtures.hpp"
 #include "support/scripted_dialogs.hpp"

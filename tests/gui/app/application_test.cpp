@@ -7,7 +7,7 @@
 #include "core/files/calibration_file.hpp"
 #include "core/reports/report_queries.hpp"
 #include "core/session/calibration_edit.hpp"
-#include "core/session/session_texts.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/app/about_dialog.hpp"
 #include "gui/app/application_icon.hpp"
 #include "gui/app/installed_help_file.hpp"

@@ -3,8 +3,8 @@
 // History window's plots, table, tolerance setting and exports.
 
 #include "core/files/calibration_file.hpp"
-#include "core/history/history_texts.hpp"
 #include "core/history/sqlite_history.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/app/history_window.hpp"
 #include "gui/app/main_frame.hpp"
 #include "gui/app/rheo_app.hpp"

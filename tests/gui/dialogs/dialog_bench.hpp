@@ -6,7 +6,7 @@
 #include "core/calibration/ab_regression.hpp"
 #include "core/calibration/volume_calculation.hpp"
 #include "core/session/session.hpp"
-#include "core/session/session_texts.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/dialogs/ab_dialog.hpp"
 #include "gui/dialogs/calibration_dialog.hpp"
 #include "gui/dialogs/cell_data_dialog.hpp"

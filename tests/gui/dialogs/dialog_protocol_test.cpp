@@ -6,6 +6,7 @@
 
 #include "gui/dialogs/calibration_dialogs.hpp"
 
+#include "core/text/program_texts.hpp"
 #include "dialog_bench.hpp"
 
 #include <QTimer>
@@ -135,7 +136,7 @@ TEST(CalibrationDialogs, NumberFieldsTakeTheirRangeWhenLeft) {
         {Settings, "Temperature Equilibrium Timer Duration", "30", "31",
          F::EquilibriumTimerMinutes},
         {Settings, "Temperature Equilibrium Timer Duration", "1", "2.5", F::EquilibriumTimerMinutes,
-         kNotAWholeNumberMessage},
+         window_texts::kNotAWholeNumberMessage},
         {CellData, "Capillary Diameter", "1", "-0.1", F::CapillaryDiameter},
         {CellData, "Capillary Length", "100", "101", F::CapillaryLength},
         {Volume, "Tare Weight", "100", "100.5", F::TareWeight},

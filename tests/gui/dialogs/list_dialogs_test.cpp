@@ -4,6 +4,7 @@
 // the deletions with their questions and notices, and the plot of the fit; and the standards
 // table: its rows, adding and deleting standards, loading a standard into the fields.
 
+#include "core/text/program_texts.hpp"
 #include "dialog_bench.hpp"
 #include "gui/widgets/ab_fit_plot.hpp"
 
@@ -87,7 +88,7 @@ TEST(VolumeDialog, WeighingsAddedRecalledAndDeletedWithTheirAverages) {
     EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllVolumePoints);
     EXPECT_EQ(shown(dialog), "0 0 0");
     EXPECT_EQ(control<QLabel>(dialog, "Capillary Radius (mm)").text(), "0.0750");
-    EXPECT_EQ(bench.dialogs.messages, Texts(4, std::string(kVolumeNotice)));
+    EXPECT_EQ(bench.dialogs.messages, Texts(4, std::string(calibration_texts::kVolumeNotice)));
 }
 
 struct Run {
@@ -202,7 +203,8 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     EXPECT_EQ(shown(dialog), "0 0 0 0 plot 0");
     EXPECT_EQ(control<QLabel>(dialog, "Target Efflux Time (sec)").text(), "18.00");
     EXPECT_EQ(control<QLineEdit>(dialog, "Standard Name").text(), "");
-    EXPECT_EQ(bench.dialogs.messages, Texts(5, std::string(kAbRegressionNotice)));
+    EXPECT_EQ(bench.dialogs.messages,
+              Texts(5, std::string(calibration_texts::kAbRegressionNotice)));
 }
 
 // Leaving the name field removes its blanks and keeps the first 32 characters, shown from

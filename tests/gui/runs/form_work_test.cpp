@@ -4,7 +4,7 @@
 // list: deleting, recalling a run with its cell, loading a file in front of the runs.
 
 #include "core/model/field_rules.hpp"
-#include "core/session/session_texts.hpp"
+#include "core/text/program_texts.hpp"
 #include "form_fixture.hpp"
 #include "gui/widgets/number_edit.hpp"
 #include "support/temp_dir.hpp"
@@ -35,8 +35,9 @@ TEST(FormFields, EachFieldTakesItsRangeWhenLeft) {
         EXPECT_FALSE(form.field(name)->hasFocus());
         form.typeAndLeave(name, refused);
         const bool number = std::string(refused) != "2OO";
-        EXPECT_EQ(form.dialogs.messages,
-                  Texts{std::string(number ? fieldMessage(rule) : kNotANumberMessage)});
+        EXPECT_EQ(
+            form.dialogs.messages,
+            Texts{std::string(number ? fieldMessage(rule) : window_texts::kNotANumberMessage)});
         EXPECT_EQ(form.field(name)->text(), accepted);
         EXPECT_TRUE(form.field(name)->hasFocus());
     }
