@@ -3,6 +3,7 @@
 #include "cli/command_support.hpp"
 #include "cli/exit_codes.hpp"
 #include "cli/output.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,7 +29,7 @@ std::string whyNotReadable(const std::string& path) {
     if (::stat(path.c_str(), &info) != 0)
         return std::strerror(errno);
     if (!S_ISREG(info.st_mode))
-        return "It is not an ordinary file";
+        return file_texts::kNotAnOrdinaryFile;
     return std::strerror(::access(path.c_str(), R_OK) != 0 ? errno : EIO);
 }
 

@@ -113,10 +113,9 @@ std::size_t longestFileText(FileText text) {
 
 std::optional<std::string> fileTextRefusal(FileText text, std::string_view value) {
     if (value.find_first_of("\r\n") != std::string_view::npos)
-        return std::string("The ") + textName(text) + " must fit on one line.";
+        return cformat(file_texts::kMustFitOnOneLine, textName(text));
     if (value.size() > longestFileText(text))
-        return std::string("The ") + textName(text) + " can hold at most " +
-               std::to_string(longestFileText(text)) + " characters.";
+        return cformat(file_texts::kCanHoldAtMost, textName(text), longestFileText(text));
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "core/files/input_file.hpp"
 
+#include "core/text/program_texts.hpp"
 #include <cstring>
 
 #include "core/files/posix_file.hpp"
@@ -11,13 +12,12 @@ InputFile openInputFile(const std::string& path) {
 }
 
 std::string readFailedMessage(const std::string& path, int errorNumber) {
-    return "The file could not be read:\n" + path +
-           "\nReading failed: " + std::strerror(errorNumber) + ".\nNothing was loaded from it.";
+    return file_texts::kCouldNotRead + path + file_texts::kReadingFailed +
+           std::strerror(errorNumber) + file_texts::kNothingLoaded;
 }
 
 std::string tooLargeToLoadMessage(const std::string& path) {
-    return "The file could not be read:\n" + path +
-           "\nIt is too large to be held in memory.\nNothing was loaded from it.";
+    return file_texts::kCouldNotRead + path + file_texts::kTooLargeToLoad;
 }
 
 } // namespace rheo

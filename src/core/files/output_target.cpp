@@ -1,5 +1,6 @@
 #include "core/files/output_target.hpp"
 
+#include "core/text/program_texts.hpp"
 #include <cstring>
 
 #include "core/files/posix_file.hpp"
@@ -12,12 +13,12 @@ std::optional<std::string> outputTargetRefusal(const std::string& path) {
     if (!target)
         return std::nullopt;
     if (!target->ordinary)
-        return std::string("It is not an ordinary file");
+        return std::string(file_texts::kNotAnOrdinaryFile);
     // A save replaces the file by renaming a new one over it, which the directory allows even
     // where the file itself is write-protected; a plain open for writing would have been
     // refused there, and so is the save.
     if (const int error = posix::writeAccessError(path); error != 0)
-        return std::string("It may not be written: ") + std::strerror(error);
+        return file_texts::kMayNotBeWritten + std::string(std::strerror(error));
     return std::nullopt;
 }
 

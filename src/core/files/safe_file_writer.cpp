@@ -1,5 +1,6 @@
 #include "core/files/safe_file_writer.hpp"
 
+#include "core/text/program_texts.hpp"
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -166,7 +167,7 @@ SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStr
                        const SaveSteps& steps) {
     SaveOutcome outcome;
     if (path.empty()) {
-        outcome.reason = "No file name was given";
+        outcome.reason = file_texts::kNoFileName;
         return outcome;
     }
     const fs::path target = resolvedTarget(path);
@@ -182,12 +183,12 @@ SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStr
     const int fd = temporary.create(
         [&](std::string& created) { return createTemporaryBeside(target, created, error); });
     if (fd < 0) {
-        outcome.reason = describe("Creating the file failed", error);
+        outcome.reason = describe(file_texts::kCreatingFailed, error);
         return outcome;
     }
     std::FILE* file = posix::openDescriptorForWriting(fd, error);
     if (file == nullptr) {
-        outcome.reason = describe("Creating the file failed", error);
+        outcome.reason = describe(file_texts::kCreatingFailed, error);
         return outcome;
     }
 
@@ -198,18 +199,18 @@ SaveOutcome saveSafely(const std::string& path, const std::function<bool(SaveStr
     }
     const char* failedStep = nullptr;
     if ((error = stream.error()) != 0)
-        failedStep = "Writing failed";
+        failedStep = file_texts::kWritingFailed;
     else if ((error = steps.flush(file)) != 0)
-        failedStep = "Writing failed";
+        failedStep = file_texts::kWritingFailed;
     else if ((error = steps.sync(file)) != 0)
-        failedStep = "Writing to the disk failed";
+        failedStep = file_texts::kWritingToDiskFailed;
     const int closeError = steps.close(file);
     if (failedStep == nullptr && closeError != 0) {
         error = closeError;
-        failedStep = "Closing the file failed";
+        failedStep = file_texts::kClosingFailed;
     }
     if (failedStep == nullptr && (error = steps.rename(temporary.path(), target.string())) != 0)
-        failedStep = "Replacing the file failed";
+        failedStep = file_texts::kReplacingFailed;
     if (failedStep != nullptr) {
         outcome.reason = describe(failedStep, error);
         return outcome;
@@ -226,8 +227,8 @@ std::string saveFailedMessage(const std::string& path, const std::string& reason
     // A failed save never touches the target: a file there now was there before.
     std::error_code error;
     const bool previousFile = !path.empty() && fs::exists(fs::path(path), error);
-    return "The file could not be saved:\n" + path + "\n" + reason + "." +
-           (previousFile ? "\nThe previous file was kept unchanged." : "");
+    return file_texts::kCouldNotSave + path + "\n" + reason + "." +
+           (previousFile ? file_texts::kPreviousFileKept : "");
 }
 
 } // namespace rheo

@@ -56,6 +56,32 @@ inline constexpr const char* kResultsDefaultName = "RHEO_Results.csv";
 inline constexpr const char* kResultsExtension = ".csv";
 inline constexpr const char* kResultsFilter = "Calculated Results File (*.csv)|*.csv";
 
+// A file that could not be read or saved: the first line, then the file's path, then why.
+inline constexpr const char* kCouldNotRead = "The file could not be read:\n";
+inline constexpr const char* kReadingFailed = "\nReading failed: ";
+inline constexpr const char* kNothingLoaded = ".\nNothing was loaded from it.";
+inline constexpr const char* kTooLargeToLoad =
+    "\nIt is too large to be held in memory.\nNothing was loaded from it.";
+inline constexpr const char* kCouldNotSave = "The file could not be saved:\n";
+inline constexpr const char* kPreviousFileKept = "\nThe previous file was kept unchanged.";
+// Why a save failed (followed by ": " and the system's reason where there is one).
+inline constexpr const char* kNoFileName = "No file name was given";
+inline constexpr const char* kCreatingFailed = "Creating the file failed";
+inline constexpr const char* kWritingFailed = "Writing failed";
+inline constexpr const char* kWritingToDiskFailed = "Writing to the disk failed";
+inline constexpr const char* kClosingFailed = "Closing the file failed";
+inline constexpr const char* kReplacingFailed = "Replacing the file failed";
+inline constexpr const char* kNotAnOrdinaryFile = "It is not an ordinary file";
+inline constexpr const char* kMayNotBeWritten = "It may not be written: ";
+// A text that the file's line cannot hold (%s: "company name", "serial number" ...).
+inline constexpr const char* kMustFitOnOneLine = "The %s must fit on one line.";
+inline constexpr const char* kCanHoldAtMost = "The %s can hold at most %zu characters.";
+// Typed text that the files' Windows-1252 cannot hold (%s: "The sample ID" ...).
+inline constexpr const char* kNotUtf8 =
+    "%s is not UTF-8 text: the byte 0x%02X at position %d cannot be read.";
+inline constexpr const char* kNoWindows1252Form =
+    "%s cannot be written to the files: the character U+%04X has no Windows-1252 form.";
+
 } // namespace rheo::file_texts
 
 // The questions the running program asks before it saves at exit, deletes what the
@@ -117,6 +143,12 @@ inline constexpr const char* kCheckOutside =
     "cell %d: reference check %s on %s is %+.2f %%, beyond the %.2f %% tolerance";
 inline constexpr const char* kNoCheckSinceCalibration =
     "cell %d: no reference check since its calibration on %s";
+
+// The History window's line under its plots (Qt's %1 to %4: saves, checks, checks beyond the
+// tolerance, extrapolated runs), and what follows it when the file could not be read whole.
+inline constexpr const char* kWindowSummary =
+    "%1 saves, %2 reference checks (%3 beyond the tolerance), %4 extrapolated runs";
+inline constexpr const char* kWindowNotReadWhole = "; the history could not be read to its end";
 
 } // namespace rheo::history_texts
 

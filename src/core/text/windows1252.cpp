@@ -1,6 +1,7 @@
 #include "core/text/windows1252.hpp"
 
 #include "core/text/c_format.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <array>
 #include <cstdint>
@@ -127,18 +128,15 @@ Windows1252Text toWindows1252(std::string_view utf8, std::string_view what) {
         char32_t c = 0;
         char byte = 0;
         if (!decodeUtf8(utf8, pos, c)) {
-            text.refusal = std::string(what) +
-                           cformat(" is not UTF-8 text: the byte 0x%02X at position %d cannot be "
-                                   "read.",
-                                   static_cast<unsigned char>(utf8[start]), int(start) + 1);
+            text.refusal =
+                cformat(file_texts::kNotUtf8, std::string(what).c_str(),
+                        unsigned(static_cast<unsigned char>(utf8[start])), int(start) + 1);
             break;
         }
         if (!byteOf(c, byte)) {
             // Named by its code point: the message itself is Windows-1252 text.
-            text.refusal = std::string(what) +
-                           cformat(" cannot be written to the files: the character U+%04X has no "
-                                   "Windows-1252 form.",
-                                   unsigned(c));
+            text.refusal =
+                cformat(file_texts::kNoWindows1252Form, std::string(what).c_str(), unsigned(c));
             break;
         }
         text.bytes += byte;

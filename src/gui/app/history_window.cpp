@@ -5,6 +5,7 @@
 #include "core/history/history_listing.hpp"
 #include "core/history/quality_checks.hpp"
 #include "core/session/session.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/platform/qt_text.hpp"
 #include "gui/widgets/history_plot.hpp"
 
@@ -206,14 +207,13 @@ void HistoryWindow::buildPlots() {
     const std::size_t saves = series[0].points.size();
     for (std::size_t i = 0; i < plots_.size(); ++i)
         plots_[i]->setSeries(std::move(series[i]));
-    QString summary = QStringLiteral("%1 saves, %2 reference checks (%3 beyond the tolerance), "
-                                     "%4 extrapolated runs")
+    QString summary = QString::fromUtf8(history_texts::kWindowSummary)
                           .arg(saves)
                           .arg(checks)
                           .arg(beyond)
                           .arg(extrapolated);
     if (!readWhole_)
-        summary += QStringLiteral("; the history could not be read to its end");
+        summary += QString::fromUtf8(history_texts::kWindowNotReadWhole);
     summary_->setText(summary);
 }
 
