@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The least a Qt Widgets program does to show a main window: a menu bar, a status bar and an
 // empty central widget, shown maximized like the calculator's window, ending after its first
 // paint. bench/compare.sh times the calculator's start against this.

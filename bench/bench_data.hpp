@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The data the benchmarks work on: a calibrated cell, many results, points and standards with
 // values spread as a laboratory's are, and dialogs that answer without a person.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Measures the programs side by side with their yardsticks, in one run on this machine, and
 # prints each ratio with its goal:
 #   - the window's start to its first paint (rheo --paint-once) against a bare Qt Widgets

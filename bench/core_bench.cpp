@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of the operations a lab feels: a run, a refit, the files with many rows (a year of
 // runs in one results file, a calibration with thousands of points), the standards table and
 // the test data report.

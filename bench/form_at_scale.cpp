@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window with a million results, driven as the operator drives it, each step timed
 // with the repaint that follows it (bench/compare.sh reads the figures):
 //   load        File > Test Data > Load ... of the results file, the list showing the rows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of the results list with a million rows: filling it, selecting everything,
 // deleting scattered rows and scrolling to the end, each with the repaint that follows.
 // Then the same through the test-run form: loading a file of a million runs, recalling a

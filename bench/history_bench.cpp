@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Speed of the calibration history: recording an accepted run (what it adds to Calculate) and
 // listing a year out of ten years of a busy laboratory (1,000,000 runs, 10,000 saves).
 

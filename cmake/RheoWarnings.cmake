@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Every target of the project compiles with the same warnings; CI makes them errors.
 function(rheo_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow)

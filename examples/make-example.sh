@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Builds the example calibration set from nothing with rheo-cli's own operations: the
 # general settings, each cell's data, weighings (volume and T0) and standard-oil runs
 # (A and B), the standards table; then two batches of sample runs joined into one

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compiles the help project in a copy of its sources and fails loudly when chmcmd fails.
 # Called by help/CMakeLists.txt with CHMCMD, SOURCE_DIR, WORK_DIR and OUTPUT.
 file(REMOVE_RECURSE ${WORK_DIR})

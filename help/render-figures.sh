@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Renders the figures of the help pages from their SVG sources into help/RHEO/images. The
 # PNGs are committed, so the build needs no renderer; run this after changing a figure.
 # Needs rsvg-convert (Debian package librsvg2-bin) and the Liberation fonts.

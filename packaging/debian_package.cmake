@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package rheo, made by CPack from the install rules: `cpack -G DEB` in the build
 # directory (or `cmake --build . --target package`) writes rheo_<version>-1_<arch>.deb.
 #

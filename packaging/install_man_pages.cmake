@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run at install time: writes the man pages into man1 with the paths of this installation
 # (the prefix is only known now: `cmake --install --prefix`, or /usr for the Debian package),
 # compressed with gzip -n so that they are the same from build to build.

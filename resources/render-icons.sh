@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Renders the application icon into the PNG sizes of the hicolor icon theme. The PNGs are
 # committed, so the build needs no renderer; run this after changing an SVG.
 # rheo.svg is the icon; rheo-small.svg is the same picture drawn on the pixel grid for the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # A short demonstration of the calculator on the bundled example calibration, through
 # rheo-cli (the same code the window calls). Usage: demo.sh [path/to/rheo-cli]
 set -u

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs what the program needs, configures and builds it, then runs it: the window on
 # the bundled example calibration where there is a display ("RHEO" names the example
 # directory, so that RHEO.DAT and the help file RHEO.chm are found there), otherwise a short

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs every Debian 12 package the project needs to build, test and run.
 # The one list of packages of the project: the README's commands and CI call this.
 set -eu

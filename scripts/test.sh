@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Installs what the build needs, configures and builds everything with warnings as
 # errors, then runs every test. The README's test command.
 set -eu

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The folders of the core and of the window each form a stack: a folder includes only itself
 # and the folders below it. The core's: text -> model -> calibration, runs -> files, reports,
 # history -> session (seams beside them); the files folder has layers of its own, posix -> io -> formats

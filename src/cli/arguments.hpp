@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The command line of one subcommand: options with a value ("--cell 2"), flags
 // ("--non-newtonian") and plain arguments, checked against what the subcommand accepts.

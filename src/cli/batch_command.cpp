@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // batch: many sample runs from a CSV file, the accepted ones written as a results file.
 
 #include "cli/command_session.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // calibrate volume and calibrate ab: weighings and standard-oil runs from CSV files, each
 // line one Add of the volume or A/B dialog, then what that dialog shows.
 

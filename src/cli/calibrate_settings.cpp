@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // calibrate settings, cell and standard: the General Settings, Cell Data and Standard
 // Viscosities rules applied to a calibration file.
 

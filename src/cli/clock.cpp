@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/clock.hpp"
 
 #include <ctime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The local clock of rheo-cli. The core never reads the clock: the time of an accepted run
 // and the date of a report header are passed in from here, or from "--at".

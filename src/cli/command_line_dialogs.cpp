@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/command_line_dialogs.hpp"
 
 #include "cli/output.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the core asks and tells when there is no window: the file dialog "chooses" the path
 // given on the command line, messages go to standard error, and questions are answered No

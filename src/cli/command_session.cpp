@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/command_session.hpp"
 
 #include "cli/command_support.hpp"

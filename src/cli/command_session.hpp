@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The running program for one rheo-cli command: the core's session, with its messages on
 // standard error, the paths named on the command line standing in for the file dialogs'

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/command_support.hpp"
 
 #include "cli/history_command.hpp"

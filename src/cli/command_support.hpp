@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What every subcommand does the same way: reading its command line, the time that stands
 // for the local clock, and reading and writing the program's files through the core's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The subcommands of rheo-cli. Each takes the words after its name and returns the exit
 // status (exit_codes.hpp).

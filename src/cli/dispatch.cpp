@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // rheo-cli's command line: the subcommand it names, or the usage.
 
 #include "cli/command_support.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The exit status of rheo-cli: scripts outside the project rely on these values.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // standards, merge and convert: the standards table, joining results files, and bringing a
 // calibration set forward to the current format.
 

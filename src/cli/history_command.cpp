@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // history: the calibration history listed (text, CSV or JSON) or checked, and the history
 // every other subcommand records into.
 

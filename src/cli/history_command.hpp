@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The calibration history of rheo-cli: the file RHEO-history.sqlite beside the calibration,
 // as the window keeps it beside RHEO.DAT: an accepted run is recorded beside the calibration

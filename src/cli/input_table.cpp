@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/input_table.hpp"
 
 #include "cli/command_support.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The comma-separated input files of rheo-cli (runs, weighings, standard-oil runs): a
 // header line, then one record a line, as RFC 4180 writes CSV. These are the command's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/json_output.hpp"
 
 #include "core/text/windows1252.hpp"

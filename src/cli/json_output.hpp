@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The JSON documents of "--format json": one document on standard output, built as a tree of
 // nlohmann-json. A number keeps exactly the digits the text output shows: it is held as that

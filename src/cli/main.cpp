@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // rheo-cli: the calculator without a window, for scripts, LIMS exports and acceptance
 // checks. It calls the same core code as the window; everything but this main() is the
 // library rheo_cli.

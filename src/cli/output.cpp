@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/output.hpp"
 
 #include "core/text/c_format.hpp"

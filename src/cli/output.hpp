@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Texts written as the program shows them: one line, or a row of texts with one TAB
 // between them, each followed by one line break. The program's texts are Windows-1252 bytes

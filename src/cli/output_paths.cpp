@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/output_paths.hpp"
 
 #include "cli/output.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a subcommand may write, checked before it reads or writes anything: never over
 // something that is no ordinary file or that this user may not write, and never over a file

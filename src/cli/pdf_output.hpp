@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A report drawn onto a PDF file. Whether rheo-cli can do this depends on the build: with
 // Qt it draws through the same PDF output as the window; without Qt it says so.

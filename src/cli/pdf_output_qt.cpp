@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The PDF output of a build with Qt: the window's own PDF writer.
 
 #include "cli/exit_codes.hpp"

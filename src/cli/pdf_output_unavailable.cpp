@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The PDF output of a build without Qt: there is no PDF writer, and the command says so
 // instead of leaving a missing file to be found later.
 

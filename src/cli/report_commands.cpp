@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // report calibration and report results: the printed reports as a PDF file or as the
 // trace of the recording surface.
 

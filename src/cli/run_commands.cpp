@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // run and recommend: one sample run, and the recommendation for an estimated viscosity.
 
 #include "cli/command_session.hpp"

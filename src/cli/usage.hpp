@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The subcommands of rheo-cli with the options each accepts: one table, from which the
 // command line is read, the usage texts are listed and the bash completion is written.

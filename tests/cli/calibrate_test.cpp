@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // calibrate settings, cell, volume, ab and standard: each edit goes through the dialog's
 // field checks and operation, a rejected line or value is named and skipped, the rest is
 // written, and the exit status tells that something was refused.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs the real rheo-cli binary through /bin/sh, the way a script calls it, and writes the
 // calibration files the tests start from.

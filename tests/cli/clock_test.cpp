@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The local clock of rheo-cli: every time it gives is a valid time of day, a leap second
 // included.
 

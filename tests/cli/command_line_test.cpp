@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line itself: usage on --help, the version on --version, exit 1 with usage for
 // every kind of bad command line (nothing run, nothing written), and output that cannot be
 // written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The files of rheo-cli. The CSV inputs of batch, calibrate volume and calibrate ab: the
 // three line ends, inputs that cannot be read whole (no ordinary file, a line too long, no
 // record), a command that runs out of memory and one that does not, going row by row. Where

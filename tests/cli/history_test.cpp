@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // rheo-cli's history: what a save and the runs of a batch leave in it, its listings, the
 // check's exit status, "--no-history", and a history file that cannot be used.
 #include "cli_harness.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // report calibration and report results: the recording surface written as a trace, the date
 // of the header from --at, and the PDF output as the build provides it. convert, and the
 // example calibration set: the script that builds it from nothing reproduces the committed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // run, recommend, batch and merge as a script sees them: a row's nine texts on standard
 // output (under any locale), a refusal's message on standard error with exit 3, a calibration
 // that cannot be read with exit 2; batch lines named by their number, JSON documents, results

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calibration file readers: header and body as the menu command and the start-up read
 // them, then the writer on what was read and the reader again on what was written.
 

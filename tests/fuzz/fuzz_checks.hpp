@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What must hold for anything a reader makes of arbitrary bytes; a violation aborts, which
 // libFuzzer reports as a finding.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's own reading of what a help file holds, as chmlib hands it over: the system
 // header's entries, the text of pages and contents, the contents read from it, and pictures
 // within their memory allowance. (chmlib reads a file only in the checking process, where a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The results file reader, then the writer on what was read and the reader again: a file the
 // writer accepts (no row too long to be read back) reads back to exactly what was written.
 

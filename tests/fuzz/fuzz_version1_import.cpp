@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The import of the older three-file set. The input is split into the main file and the two
 // companions; its first byte says which companions exist.
 

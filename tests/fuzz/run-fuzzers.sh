@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Runs the fuzz targets of a fuzz build for a bounded time each: the three file readers, or
 # the targets named.
 # Usage: tests/fuzz/run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main of every window test: one QApplication on the offscreen platform, settings kept
 // away from the real configuration (in a folder of this process, since tests run in parallel
 // and a closed window remembers its size), then GoogleTest.

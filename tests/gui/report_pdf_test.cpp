@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/reports/test_data_report.hpp"
 #include "core/session/session.hpp"
 #include "gui/platform/report_output.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_test_support.hpp"
 
 #include "gui/widgets/extended_list_ctrl.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What every window test shares: GoogleTest and QTest; stand-ins for what the window sends
 // out (help pages, printed reports, the alarm's sound are recorded instead of shown, printed

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The Debian package as a user gets it: made with cpack from the build tree, unpacked with
 # dpkg-deb into a temporary root, and both programs run from there, started from a directory
 # that holds none of the program's files.

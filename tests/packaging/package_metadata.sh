@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The menu entry and the software centre's description, checked by the desktop's own tools,
 # and the man pages by man (their sources; the installed pages only fill in the paths).
 # Usage: package_metadata.sh PACKAGING_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A history that keeps its records in memory, and can be told to refuse them as a locked,
 // read-only or full database would.

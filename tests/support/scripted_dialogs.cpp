@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/scripted_dialogs.hpp"
 
 namespace rheo::testing {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A stand-in for the person at the bench: file dialogs and questions are answered from a
 // script written by the test, and every request and message is recorded so that a test can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calibration/ab_regression.hpp"
 
 #include "core/model/formulas.hpp"

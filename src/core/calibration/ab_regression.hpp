@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The constants A and B of a cell, fitted by least squares over runs of standard oils of
 // known viscosity (its A/B points). Dividing eta = A*P*T - B/T by P*T gives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calibration/cell_data.hpp"
 
 #include "core/calibration/ab_regression.hpp"

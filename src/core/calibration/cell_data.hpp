@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The cell data of a cell as the operator edits it (working, minimum and maximum shear
 // rate in units of 1e6 1/s, capillary diameter and length in mm) and the recomputation

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What an Add or a Delete of a weighing or of a standard-oil run did: refused with a message
 // (the cell unchanged), or done, with the points the cell holds afterwards and whether the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calibration/point_texts.hpp"
 
 #include "core/model/units.hpp"

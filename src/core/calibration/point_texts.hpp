@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The columns of the weighings and standard-oil runs lists of the volume and A/B dialogs,
 // and the value labels of both dialogs. The dialogs, rheo-cli and the calibration report

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calibration/standards.hpp"
 
 #include "core/model/field_rules.hpp"

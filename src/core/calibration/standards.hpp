@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The table of standard oils: its order, the pressure of each standard in each cell, and
 // adding, replacing and deleting standards.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/calibration/volume_calculation.hpp"
 
 #include "core/calibration/ab_regression.hpp"

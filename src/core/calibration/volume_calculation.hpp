@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The volume V and target efflux time T0 of a cell from weighings: each weighing (tare,
 // full, density) gives one V and one T0; the cell holds their means.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/calibration_commands.hpp"
 
 #include <filesystem>

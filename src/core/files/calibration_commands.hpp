@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The menu commands of the calibration file and its automatic load at start-up: the file
 // dialogs, the extension checks and their messages around the file's format

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/calibration_file.hpp"
 
 #include "core/files/calibration_lines.hpp"

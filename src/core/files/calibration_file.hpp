@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The calibration file: one text file holding the whole CalibrationData. First line
 // "RHEO Version 2", then company name, serial number, operating temperature, timer minutes,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/calibration_lines.hpp"
 
 #include "core/model/field_rules.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The lines of the calibration file as the writer makes them, and the longest texts those
 // lines can carry so that the file reads back to what was written. The window's fields and

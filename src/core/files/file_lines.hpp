@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The lines the program writes into its files, built from named fields, and the rule that
 // every line is read back whole: the readers take a line in pieces of 127 bytes, the line end

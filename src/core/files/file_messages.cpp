@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/file_messages.hpp"
 
 #include "core/text/program_texts.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The file-dialog settings of the calibration file and the results file, made from their
 // texts in the catalogue (core/text/program_texts.hpp).

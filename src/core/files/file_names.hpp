@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // File-name rules of the file dialogs and of the files looked for beside another file.
 

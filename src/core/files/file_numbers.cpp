@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/file_numbers.hpp"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/input_file.hpp"
 
 #include "core/text/program_texts.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Opening a file for reading. Only ordinary files are read: a directory, a device such as
 // /dev/zero or a pipe would give an endless or blocking read, so it counts as a file that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/line_reader.hpp"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads a file line by line the way the program always has: each read takes at most a fixed
 // number of bytes of the current line (a longer line comes back in several pieces), a line

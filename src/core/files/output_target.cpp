@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/output_target.hpp"
 
 #include "core/text/program_texts.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a save may write. Every output of the program (its own files, the reports as PDF or
 // trace) asks here before anything is written, so that a save never turns a device, a pipe

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/pending_file.hpp"
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The temporary file of a save, from its creation until it is renamed over its target. It is
 // removed when the save fails or is left early, and also when SIGINT, SIGTERM or SIGHUP ends

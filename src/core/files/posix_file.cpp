@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/posix_file.hpp"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The system's file operations, the only place of the core that calls them: opening,
 // asking about a file, creating, syncing, renaming and removing. Everything else of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/results_commands.hpp"
 
 #include <iterator>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The menu commands of the results file: the file dialogs, the extension checks and their
 // messages around the file's format (results_file.hpp), read from an ordinary file and

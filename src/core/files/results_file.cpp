@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/results_file.hpp"
 
 #include <algorithm>

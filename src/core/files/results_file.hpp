@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The results file: a header line and one comma-separated row per accepted run, CR LF line
 // ends (read: CR LF, LF or a lone CR), no quoting. Rows read from a file are put in front of the

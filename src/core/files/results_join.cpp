@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/results_join.hpp"
 
 #include "core/files/file_names.hpp"

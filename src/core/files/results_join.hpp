@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Joining results files into one, row by row, so that a file of a million rows is never held
 // in memory: what loading them all into the list (from the last to the first, each going in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/safe_file_writer.hpp"
 
 #include "core/text/program_texts.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Saving without ever leaving a half-written file: the bytes go to a temporary file beside
 // the target (same directory, so the final rename stays on one file system); every write,

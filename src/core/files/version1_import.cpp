@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/version1_import.hpp"
 
 #include <cmath>

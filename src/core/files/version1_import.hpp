@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Import of a calibration set of the previous version: a main file with the standard-oil
 // runs and constants of each cell, "RHEOSET.DAT" with shear rates and capillary geometry,

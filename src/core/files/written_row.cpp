@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/files/written_row.hpp"
 
 #include "core/files/file_lines.hpp"

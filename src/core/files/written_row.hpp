@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Telling a results row already in the form the program writes, so that joining files can copy
 // such a row as it is instead of reading its numbers and writing them again.

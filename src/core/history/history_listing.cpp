@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/history/history_listing.hpp"
 
 #include "core/text/c_format.hpp"

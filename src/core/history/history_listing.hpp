@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A history record as the rows of its listings: rheo-cli's text and CSV output, the History
 // window's table and its CSV export all show these columns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/history/quality_checks.hpp"
 
 #include "core/text/c_format.hpp"

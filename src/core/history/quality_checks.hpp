@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The two judgements the history makes of an accepted run: a reference-oil check (the sample
 // ID names a standard, so the run measures how far the cell has drifted from it) and the

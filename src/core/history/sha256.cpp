@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/history/sha256.hpp"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SHA-256 of a file's bytes, so that the history can name the exact calibration a run was
 // computed with.

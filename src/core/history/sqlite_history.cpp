@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/history/sqlite_history.hpp"
 
 #include "core/history/history_listing.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The history in an SQLite database file beside the calibration. Write-ahead logging and a
 // busy timeout let the window and rheo-cli record into the same file at the same time; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A list's columns in one table, which the window's list, the printed report and rheo-cli
 // all read: the heading the list shows and how wide it draws the column, where the report

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/model/field_rules.hpp"
 
 #include "core/text/program_texts.hpp"

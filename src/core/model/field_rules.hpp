@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The accepted range of every number field the operator types, and the message that
 // names it. The window's dialogs, the run form and rheo-cli all check through here, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The formulas of the viscometer, each in one place. Every one is evaluated in double
 // precision in the order written: the order fixes the last digits of printed results.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/model/model.hpp"
 
 #include "core/text/program_texts.hpp"

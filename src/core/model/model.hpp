@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The calibration state of the instrument and the record of one sample run.
 // Plain records with public members; copying a CalibrationData copies everything.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Removing the selected rows of a list shown row for row: the positions are the row
 // numbers before the removal, in any order. Equal to removing the lowest selected row

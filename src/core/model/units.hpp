@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Shear rates are held in 1/s and shown, filed and printed in units of 1e6 1/s. These two
 // conversions are the only place where that factor is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The version the window shows in its About box and both programs print with --version.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/reports/calibration_report.hpp"
 
 #include "core/calibration/point_texts.hpp"

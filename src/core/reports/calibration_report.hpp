@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The calibration report: the cells' geometry and constants, the standards table with its
 // target pressures, and each cell's weighings and standard-oil runs. For all cells, or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Truncation toward zero of a page position, safe for any double a bad resolution or
 // layout value could give: NaN becomes 0 and values beyond int are held at its limits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/reports/recording_surface.hpp"
 
 #include "core/text/c_format.hpp"

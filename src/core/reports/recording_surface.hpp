@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A drawing surface that keeps every call instead of drawing: the reports' tests read it,
 // and rheo-cli writes it out as a trace. Its text measure depends on nothing but the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/reports/report_frame.hpp"
 
 #include "core/reports/device_units.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fixed-layout page frame shared by every printed report: the three-line header on
 // each page, the two fonts, grey heading bands and texts centred on columns. Positions are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/reports/report_table.hpp"
 
 #include <utility>

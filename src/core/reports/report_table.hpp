@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The tables of the reports: a grey band over the heading rows, headings and units
 // centred on their columns, and body rows that continue on a new page under the same

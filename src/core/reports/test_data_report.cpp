@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/reports/test_data_report.hpp"
 
 #include "core/reports/report_frame.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The test data report: every accepted run of the list, 51 rows a page under a repeated
 // heading block.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/runs/equilibrium_timer.hpp"
 
 #include "core/text/c_format.hpp"

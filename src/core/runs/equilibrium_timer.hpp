@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The temperature-equilibrium countdown as a state machine: idle, counting down in tenths
 // of a second, then alerting for 30 ticks of 500 ms. It owns no window timer, clock or sound;

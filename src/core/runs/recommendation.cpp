@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/runs/recommendation.hpp"
 
 #include "core/runs/run_calculation.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The recommended pressure for an estimated viscosity and the T0 text of the form.
 

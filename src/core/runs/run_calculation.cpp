@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/runs/run_calculation.hpp"
 
 #include "core/model/formulas.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One sample run turned into a result: the calibration check, viscosity, shear rate,
 // Reynolds number and the shear-rate window with its suggested re-run pressure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/runs/run_checks.hpp"
 
 #include "core/model/field_rules.hpp"

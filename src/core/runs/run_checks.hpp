@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The form's own checks of a sample run's pressure and efflux time, which the window makes
 // when a field is left and rheo-cli makes before it computes a run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the time comes from. The core never reads a clock: the time of an accepted run and
 // the date on a printed report are asked of a Clock that the program passes in (the window's

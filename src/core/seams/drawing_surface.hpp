@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the printed reports draw. The reports place every text and band in device pixels
 // of this surface; a printer, a PDF file, a print preview or a recording for tests and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the calibration history is kept. Every successful save of a calibration and every
 // accepted run is recorded, so that an audit can ask what a cell's constants were on a given

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the core asks and tells the person at the bench. The window answers with message
 // boxes and file dialogs, rheo-cli with its arguments and standard error, tests with a

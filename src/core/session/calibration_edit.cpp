@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/session/calibration_edit.hpp"
 
 #include "core/calibration/standards.hpp"

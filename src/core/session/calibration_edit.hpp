@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One open calibration dialog. Every calibration dialog follows the same protocol: a backup
 // of the whole calibration when it opens, every accepted edit written straight into the

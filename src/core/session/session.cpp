@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/session/session.hpp"
 
 #include "core/files/calibration_commands.hpp"

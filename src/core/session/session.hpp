@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The running program: the one calibration, the results list, the two change flags, the
 // working cell and the cell of an open calibration dialog, the program's directory, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // printf and atof/atoi exactly as the C library does them in the "C" locale, whatever
 // locale the process runs in: files, screens and reports always use "." as decimal point.

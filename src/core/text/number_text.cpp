@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/text/number_text.hpp"
 
 #include "core/text/c_format.hpp"

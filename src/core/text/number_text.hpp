@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One number written as printf writes it in the "C" locale, byte for byte what cformat gives,
 // at a fraction of its cost: the files, lists and reports write millions of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every message, question, notice and status text of the program, byte for byte as the
 // operator sees it (blanks, line breaks and spelling included), grouped by where it appears.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/text/windows1252.hpp"
 
 #include "core/text/c_format.hpp"

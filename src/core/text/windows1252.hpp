@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's texts are Windows-1252 bytes (the degree sign is the byte 0xB0). These turn
 // them into UTF-8 for the screen, PDF and traces, and typed UTF-8 text back into bytes.

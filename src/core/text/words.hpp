@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The two ways the program's files are split into fields: the C strtok rules and the
 // blank-separated words of sscanf's "%s". Both are reentrant here.

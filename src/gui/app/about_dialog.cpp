@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/about_dialog.hpp"
 
 #include "core/model/version.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Help > About: the program's icon, its version and beside it its copyright and licence,
 // closed with OK.

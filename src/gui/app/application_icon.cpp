@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/application_icon.hpp"
 
 #include <QFile>

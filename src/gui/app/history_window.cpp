@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/history_window.hpp"
 
 #include "core/files/output_target.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Calibration > History ...: per cell, A, B, RMS % diff and T0 over time and the
 // reference-oil checks' deviations against the tolerance band, the cell's records in a table

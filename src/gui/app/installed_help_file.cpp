@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/installed_help_file.hpp"
 
 #include <system_error>

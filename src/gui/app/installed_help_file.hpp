@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The help file that comes with the installed program. Help opens the RHEO.chm of the
 // program's directory (the variable RHEO or the working directory) first; a program started

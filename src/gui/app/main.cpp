@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // rheo: the calculator's window. Its options, read before anything needs a display (so that
 // --help and --version work without one), are in the table kOptions below; Qt's own options
 // (-platform, -style, ...) are accepted and left to Qt.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/main_frame.hpp"
 
 #include "core/files/safe_file_writer.hpp"

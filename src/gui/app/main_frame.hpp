@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window: the program's menus, a one-pane status bar that shows "Ready" or the
 // prompt of the highlighted command (and, at its right, the folder where the program keeps

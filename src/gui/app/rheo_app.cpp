@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/app/rheo_app.hpp"
 
 #include "core/history/login_name.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The application object: it owns the running program (the core's session) and the main
 // window, and starts them in the order the program always has: the working cell, the

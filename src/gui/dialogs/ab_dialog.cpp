@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/dialogs/ab_dialog.hpp"
 
 #include "core/calibration/ab_regression.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "AB Calculation": the runs of standard oils in each cell, from which the cell's constants
 // A and B are fitted. One cell per tab: the runs list with its computed values, a plot of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/dialogs/calibration_dialog.hpp"
 
 #include "gui/help/help_launcher.hpp"

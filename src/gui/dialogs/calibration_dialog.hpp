@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the five calibration dialogs share. Each edits the program's calibration in place
 // through one CalibrationEdit opened with the dialog: OK keeps the edits (and raises the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/dialogs/calibration_dialogs.hpp"
 
 #include "gui/dialogs/ab_dialog.hpp"

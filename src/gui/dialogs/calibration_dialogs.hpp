@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Calibration menu's five dialogs, each run modally on the program's calibration.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/dialogs/cell_data_dialog.hpp"
 
 #include "core/calibration/cell_data.hpp"

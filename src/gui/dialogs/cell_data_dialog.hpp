@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "Cell Data": each cell's working shear rate, allowed shear-rate window (in units of
 // 1e6 1/s) and capillary geometry (diameter and length in mm), one tab per cell. A field is

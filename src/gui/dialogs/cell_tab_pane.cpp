@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/dialogs/cell_tab_pane.hpp"
 
 #include <QStyleOptionTabWidgetFrame>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The cell tabs of a calibration dialog around the dialog's content, drawn as the style
 // draws a tabbed page: the tab bar on top and a framed page under it that the selected tab

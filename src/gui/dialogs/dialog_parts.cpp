@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/dialogs/dialog_parts.hpp"
 
 #include "gui/dialogs/calibration_dialog.hpp"

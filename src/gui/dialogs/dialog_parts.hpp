@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the calibration dialogs build alike: labels that name their fields, units, number
 // fields checked by their rules when they are left, value labels, the closing buttons, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/dialogs/point_list_page.hpp"
 
 #include "gui/dialogs/calibration_dialog.hpp"

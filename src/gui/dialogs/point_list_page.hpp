@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The list-and-buttons part of the A/B and volume dialogs: Delete Selected, Delete All and
 // Add over the list of the shown cell's points, with the Delete key, the context menu, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/dialogs/settings_dialog.hpp"
 
 #include "core/files/calibration_lines.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "General Settings": the company name, serial number and operating temperature that head
 // the printed reports, and the minutes of the temperature-equilibrium countdown. Each field

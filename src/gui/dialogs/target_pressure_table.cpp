@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/dialogs/target_pressure_table.hpp"
 
 #include "core/calibration/standards.hpp"

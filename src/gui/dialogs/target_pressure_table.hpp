@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "Standard Viscosities": the table of standard oils, each with the pressure at which it
 // flows through each calibrated cell in the cell's T0. Standards are added (replacing one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/dialogs/volume_dialog.hpp"
 
 #include "core/calibration/point_texts.hpp"

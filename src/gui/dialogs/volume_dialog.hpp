@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // "Volume Calculation": the weighings of each cell, from which the cell's volume and target
 // efflux time T0 are averaged. One cell per tab: the fields of a new weighing, the cell's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One compiled help file opened through chmlib: its objects (pages, pictures, style sheets)
 // by path, and the name of its table of contents.

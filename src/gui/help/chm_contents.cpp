@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/help/chm_contents.hpp"
 
 #include <QHash>

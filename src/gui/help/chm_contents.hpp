@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The table of contents of a help file: the sitemap (.hhc) that lists the pages as
 // <OBJECT type="text/sitemap"> entries with "Name" and "Local" parameters in nested lists.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The CHM reader library (chmlib), loaded at run time so that the program starts and runs
 // without it. It is loaded on first use and kept until the end; a library that cannot be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/help/chm_text.hpp"
 
 #include "gui/platform/qt_text.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text objects of a help file (pages, style sheets, the table of contents) as Qt text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/help/help_browser.hpp"
 
 #include "core/text/program_texts.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The page view of the help window: a QTextBrowser that reads its pages, pictures and style
 // sheets from the open help file. Pages are addressed as "chm:/RHEO/Page.htm", so that the

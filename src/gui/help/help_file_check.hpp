@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The help file check. chmlib, which reads the help file, cannot be trusted with a damaged
 // file: one changed byte can crash it, corrupt the heap or make a page take minutes to lay

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/help/help_launcher.hpp"
 
 #include "gui/help/chm_archive.hpp"

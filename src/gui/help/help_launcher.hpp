@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Opens the program's help: a page path such as "<dir>/RHEO.chm::/RHEO/Welcome.htm" is shown
 // in the one help window, from a file that passed the help file check; a damaged file is

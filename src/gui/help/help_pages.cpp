@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/help/help_pages.hpp"
 
 namespace rheo {

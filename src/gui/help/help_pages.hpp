@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pages of the help file that the program opens, and the one place that names them.
 

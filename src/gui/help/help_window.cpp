@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/help/help_window.hpp"
 
 #include "gui/help/chm_archive.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The help window: the contents of the help file beside the page view, with Back and
 // Forward. One window serves every help request of the program; it is not modal, so the

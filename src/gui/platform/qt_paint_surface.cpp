@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/platform/qt_paint_surface.hpp"
 
 #include "core/text/windows1252.hpp"

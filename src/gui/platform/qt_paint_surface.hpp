@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The drawing surface of the reports on a Qt paged device: a printer, a PDF writer or the
 // printer of a print preview. Texts (Windows-1252 bytes) are drawn in black with their

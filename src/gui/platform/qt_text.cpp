@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/platform/qt_text.hpp"
 
 #include "core/text/windows1252.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's texts are Windows-1252 bytes; Qt's are Unicode. Every text that crosses
 // between the core and a widget goes through these two.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/platform/qt_user_dialogs.hpp"
 
 #include "gui/platform/qt_text.hpp"

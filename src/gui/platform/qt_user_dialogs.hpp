@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The UserDialogs seam in the window: message boxes titled "RHEO" and Qt's file dialogs.
 // Texts arrive as the program's Windows-1252 bytes, with real line breaks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the window sends a printed report: the printer chosen in the print dialog, a print
 // preview, or a PDF file. The window's commands call this interface, so that tests can take

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/platform/report_output.hpp"
 
 #include "core/files/output_target.hpp"

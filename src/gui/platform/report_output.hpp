@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where a printed report goes: a PDF file, a printer chosen in the print dialog, or a
 // print preview. Each call hands `draw` a surface and lets it draw the whole report,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/runs/dialog_units.hpp"
 
 #include <QFontMetrics>

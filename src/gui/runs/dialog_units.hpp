@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Dialog units, in which the form was drawn: a horizontal unit is a quarter of the form
 // font's average character width, a vertical unit an eighth of its height. The average

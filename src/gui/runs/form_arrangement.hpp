@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where everything lies on the test-run form. The controls come from the template in
 // dialog units of the form's font; the cell picture and the countdown have pixel places

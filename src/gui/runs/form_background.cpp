@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/runs/form_background.hpp"
 
 #include "core/text/program_texts.hpp"

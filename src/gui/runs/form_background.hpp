@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The form's background: the picture of the cell block with the working cell highlighted,
 // the countdown in large type, and what the mouse finds there (a cell number to click, and

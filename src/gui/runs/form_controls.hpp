@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The controls of the test-run form, made from the form's template: their texts, the names
 // a screen reader gives them, the Tab order of the template, and what each needs to show its

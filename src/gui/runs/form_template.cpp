@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/runs/form_template.hpp"
 
 namespace rheo {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The test-run form as it was drawn: every control in the order of the form (which is also
 // the order of the Tab key), its text, and its place in dialog units. The cell picture and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/runs/form_timer.hpp"
 
 #include "gui/platform/qt_text.hpp"

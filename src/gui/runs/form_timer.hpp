@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window side of the temperature-equilibrium timer: the button, the two window timers
 // (the countdown every 100 ms, the alarm every 500 ms), the main window's flashing and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/runs/form_values.hpp"
 
 #include "gui/platform/qt_text.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The values of the test-run form and their exchange with its controls. The form holds the
 // sample ID, the Newtonian flag, the efflux time, the pressure, the estimated viscosity and

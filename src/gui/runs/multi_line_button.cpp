@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/runs/multi_line_button.hpp"
 
 #include <QStyleOptionButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A push button whose caption wraps onto as many lines as its width needs, centred, like
 // the form's two long buttons ("Calculate Viscosity, Shear Rate, and Reynolds Number").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/runs/rheo_view.hpp"
 
 // The form itself: its controls in their places, the working cell by every way the form

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The test-run form, the main window's only view: the run's fields, the working cell by
 // list, picture and keys, the recommendation, the equilibrium timer and the results list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/runs/rheo_view.hpp"
 
 // The form's runs: Calculate and its outcome, and the results list with its recall,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/sound/alarm_sound.hpp"
 
 #include "core/runs/equilibrium_timer.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sound of one tick of the temperature-equilibrium alarm: a 1000 Hz tone of 250 ms,
 // then the system's exclamation sound. Behind an interface, so the form's tests can count

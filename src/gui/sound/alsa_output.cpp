@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/sound/alsa_output.hpp"
 
 #include <alsa/asoundlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Samples to the sound card through ALSA. The library is loaded when the first tone is asked
 // for, so the program runs where it is not installed; a missing library or device is silence.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/sound/tone_player.hpp"
 
 #include "gui/sound/tone_samples.hpp"

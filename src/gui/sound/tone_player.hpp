@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Plays a tone on a worker thread, so the window never waits for it. Where there is no
 // sound at all the tone is silent: no message, no delay, no error.

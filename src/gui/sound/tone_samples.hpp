@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The samples of a plain tone: a sine with a short raised-cosine fade in and out, so that it
 // starts and stops without a click. Standard C++ only.

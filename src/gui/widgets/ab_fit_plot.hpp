@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The plot beside the A/B dialog's runs list: the runs of the cell on the current tab as
 // points of the fit, each with its % difference, and the fitted line y = A - B*x. With

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/ab_fit_plot_data.hpp"
 
 #include "core/calibration/ab_regression.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the A/B dialog's plot shows for one cell: its standard-oil runs as points of the fit
 // (x = 1/(P*T*T), y = known viscosity/(P*T)), the fitted line y = A - B*x, and two axes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The picture of the cell block on the test-run form: where it lies on the form, where its
 // five cell numbers are (the operator clicks a number to change the working cell), and its

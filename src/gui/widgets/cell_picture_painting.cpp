@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The artwork of the cell block. Everything is derived from the layout's rectangles, so the
 // drawing follows the layout when it is scaled, and every cell sits centred in its number
 // box: what the operator sees as the cell is what a click hits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/cell_switch_keys.hpp"
 
 #include <QApplication>

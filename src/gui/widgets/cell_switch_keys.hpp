@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Ctrl+Tab and Ctrl+Shift+Tab switch the working cell on the form and the cell tab of a
 // calibration dialog, wherever the keyboard focus is inside that window, and wrap from cell

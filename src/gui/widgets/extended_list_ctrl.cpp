@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/extended_list_ctrl.hpp"
 
 #include "gui/platform/qt_text.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The report-style list of the main form and of the calibration dialogs. It draws its rows
 // itself: a selected row in the selection colours across all columns, the others in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/history_plot.hpp"
 
 #include "core/model/model.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One plot of the History window: a value of a cell over time (A, B, RMS, T0, or the
 // reference checks' deviations with the tolerance band around zero), drawn with QPainter as

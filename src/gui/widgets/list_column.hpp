@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One column of a list: its heading and how wide it is drawn, as a multiple of the
 // heading's own width in the list's font.

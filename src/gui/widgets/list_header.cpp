@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/list_header.hpp"
 
 #include "gui/widgets/extended_list_ctrl.hpp"

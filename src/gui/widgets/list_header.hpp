@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The column headings of the list: centred, and a heading wider than its column cut and
 // ended with "..." the way the cells are.

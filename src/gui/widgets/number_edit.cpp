@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/number_edit.hpp"
 
 #include "core/text/c_format.hpp"

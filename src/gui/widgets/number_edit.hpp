@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A one-line field that holds a number, as the program's fields always have: it shows its
 // value in the shortest form with up to 15 significant digits (18.0 shows as 18), and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/results_list_model.hpp"
 
 #include "core/runs/run_calculation.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The nine columns of the results list over the accepted and loaded runs, which the session
 // owns. A row's texts are formatted when the row is drawn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/row_list_model.hpp"
 
 #include "gui/platform/qt_text.hpp"

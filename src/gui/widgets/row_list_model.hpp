@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The rows of a list as a table model over data owned elsewhere. The model holds no rows of
 // its own: it asks for one row's texts when a row is drawn and keeps only the last one, so

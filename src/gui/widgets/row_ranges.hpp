@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Row numbers of a list before and after some of its rows were removed. The lists announce
 // a removal as runs of neighbouring rows and carry the selection and the current row over

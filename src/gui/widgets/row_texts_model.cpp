@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/widgets/row_texts_model.hpp"
 
 namespace rheo {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A small list of rows whose texts come from a function: the standard-oil runs, the
 // weighings and the standards of the calibration dialogs.

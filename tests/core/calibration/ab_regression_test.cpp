@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The A/B regression: the checks of a new point, the fit with its per-point values, the
 // notices, and removing points.
 

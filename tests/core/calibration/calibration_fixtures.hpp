@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Cells and standard-oil runs of the worked examples, shared by the calibration tests.
 

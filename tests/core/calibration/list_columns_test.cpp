@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The columns of the four lists that the window, the reports and rheo-cli read from one
 // table each: every list heading, width factor and JSON name and kind. (The rows' texts are
 // proven with the calculations that make them, the report's places with the reports.)

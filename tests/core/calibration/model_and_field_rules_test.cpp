@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The values a cell needs before it counts as calibrated, and the accepted range of every
 // number field with its message.
 

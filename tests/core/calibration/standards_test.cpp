@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The standards table (its order, replacement by name, deletions and the target pressure
 // of every standard in every cell), how the names of standards are cleaned, and the removal
 // of selected rows by their numbers before the removal, as every list deletes them. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The volume and T0 of a cell from weighings, the edits of a cell's geometry and shear
 // rates, and what is computed again after either changes.
 

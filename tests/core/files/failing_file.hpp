@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An open file whose reading fails part-way, as a disk or network error would make it fail:
 // it gives its bytes, then every further read fails with EIO.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The bytes of the calibration and results files and the rules by which they are read, the
 // import of the older three-file calibration set, and the menu commands and the start-up
 // load around the files: their dialogs, extension checks and messages, and what the data

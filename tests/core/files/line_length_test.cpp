@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the program writes it reads back: texts up to the length a line can carry, saves that
 // would write a longer line, and random valid calibrations and results written and read.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading lines: at most a fixed number of bytes a read, the line end (CR LF or LF, for some
 // readers a lone CR too) counting as one of them. The reader copies runs of bytes at once; it
 // must cut every input exactly as reading one byte at a time does, wherever line ends, limits

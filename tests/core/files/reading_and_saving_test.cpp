@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving through a temporary file so that the old file survives every failure. (Inputs of
 // extreme size are for the benchmarks.)
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Joining results files row by row must write exactly what loading them all (from the last to
 // the first) and saving writes, and must leave every unusual case to those commands. A row
 // already in the written form is copied as it is, so the random rows, near the written form

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calibration history: SHA-256, the reference check and the range guard, the database
 // file with its faults, and what the running program records and tells.
 #include "core/files/calibration_file.hpp"

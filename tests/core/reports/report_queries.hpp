@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Questions the report tests ask of a recorded report: which texts stand on which row.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The printed reports, recorded call by call: the page frame and its header, the test data
 // report's rows and pages, the calibration report's tables and sections and where they fall,
 // the device units, and the Windows-1252 texts of the trace.

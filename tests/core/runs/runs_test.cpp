@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A sample run: its row texts digit for digit, its refusals with the suggested pressure, the
 // recommended pressure by band; and the temperature-equilibrium timer's countdown and alarm.
 #include "core/model/formulas.hpp"

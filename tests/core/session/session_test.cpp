@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The running program's commands and the two change flags they set and clear: which
 // command raises which flag, when it does not, and what only a successful save clears. (The
 // window tests drive the same session through the form, the dialogs and the menus: the

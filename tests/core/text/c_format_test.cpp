@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // printf, atof and atoi exactly as the C library does them in the "C" locale, whatever locale
 // the process runs in, and the strtok and scanf splitting of words.
 #include "core/text/c_format.hpp"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The quick number writing and reading against the C library itself, on many values: every
 // text must be the bytes printf gives, every number read the double strtod gives.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The application object, the main window, the About box and where the installed help file
 # is found.
 rheo_add_gui_test(app_tests ${CMAKE_CURRENT_LIST_DIR}/application_test.cpp

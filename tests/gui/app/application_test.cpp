@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application: its start-up, its main window's menus and status bar, every menu command
 // reaching its operation, the exit sequence on the close box, the About box and the icon, and
 // the installed help file: the first of its places that holds the file (beside the program,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The history in the window: the file beside RHEO.DAT, a run's marks in the status bar and on
 // its row (the row's texts unchanged), the note of a history that cannot be used, and the
 // History window's plots, table, tolerance setting and exports.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # The real program on a real X server: started on the example calibration under Xvfb, its
 # main window must appear with its title; a screenshot of the screen is kept beside the test.
 # Usage: window_smoke.sh RHEO_BINARY EXAMPLE_DIR SCREENSHOT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A calibration dialog on the bench: the program's session over a calibration the test
 // chooses, the person at the bench scripted (noting what the dialog showed as each message

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the five calibration dialogs do alike: Cancel, Escape and the close box put back every
 // cell, Enter does nothing, OK raises the calibration's change flag only after a change,
 // Help and F1 open the dialog's page, Tab walks the controls in their order, each number

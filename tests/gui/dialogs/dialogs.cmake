@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The five calibration dialogs and the Calibration menu's way of running them.
 rheo_add_gui_test(dialog_tests
   ${CMAKE_CURRENT_LIST_DIR}/dialog_protocol_test.cpp

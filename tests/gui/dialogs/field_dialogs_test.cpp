@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two dialogs of plain fields: the general settings, shown and written as the
 // calibration holds them; the cell data, whose change of cell applies the five fields first,
 // and what its OK recomputes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The three dialogs that keep a list, as the operator works them: the volume calculation's
 // weighings and the A/B calculation's standard runs, added through the fields and listed with
 // their results, the averages or the fit under the list, a point recalled into the fields,

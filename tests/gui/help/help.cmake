@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The help launcher, the help window and the compiled help file. The tests read the help file
 # the build compiles, so they are built after it.
 rheo_add_gui_test(help_tests

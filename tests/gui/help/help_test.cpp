@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Help: the help file and its window, and the launcher that opens them. The table of
 // contents as sitemaps come in practice, the character sets of pages, the compiled help file
 // whose every link and picture must resolve; the window as the operator uses it: links

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "gui/help/help_test_support.hpp"
 
 #include "gui/help/help_launcher.hpp"

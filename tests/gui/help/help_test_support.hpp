@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the help tests share: the help file the build compiled, and the operator's view of
 // the help window (a click on a link, a message box shown).

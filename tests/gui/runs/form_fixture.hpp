@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The test-run form in a window of its own over a session with the calibration of the
 // examples, and the operator's ways of working it: the fields by the names a screen reader

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The form as it opens, how it is arranged on the screen, how a keyboard and a screen reader
 // reach its controls, and help, title and status texts.
 #include "form_fixture.hpp"

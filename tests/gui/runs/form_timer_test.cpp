@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The temperature-equilibrium timer on the form: its button, the countdown driven by the
 // form's timer events, the alarm's 30 ticks, and the countdown's painting.
 #include "form_fixture.hpp"

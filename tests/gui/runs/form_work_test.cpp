@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The form at work: its fields, taken when they are left; the working cell, changed by a
 // click on a cell number in the picture and by the cell keys, the recommendation and T0
 // following it; and the runs the fields feed: Calculate and its outcomes, and the results

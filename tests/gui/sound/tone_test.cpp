@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The alarm's tone: its samples, the worker that plays it without holding the window, the
 // dropping of a tone asked for while one sounds, and the exclamation after it.
 

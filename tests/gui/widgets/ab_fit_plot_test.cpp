@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The plot of the A/B fit: the runs as points of the fit with their % differences, the
 // fitted line, round axes around them, and a sentence instead of a plot below two runs.
 

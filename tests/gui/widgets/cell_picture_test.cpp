@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cell-block pictures of the test-run form: where the cell numbers are, which cell a
 // click hits, the scaling to the display, and that painting stays inside the picture and
 // shows the working cell.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "list_fixture.hpp"
 
 #include <QVBoxLayout>

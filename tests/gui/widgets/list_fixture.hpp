@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A list control shown in a window beside a field that can take the focus away, over rows
 // of texts held by the test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The list control and its models: how it draws (a text cut to its column, and on the
 // painted pixels the selection colours, the alignment and the headings),
 // the requests it makes of its owner (recall a row, delete, the Delete menu), the ways the

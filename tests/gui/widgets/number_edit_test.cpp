@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Number fields shown and taken as the program takes them when they are left. (Leaving by
 // Tab, and the cell keys that do not leave, are tried on the form and in the dialogs.)
 #include "gui/platform/qt_text.hpp"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The controls the form and the dialogs share: the list control and its models, the number
 # fields, the cell pictures and the A/B fit plot.
 rheo_add_gui_test(widget_tests
