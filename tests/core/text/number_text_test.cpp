@@ -124,15 +124,6 @@ TEST_F(AgainstTheCLibrary, IntegerTextIsPrintfs) {
     }
 }
 
-TEST_F(AgainstTheCLibrary, AtofReadsEveryTextTheWritersProduce) {
-    for (int i = 0; i < 40000; ++i) {
-        const double value = i % 4 == 0 ? std::bit_cast<double>(random_()) : lab_(random_);
-        for (const int precision : {1, 2, 3, 4, 6, 8})
-            atof(formatFixed(value, 2, precision));
-        atof(formatInteger(static_cast<long long>(random_() >> (random_() % 64))));
-    }
-}
-
 TEST_F(AgainstTheCLibrary, AtofRoundsMidpointsBetweenNeighbouringDoublesToEven) {
     // The exact decimal text of the point halfway between two doubles must round to the even
     // one; a digit more above it to the upper one.
