@@ -97,20 +97,6 @@ TEST_F(AgainstTheCLibrary, FixedTextRoundsExactlyHalfwayToTheEvenDigit) {
     }
 }
 
-TEST_F(AgainstTheCLibrary, FixedTextOfRandomValuesOfEveryMagnitude) {
-    for (int i = 0; i < 2000; ++i)
-        fixed(std::bit_cast<double>(random_())); // any bit pattern: every exponent, NaNs
-    for (int i = 0; i < 12000; ++i) {
-        // Any mantissa at the magnitudes the exact arithmetic covers, and a little beyond.
-        const double m = random_() % 2 ? mantissa() : -mantissa();
-        fixed(std::ldexp(m, static_cast<int>(random_() % 201) - 90));
-        fixed(lab_(random_));
-        // Texts typed or read with a few decimals, and a hair beside them.
-        fixedWithNeighbours(std::round(lab_(random_) * 1e4) /
-                            std::pow(10.0, static_cast<double>(random_() % 10)));
-    }
-}
-
 TEST_F(AgainstTheCLibrary, IntegerTextIsPrintfs) {
     for (int i = 0; i < 100010; ++i) {
         long long value = static_cast<long long>(random_() >> (random_() % 64));
