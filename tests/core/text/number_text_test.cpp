@@ -56,7 +56,6 @@ protected:
     double mantissa() { return 1.0 + static_cast<double>(random_() >> 12) / 0x1p52; }
 
     std::mt19937_64 random_{20240611};
-    std::uniform_real_distribution<double> lab_{-2000.0, 2000.0};
     int failures_ = 0;
 };
 
