@@ -10,6 +10,7 @@
 #include "support/temp_dir.hpp"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 
@@ -138,7 +139,7 @@ TEST(FormRuns, RecalledRunsBringTheirValuesAndCellLoadedRunsGoInFront) {
     EXPECT_EQ(form.list().selectedRows(), std::vector<std::size_t>{});
     press(form.list(), Qt::Key_Delete);
     EXPECT_TRUE(form.dialogs.questions.empty());
-    form.pickCell(2);
+    form.view.findChild<QComboBox*>()->setCurrentIndex(1);
     clickRow(form.list(), 1);
     EXPECT_EQ(form.shown(), "cell 2: Cell nine|150|19.25|2|Yes -> 55.6 psi, T0 18.00");
 }
