@@ -4,6 +4,8 @@
 // written, and the exit status tells that something was refused.
 
 #include "cli_harness.hpp"
+#include "core/calibration/ab_regression.hpp"
+#include "core/calibration/volume_calculation.hpp"
 
 namespace rheo::testing {
 namespace {
@@ -15,18 +17,16 @@ using CalibrateTest = CliTest;
 TEST_F(CalibrateTest, SettingsAndNamesAreCheckedWhereEntered) {
     const CliRun run = cli("calibrate settings --out RHEO.dat --company 'Lab A' --serial 'S 1' "
                            "--temperature 151 --timer 30");
-    EXPECT_EQ(run, (CliRun{3, "",
-                           "Please enter an operating temperature between 40 and 150 "
-                           "degrees celcius.\n"}));
+    EXPECT_EQ(run, (CliRun{3, "", told(NumberField::OperatingTemperature)}));
     const std::string file = read("RHEO.dat");
     EXPECT_EQ(file.rfind("RHEO Version 2\r\nLab A\r\nS 1\r\n150\r\n30\r\n0.00000000 ", 0), 0u);
 
     // Two refusals at once, both told; nothing of that edit is written.
-    EXPECT_EQ(cli("calibrate settings --company 'Lab\nB' --timer 0 --calibration RHEO.dat --out "
-                  "RHEO.dat"),
-              (CliRun{3, "",
-                      "The company name must fit on one line.\nPlease enter a temperature "
-                      "equilibrium timer duration between 1 and 30 minutes.\n"}));
+    EXPECT_EQ(
+        cli("calibrate settings --company 'Lab\nB' --timer 0 --calibration RHEO.dat --out "
+            "RHEO.dat"),
+        (CliRun{3, "",
+                told(FileText::CompanyName, "\n") + told(NumberField::EquilibriumTimerMinutes)}));
     EXPECT_EQ(read("RHEO.dat"), file);
 }
 
@@ -39,9 +39,7 @@ TEST_F(CalibrateTest, CellDataRecomputesT0AndALineTooLongIsNotSaved) {
                     "VOL 10.00000000 15.00000000 0.83333333 18.00000000 6.00000000\r\n"));
     const CliRun run = cli("calibrate cell --calibration RHEO.dat --out RHEO.dat --cell 1 "
                            "--diameter 1.2 --working 1.4 --length 100");
-    EXPECT_EQ(run, (CliRun{3, "",
-                           "Please enter a non negative value below 1 mm for the "
-                           "Capillary Diameter.\n"}));
+    EXPECT_EQ(run, (CliRun{3, "", told(NumberField::CapillaryDiameter)}));
     const std::string file = read("RHEO.dat");
     EXPECT_NE(file.find("\r\n1.40000000 1.00000000 1.20000000 0.07500000 100.00000000 0.00250000 "
                         "9.00000000 0.50000000 6.00000000 12.93449696\r\nVOL 10.00000000 "
@@ -70,10 +68,9 @@ TEST_F(CalibrateTest, VolumeListsTheWeighingsAndNamesRejectedLines) {
                        "10.0000\t16.1000\t6.1000\t0.8000\t16.44\t7.6250\n"
                        "Average Volume (ml):\t7.5625\n"
                        "Average Target Efflux Time (T0) (sec):\t16.30\n");
-    EXPECT_EQ(run.err, "line 3: Tare Weight must be less than the Full Weight\n"
-                       "line 5: The tare weight is not a number: \"x\"\n"
-                       "At least 3 data points are needed to accurately calculate\nthe cell "
-                       "volume and target efflux time (T0).\nPlease add more data.\n");
+    EXPECT_EQ(run.err, "line 3: " + std::string(kTareNotBelowFullRejection) +
+                           "\nline 5: The tare weight is not a number: \"x\"\n" +
+                           std::string(kVolumeNotice) + "\n");
 }
 
 // The points as the dialog lists them (the names cleaned) and the constants, each rejected
@@ -82,9 +79,7 @@ TEST_F(CalibrateTest, VolumeListsTheWeighingsAndNamesRejectedLines) {
 // "." as decimal point.
 TEST_F(CalibrateTest, AbListsThePointsAndTheFitAndNamesRejectedLines) {
     put("RHEO.dat", calibration());
-    const std::string notice = "The constants A and B are determined through regression.\nAt "
-                               "least 4 data points are needed for an accurate result.\nPlease "
-                               "add more data.\n";
+    const std::string notice = std::string(kAbRegressionNotice) + "\n";
     const CliRun run = cli("calibrate ab --calibration RHEO.dat --out RHEO.dat --cell 1 --points " +
                                put("p.csv", "known viscosity,pressure,efflux time,newtonian,"
                                             "standard name\n7.0,150,20.0,Yes,Oil A\n"
@@ -92,9 +87,7 @@ TEST_F(CalibrateTest, AbListsThePointsAndTheFitAndNamesRejectedLines) {
                                             "9.4,250,16.0,Yes,x,y\n"),
                            kGerman);
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.err, "line 3: The efflux time was not within +-20% of the target efflux "
-                       "time.\nPlease run the sample again at a higher pressure.\n" +
-                           notice);
+    EXPECT_EQ(run.err, "line 3: " + std::string(kAbTooSlowRejection) + "\n" + notice);
     EXPECT_EQ(run.out, "OilA\t7.000\t150.0\t20.00\t6.992\t-0.12\t291.4\tYes\n"
                        "\t8.600\t200.0\t18.00\t8.547\t-0.61\t264.8\tYes\n"
                        "x,y\t9.400\t250.0\t16.00\t9.470\t0.74\t268.9\tYes\n"
@@ -119,10 +112,9 @@ TEST_F(CalibrateTest, StandardsAreAddedCleanedReplacedAndDeleted) {
                                   "--name Thin --viscosity 2"})
         EXPECT_EQ(standard(arguments).exitCode, 0) << arguments; // the second replaces the first
     const std::pair<std::string, std::string> refused[] = {
-        {"--name Thick --viscosity 40.001",
-         "Enter a non-zero, non-negative viscosity below 40 mPa*s\n"},
+        {"--name Thick --viscosity 40.001", told(NumberField::StandardViscosity)},
         {"--viscosity 5 --name " + std::string(115, 'n'),
-         "The standard name can hold at most 114 characters.\n"},
+         told(FileText::StandardName, std::string(115, 'n'))},
         {"--delete Nothing", "There is no standard named \"Nothing\".\n"}};
     for (const auto& [arguments, err] : refused)
         EXPECT_EQ(standard(arguments), (CliRun{3, "", err}));

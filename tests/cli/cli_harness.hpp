@@ -3,6 +3,8 @@
 // Runs the real rheo-cli binary through /bin/sh, the way a script calls it, and writes the
 // calibration files the tests start from.
 
+#include "core/files/calibration_lines.hpp"
+#include "core/model/field_rules.hpp"
 #include "core/text/program_texts.hpp"
 #include "support/temp_dir.hpp"
 
@@ -23,6 +25,14 @@ struct CliRun {
 inline void PrintTo(const CliRun& run, std::ostream* os) {
     *os << "exit " << run.exitCode << ", out " << ::testing::PrintToString(run.out) << ", err "
         << ::testing::PrintToString(run.err);
+}
+
+// The core's message for a refused field or text, as standard error shows it.
+inline std::string told(NumberField field) {
+    return std::string(fieldMessage(field)) + "\n";
+}
+inline std::string told(FileText text, const std::string& value) {
+    return *fileTextRefusal(text, value) + "\n";
 }
 
 // `text` as one shell word, whatever it holds (blanks, quotes, line breaks).

@@ -63,19 +63,13 @@ TEST_F(RunTest, EachOutcomeHasItsStreamAndExitStatus) {
           "Sample Run did not fall within\nShearRateMin 1.010 and ShearRateMax 1.200.\nRun the "
           "sample again at 201.50 psi.\n"}},
         {"run --calibration RHEO.dat --cell 2 --pressure -5 --efflux-time 0",
-         {3, "",
-          "Enter a non zero and non negative value for the Pressure.\nPressures above 600 PSI are "
-          "also inappropriate.\nEnter a non zero and non negative value for the Efflux Time.\n"
-          "Values above 60 minutes are also not appropriate.\n"}},
+         {3, "", told(NumberField::RunPressure) + told(NumberField::RunEffluxTime)}},
         {"run --calibration absent.dat " + kWorkedRun,
-         {2, "",
-          "The specified file did not exist at that location.\nPlease choose a different file.\n"}},
+         {2, "", std::string(file_texts::kFileDidNotExist) + "\n"}},
         {"recommend --calibration RHEO.DAT --cell 1 --viscosity 8.5",
          {0, "           200.0 psi\n18.00\n", ""}},
         {"recommend --calibration RHEO.DAT --cell 1 --viscosity 40.01",
-         {3, "",
-          "Enter a non zero and non negative value for the Estimated Viscosity.\nValues above 40 "
-          "mPa*s are also not appropriate.\n"}}};
+         {3, "", told(NumberField::EstimatedViscosity)}}};
     for (const auto& [arguments, expected] : cases)
         EXPECT_EQ(cli(arguments, kGerman), expected) << arguments;
 }
@@ -101,8 +95,8 @@ TEST_F(ResultsFilesTest, BatchWritesAcceptedRunsInInputOrderAndNamesRefusedLines
                 "line 6: Newtonian must be 1, 0, Yes or No, not \"maybe\"\n"
                 "line 7: A run needs five fields: cell,newtonian,sample id,pressure,efflux time\n"
                 "line 8: The cell number must be a whole number from 1 to 5, not \"7\"\n"
-                "line 9: Enter a non zero and non negative value for the Pressure.\nPressures "
-                "above 600 PSI are also inappropriate.\n"}));
+                "line 9: " +
+                    told(NumberField::RunPressure)}));
     // The ID between the first two and the last two fields keeps its comma as ";".
     EXPECT_EQ(read("out.csv"),
               kResultsHeader + "Oil 1," + kRow +
@@ -113,7 +107,8 @@ TEST_F(ResultsFilesTest, BatchWritesAcceptedRunsInInputOrderAndNamesRefusedLines
     // and a batch with every run accepted, are with the input tables); a name the save would
     // refuse is told before any run is read.
     put("runs.csv", "h\n1,1,A,200,18\n1,maybe,B,200,18\n");
-    EXPECT_EQ(cli(kBatch + "out.CSV"), (CliRun{2, "", "Please Use .csv File Extension.\n"}));
+    EXPECT_EQ(cli(kBatch + "out.CSV"),
+              (CliRun{2, "", std::string(file_texts::kUseCsvExtension) + "\n"}));
     EXPECT_FALSE(exists("out.CSV"));
 }
 

@@ -40,7 +40,8 @@ bool writeCalibrationPdf(const std::string& pdf, std::string& error) {
 }
 
 // A Letter PDF named after the company, in the metric twins of the old printer faces; its
-// pages read back by pdftotext (each run of blanks and line breaks made one blank).
+// pages read back by pdftotext (each run of blanks and line breaks made one blank). What the
+// rows hold is the report's, proven with the recorded reports.
 TEST(ReportPdf, CalibrationReportHasItsPagesAndTexts) {
     TempDir dir;
     const std::string pdf = dir.file("calibration.pdf");
@@ -68,10 +69,7 @@ TEST(ReportPdf, CalibrationReportHasItsPagesAndTexts) {
     const std::pair<int, const char*> texts[] = {
         {0, "ACME Oils Serial # SN-1 Operating Temp 150\xC2\xB0"
             "C Tribon Viscometer V2.0 03/05/2014 09:07 Page 1"},
-        {0, "Standard Name Viscosity Cell 1 Cell 2 Cell 3 Cell 4 Cell 5"},
-        {0, "Light 2.000 N/A N/A N/A N/A N/A"},
         {2, "09:07 Page 3 Cell 1 Volume Calculation Data Tare Weight Full Weight"},
-        {2, "10.0000 12.3456 2.3456 0.8000 18.02 7.1234"},
         {3, "Cell 5 AB Calculation Data"}};
     for (const auto& [page, text] : texts)
         EXPECT_NE(pages[page].find(text), std::string::npos) << text << "\n" << pages[page];

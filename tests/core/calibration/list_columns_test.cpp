@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The columns of the four lists that the window, the reports and rheo-cli read from one
-// table each: every list heading, width factor and JSON name and kind. (The rows' texts are
-// proven with the calculations that make them, the report's places with the reports.)
+// table each: every list heading, width factor and JSON name and kind, and the rows of the
+// dialogs' two lists. (The report's places are proven with the reports.)
 #include "core/calibration/point_texts.hpp"
 #include "core/calibration/standards.hpp"
 #include "core/runs/run_calculation.hpp"
@@ -44,6 +44,22 @@ TEST(ListColumns, HeadingsWidthFactorsAndJsonNamesOfEveryList) {
               "Cell #1 (psi)@1.1:pressures/N\nCell #2 (psi)@1.1:pressures/N\n"
               "Cell #3 (psi)@1.1:pressures/N\nCell #4 (psi)@1.1:pressures/N\n"
               "Cell #5 (psi)@1.1:pressures/N\n");
+}
+
+// The weighings' and standard runs' rows, each value in its format, "Yes" or "No" last.
+TEST(ListColumns, PointRowsInTheirFormats) {
+    const auto joined = [](const auto& row) {
+        std::string text;
+        for (const std::string& cell : row)
+            text += cell + '|';
+        return text;
+    };
+    EXPECT_EQ(joined(volumePointRow({10, 16, 0.8, 16.17, 7.5})),
+              "10.0000|16.0000|6.0000|0.8000|16.17|7.5000|");
+    AbPoint run{7, 20, 150, 7.004, 0.06, 290.9, true, "Oil1"};
+    EXPECT_EQ(joined(abPointRow(run)), "Oil1|7.000|150.0|20.00|7.004|0.06|290.9|Yes|");
+    run.newtonian = false;
+    EXPECT_EQ(abPointRow(run).back(), "No");
 }
 
 } // namespace

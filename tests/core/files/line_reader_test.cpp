@@ -78,18 +78,6 @@ std::string randomBytes(std::mt19937& random, std::size_t size) {
     return bytes;
 }
 
-TEST(LineReader, ByDefaultAReadTakesAtMost127BytesAndALoneCrIsAByte) {
-    const std::string a126(126, 'a'), a127(127, 'a');
-    // 127 bytes fill a read; the line end after them then comes as an empty line of its own.
-    const std::string bytes =
-        "a\r\nb\nc\r\r\n\r\n\n\0b\0\r\n"s + a126 + "\r\nz\n" + a127 + "\r\nz\n" + a127 + "bc";
-    LineReader reader{std::string_view(bytes)};
-    EXPECT_EQ(readAll(reader),
-              (Lines{"a", "b", "c\r", "", "", "\0b\0"s, a126, "z", a127, "", "z", a127, "bc"}));
-    LineReader empty("");
-    EXPECT_EQ(readAll(empty), Lines{});
-}
-
 // Bytes held in memory, and the same bytes read from a file in blocks of 64 KiB: now and
 // then several blocks, so that line ends, CR LF pairs and reads fall across block boundaries
 // at random, and first a CR LF split between the first two blocks among NULs and long lines.

@@ -203,17 +203,16 @@ CalibrationData withPoints(int standards, int weighings, int runs, int cell = 0)
 struct Printing {
     explicit Printing(CalibrationData calibration)
         : session(dialogs, clock, std::move(calibration)) {}
+    RecordingSurface print() {
+        RecordingSurface surface;
+        EXPECT_TRUE(session.PrintCalibration(surface));
+        return surface;
+    }
 
     ScriptedDialogs dialogs;
     FixedClock clock{kPrinted};
     Session session;
 };
-
-RecordingSurface print(Session& session, std::optional<int> cell = std::nullopt) {
-    RecordingSurface surface;
-    EXPECT_TRUE(session.PrintCalibration(surface, cell));
-    return surface;
-}
 
 // "page:row" of every standards heading (S) and section title (V1 volume of cell 1, A1
 // its runs), in drawing order; "|" between pages.
@@ -236,8 +235,7 @@ std::string layout(const RecordingSurface& surface) {
 // body font, under bands at rows 0 and 8, the standards band from x = 20 at row 16 and a
 // 2.9-row band over cell 1's volume section at row 19 (y 448).
 TEST(CalibrationReport, CellTablesListEveryCell) {
-    Printing app(withPoints(0, 0, 0));
-    const auto surface = print(app.session);
+    const auto surface = Printing(withPoints(0, 0, 0)).print();
     EXPECT_EQ(rows(surface, 1, 0, 2) + rows(surface, 1, 6, 10) + rows(surface, 1, 14, 14),
               "0:Cell #|Working Shear Rate|Min Shear Rate|Max Shear Rate|Capillary Radius|"
               "Capillary Length\n"
@@ -262,7 +260,7 @@ TEST(CalibrationReport, StandardsAndCellSectionsPrintTheirRows) {
     CalibrationData calibration = withPoints(0, 1, 1);
     calibration.standards = {{"Heavy", 12.0}, {"Ref", 8.5}, {"Light", 2.0}};
     Printing app(calibration);
-    const auto surface = print(app.session);
+    const auto surface = app.print();
     EXPECT_EQ(rows(surface, 1, 16, 31),
               "16:Standard Name|Viscosity|Cell 1|Cell 2|Cell 3|Cell 4|Cell 5\n"
               "17:mPa*s|psi|psi|psi|psi|psi\n"
@@ -302,8 +300,7 @@ TEST(CalibrationReport, SectionsStartWhereTheRowsAndTheRowLimitPutThem) {
         {0, 60, 0, " S:16 | V1:0 | V1:0 A1:13 V2:18 A2:22 V3:27 A3:31 V4:36 A4:40 V5:45 | A5:0"},
         {40, 0, 0, " S:16 | S:0 V1:7 A1:11 V2:16 A2:20 V3:25 A3:29 V4:34 A4:38 V5:43 A5:47"}};
     for (const Case& c : cases) {
-        Printing app(withPoints(c.standards, c.weighings, c.runs));
-        EXPECT_EQ(layout(print(app.session)), c.layout)
+        EXPECT_EQ(layout(Printing(withPoints(c.standards, c.weighings, c.runs)).print()), c.layout)
             << c.standards << " standards, " << c.weighings << " weighings, " << c.runs << " runs";
     }
 }

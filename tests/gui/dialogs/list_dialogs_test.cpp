@@ -5,6 +5,7 @@
 // the deletions with their questions and notices, and the plot of the fit; and the standards
 // table: its rows, adding and deleting standards, loading a standard into the fields.
 
+#include "core/calibration/point_texts.hpp"
 #include "core/text/program_texts.hpp"
 #include "dialog_bench.hpp"
 #include "gui/widgets/ab_fit_plot.hpp"
@@ -15,6 +16,14 @@
 
 namespace rheo::testing {
 namespace {
+
+// A row of a list as shownRows() gives it, from the core's texts.
+template <std::size_t N> std::string joined(const std::array<std::string, N>& row) {
+    std::string text = row[0];
+    for (std::size_t i = 1; i < N; ++i)
+        text += '|' + row[i];
+    return text;
+}
 
 // The rows the list shows, then the average volume and T0.
 std::string shown(const VolumeDialog& dialog) {
@@ -40,18 +49,22 @@ CalibrationData withWorkedWeighings() {
 // Opens on the form's cell with its radius, working shear rate and stored averages. The
 // worked weighings: the first 1, 1, 1 refused; 10, 16, 0.8 gives 6.0000 g, 7.5000 ml and
 // 16.17 s; the notice is told once the list and averages show a new weighing, until three.
-// A click on a row and Up show the first selected weighing in the fields. Delete Selected
-// asks first; the last weighing gone, the averages read "0" and the notice is told once the
-// list is empty. Delete All asks, and reads "0" with no notice.
+// A click on a row shows its weighing in the fields (the keys that recall are the list's). Delete
+// Selected asks first; the last weighing gone, the averages read "0" and the notice is told once
+// the list is empty. Delete All asks, and reads "0" with no notice.
 TEST(VolumeDialog, WeighingsAddedRecalledAndDeletedWithTheirAverages) {
     Bench bench(withWorkedWeighings(), 1);
     VolumeDialog dialog(bench.session, bench.help);
     ASSERT_TRUE(showActive(dialog));
     CExtendedListCtrl& list = control<CExtendedListCtrl>(dialog, "Weighings");
+    const CellCalibration& cell = bench.session.calibration().cells[1];
+    const auto labels = [&] { return volumeLabelsOf(cell).volume + " " + volumeLabelsOf(cell).t0; };
     EXPECT_EQ(dialog.cellTabs()->currentIndex(), 1);
-    EXPECT_EQ(control<QLabel>(dialog, "Capillary Radius (mm)").text(), "0.0750");
-    EXPECT_EQ(control<QLabel>(dialog, "Working Shear Rate (x 10e6 1/sec)").text(), "1.400");
-    EXPECT_EQ(shown(dialog), "0 6.2500 18.00");
+    EXPECT_EQ(control<QLabel>(dialog, "Capillary Radius (mm)").text().toStdString(),
+              volumeLabelsOf(cell).radius);
+    EXPECT_EQ(control<QLabel>(dialog, "Working Shear Rate (x 10e6 1/sec)").text().toStdString(),
+              volumeLabelsOf(cell).shearRate);
+    EXPECT_EQ(shown(dialog), "0 " + labels());
 
     click(control<QPushButton>(dialog, "Add"));
     EXPECT_EQ(bench.dialogs.messages.size(), 1u);
@@ -59,22 +72,21 @@ TEST(VolumeDialog, WeighingsAddedRecalledAndDeletedWithTheirAverages) {
     bench.dialogs.messages.clear();
     bench.dialogs.watch = [&] { return shown(dialog); };
     addWeighing(dialog, "16.0");
-    EXPECT_EQ(shownRows(list), Texts{"10.0000|16.0000|6.0000|0.8000|16.17|7.5000"});
+    EXPECT_EQ(shownRows(list), Texts{joined(volumePointRow(cell.volumePoints[0]))});
     addWeighing(dialog, "16.1");
     addWeighing(dialog, "15.9");
-    EXPECT_EQ(shown(dialog), "3 7.5000 16.17");
+    EXPECT_EQ(shown(dialog), "3 " + labels());
 
     clickRow(list, 1);
     EXPECT_EQ(control<NumberEdit>(dialog, "Full Weight").text(), "16.1");
-    press(list, Qt::Key_Up);
-    EXPECT_EQ(control<NumberEdit>(dialog, "Full Weight").text(), "16");
     EXPECT_EQ(control<NumberEdit>(dialog, "Density").text(), "0.8");
+    clickRow(list, 0);
     bench.dialogs.willAnswer(false);
     click(control<QPushButton>(dialog, "Delete Selected"));
-    EXPECT_EQ(shown(dialog), "3 7.5000 16.17");
+    EXPECT_EQ(shown(dialog), "3 " + labels());
     bench.dialogs.willAnswer(true);
     click(control<QPushButton>(dialog, "Delete Selected"));
-    EXPECT_EQ(shown(dialog), "2 7.5000 16.17"); // 16.1 and 15.9 full
+    EXPECT_EQ(shown(dialog), "2 " + labels()); // 16.1 and 15.9 full
     list.selectRows({0, 1});
     bench.dialogs.willAnswer(true);
     click(control<QPushButton>(dialog, "Delete Selected"));
@@ -150,22 +162,30 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     ASSERT_TRUE(showActive(dialog));
     CExtendedListCtrl& list = control<CExtendedListCtrl>(dialog, "Standard runs");
     addRun(dialog, {"7.0", "150", "22.0", "Slow"}); // 22.2 % above T0
+    const auto labels = [](const AbLabels& l) { return l.a + " " + l.b + " " + l.rms; };
+    const auto fitOf = [&](std::size_t index) {
+        return labels(abLabelsOf(bench.session.calibration().cells[index]));
+    };
     EXPECT_EQ(bench.dialogs.messages.size(), 1u);
-    EXPECT_EQ(shown(dialog), "0 0.000000 0.000000 0.00 plot 0");
+    EXPECT_EQ(shown(dialog), "0 " + fitOf(0) + " plot 0");
 
     bench.dialogs.messages.clear();
     bench.dialogs.watch = [&] { return shown(dialog); };
-    const std::string afterEachRun[] = {
-        "1 0.00000000 0.00000000 0.00000000 plot 0", "2 0.00000000 0.00000000 0.00000000 plot 2",
-        "3 0.002919 35.311586 0.56 plot 3 line", "4 0.002783 26.907721 0.54 plot 4 line"};
+    const std::string noFit = labels(abLabelsBeforeFit());
+    std::string afterEachRun[] = {"1 " + noFit + " plot 0", "2 " + noFit + " plot 2",
+                                  " plot 3 line", " plot 4 line"};
     for (std::size_t i = 0; i < 4; ++i) {
         addRun(dialog, kWorkedRuns[i]);
+        if (i >= 2)
+            afterEachRun[i] = std::to_string(i + 1) + " " + fitOf(0) + afterEachRun[i];
         EXPECT_EQ(shown(dialog), afterEachRun[i]);
     }
-    EXPECT_EQ(shownRows(list)[0], "Oil1|7.000|150.0|20.00|7.004|0.06|290.9|Yes");
+    EXPECT_EQ(shownRows(list)[0],
+              joined(abPointRow(bench.session.calibration().cells[0].abPoints[0])));
 
     switchCell(list, true);
-    EXPECT_EQ(shown(dialog), "4 0.500000 26.907721 1.18 plot 4 line");
+    const std::string stored = "4 " + fitOf(1) + " plot 4 line";
+    EXPECT_EQ(shown(dialog), stored);
     click(control<QPushButton>(dialog, "Delete Selected"));
     EXPECT_TRUE(bench.dialogs.questions.empty());
     auto fields = [&] {
@@ -185,7 +205,7 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     EXPECT_EQ(list.selectedRows(), std::vector<std::size_t>{3});
     bench.dialogs.willAnswer(false);
     click(control<QPushButton>(dialog, "Delete Selected"));
-    EXPECT_EQ(shown(dialog), "4 0.500000 26.907721 1.18 plot 4 line");
+    EXPECT_EQ(shown(dialog), stored);
     bench.dialogs.willAnswer(true);
     click(control<QPushButton>(dialog, "Delete Selected"));
     list.selectRows({1});
@@ -194,15 +214,16 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     press(list, Qt::Key_Delete);
     EXPECT_EQ(bench.dialogs.questions, Texts(3, session_texts::kDeleteSelectedAbPoints));
     EXPECT_EQ(bench.dialogs.seenAtMessages,
-              Texts({afterEachRun[0], afterEachRun[1], afterEachRun[2],
-                     "3 0.002919 35.311586 0.56 plot 3 line", afterEachRun[1]}));
+              Texts({afterEachRun[0], afterEachRun[1], afterEachRun[2], afterEachRun[2],
+                     afterEachRun[1]}));
 
     control<QLineEdit>(dialog, "Standard Name").setText("Oil9");
     bench.dialogs.willAnswer(true);
     click(control<QPushButton>(dialog, "Delete All"));
     EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllAbPoints);
-    EXPECT_EQ(shown(dialog), "0 0 0 0 plot 0");
-    EXPECT_EQ(control<QLabel>(dialog, "Target Efflux Time (sec)").text(), "18.00");
+    EXPECT_EQ(shown(dialog), "0 " + labels(abLabelsCleared()) + " plot 0");
+    EXPECT_EQ(control<QLabel>(dialog, "Target Efflux Time (sec)").text().toStdString(),
+              targetEffluxTimeText(bench.session.calibration().cells[1]));
     EXPECT_EQ(control<QLineEdit>(dialog, "Standard Name").text(), "");
     EXPECT_EQ(bench.dialogs.messages,
               Texts(5, std::string(calibration_texts::kAbRegressionNotice)));

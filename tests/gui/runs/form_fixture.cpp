@@ -56,10 +56,6 @@ int FormWindow::cellShown() const {
     return view.findChild<QComboBox*>()->currentText().toInt();
 }
 
-void FormWindow::pickCell(int cell) {
-    view.findChild<QComboBox*>()->setCurrentIndex(cell - 1);
-}
-
 std::vector<QString> FormWindow::sampleIds() const {
     std::vector<QString> ids;
     for (int row = 0; row < list().model()->rowCount(); ++row)
@@ -73,7 +69,7 @@ void FormWindow::clickForm(QPoint position) {
 
 void FormWindow::run(int cell, const QString& sampleId, const QString& pressure,
                      const QString& effluxTime, bool newtonian) {
-    pickCell(cell);
+    view.findChild<QComboBox*>()->setCurrentIndex(cell - 1);
     typeAndLeave("Sample ID Name", sampleId);
     typeAndLeave(kPressure, pressure);
     typeAndLeave("Efflux Time (sec)", effluxTime);

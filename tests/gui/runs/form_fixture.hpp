@@ -36,9 +36,8 @@ public:
     // The form's values in one line: "cell 1: sample ID|pressure|efflux time|estimate|Yes ->
     // recommended pressure, T0 target efflux time".
     std::string shown() const;
-    // The cell the cell list shows, 1 to 5, and picking one there.
+    // The cell the cell list shows, 1 to 5.
     int cellShown() const;
-    void pickCell(int cell);
     CExtendedListCtrl& list() const { return *view.findChild<CExtendedListCtrl*>(); }
     std::vector<QString> sampleIds() const;
 

@@ -71,10 +71,8 @@ TEST_F(TimerOnForm, CountsDownThenAlarmsForThirtyTicksUnlessStopped) {
     EXPECT_FALSE(alarmTick());
     ASSERT_TRUE(countdownTick());
     EXPECT_EQ(shown(), "Timer Off ");
-    int alarms = 0;
-    while (alarmTick())
-        alarms += form.view.timerText() == "00:00.0" ? 1 : 0;
-    EXPECT_EQ(alarms, 14);
+    while (alarmTick()) { // the blinking is the core's
+    }
     EXPECT_EQ(form.alarm.ticks, 30);
     EXPECT_EQ(shown(), stopped);
 

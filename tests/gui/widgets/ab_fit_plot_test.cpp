@@ -4,7 +4,7 @@
 
 #include "gui/widgets/ab_fit_plot.hpp"
 
-#include "core/calibration/ab_regression.hpp"
+#include "core/calibration/calibration_fixtures.hpp"
 
 #include <QImage>
 
@@ -16,18 +16,11 @@
 namespace rheo {
 namespace {
 
-// The worked cell: V = 6 ml, r = 0.075 mm, T0 = 18 s, four Newtonian standards.
-const double kWorkedRuns[][3] = {
-    {7.0, 150, 20.0}, {8.6, 200, 18.0}, {9.4, 250, 16.0}, {10.7, 300, 15.0}};
+using testing::kFourStandards;
 
+// The worked cell (V = 6 ml, r = 0.075 mm, T0 = 18 s) with its first `runs` standards.
 CellCalibration workedCell(std::size_t runs) {
-    CellCalibration cell;
-    cell.cellVolume = 6;
-    cell.capillaryRadius = 0.075;
-    cell.targetEffluxTime = 18;
-    for (std::size_t i = 0; i < runs; ++i)
-        AddAbPoint(cell, kWorkedRuns[i][0], kWorkedRuns[i][1], kWorkedRuns[i][2], true, "S");
-    return cell;
+    return testing::cellWith({kFourStandards.begin(), kFourStandards.begin() + long(runs)});
 }
 
 // Ticks evenly spaced from end to end, with a margin around `low` to `high`.
@@ -53,7 +46,7 @@ TEST(AbFitPlotData, WorkedCellGivesItsRunsTheFittedLineAndTheListsPercentages) {
     ASSERT_EQ(data.points.size(), 4u);
     const char* percentages[] = {"0.06", "-0.88", "0.54", "0.29"};
     for (std::size_t i = 0; i < 4; ++i) {
-        const auto [known, pressure, time] = kWorkedRuns[i];
+        const auto [known, pressure, time] = kFourStandards[i];
         EXPECT_DOUBLE_EQ(data.points[i].x, 1 / (pressure * time * time)) << i;
         EXPECT_DOUBLE_EQ(data.points[i].y, known / (pressure * time)) << i;
         EXPECT_EQ(data.points[i].label, percentages[i]);
