@@ -68,9 +68,9 @@ TEST_F(CalibrateTest, VolumeListsTheWeighingsAndNamesRejectedLines) {
                        "10.0000\t16.1000\t6.1000\t0.8000\t16.44\t7.6250\n"
                        "Average Volume (ml):\t7.5625\n"
                        "Average Target Efflux Time (T0) (sec):\t16.30\n");
-    EXPECT_EQ(run.err, "line 3: " + std::string(kTareNotBelowFullRejection) +
+    EXPECT_EQ(run.err, "line 3: " + std::string(calibration_texts::kTareNotBelowFullRejection) +
                            "\nline 5: The tare weight is not a number: \"x\"\n" +
-                           std::string(kVolumeNotice) + "\n");
+                           std::string(calibration_texts::kVolumeNotice) + "\n");
 }
 
 // The points as the dialog lists them (the names cleaned) and the constants, each rejected
@@ -79,7 +79,7 @@ TEST_F(CalibrateTest, VolumeListsTheWeighingsAndNamesRejectedLines) {
 // "." as decimal point.
 TEST_F(CalibrateTest, AbListsThePointsAndTheFitAndNamesRejectedLines) {
     put("RHEO.dat", calibration());
-    const std::string notice = std::string(kAbRegressionNotice) + "\n";
+    const std::string notice = std::string(calibration_texts::kAbRegressionNotice) + "\n";
     const CliRun run = cli("calibrate ab --calibration RHEO.dat --out RHEO.dat --cell 1 --points " +
                                put("p.csv", "known viscosity,pressure,efflux time,newtonian,"
                                             "standard name\n7.0,150,20.0,Yes,Oil A\n"
@@ -87,7 +87,8 @@ TEST_F(CalibrateTest, AbListsThePointsAndTheFitAndNamesRejectedLines) {
                                             "9.4,250,16.0,Yes,x,y\n"),
                            kGerman);
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.err, "line 3: " + std::string(kAbTooSlowRejection) + "\n" + notice);
+    EXPECT_EQ(run.err,
+              "line 3: " + std::string(calibration_texts::kAbTooSlowRejection) + "\n" + notice);
     EXPECT_EQ(run.out, "OilA\t7.000\t150.0\t20.00\t6.992\t-0.12\t291.4\tYes\n"
                        "\t8.600\t200.0\t18.00\t8.547\t-0.61\t264.8\tYes\n"
                        "x,y\t9.400\t250.0\t16.00\t9.470\t0.74\t268.9\tYes\n"
