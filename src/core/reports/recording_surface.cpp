@@ -26,14 +26,14 @@ RecordingSurface::RecordingSurface(int dotsPerInchX, int dotsPerInchY)
 
 void RecordingSurface::beginDocument(const std::string& documentName) {
     RecordedCall call;
-    call.kind = RecordedCall::Kind::BeginDocument;
+    call.kind = RecordedCall::Kind::DocumentStart;
     call.text = documentName;
     calls_.push_back(call);
 }
 
 void RecordingSurface::endDocument() {
     RecordedCall call;
-    call.kind = RecordedCall::Kind::EndDocument;
+    call.kind = RecordedCall::Kind::DocumentEnd;
     call.page = pages_;
     calls_.push_back(call);
 }
@@ -41,7 +41,7 @@ void RecordingSurface::endDocument() {
 void RecordingSurface::beginPage() {
     ++pages_;
     RecordedCall call;
-    call.kind = RecordedCall::Kind::BeginPage;
+    call.kind = RecordedCall::Kind::PageStart;
     call.page = pages_;
     call.y = pages_;
     calls_.push_back(call);
@@ -49,7 +49,7 @@ void RecordingSurface::beginPage() {
 
 void RecordingSurface::endPage() {
     RecordedCall call;
-    call.kind = RecordedCall::Kind::EndPage;
+    call.kind = RecordedCall::Kind::PageEnd;
     call.page = pages_;
     calls_.push_back(call);
 }
@@ -114,7 +114,7 @@ std::string RecordingSurface::trace() const {
     std::string out;
     for (const RecordedCall& call : calls_) {
         switch (call.kind) {
-        case RecordedCall::Kind::BeginPage:
+        case RecordedCall::Kind::PageStart:
             out += cformat("page %d\n", call.y);
             break;
         case RecordedCall::Kind::Font:
@@ -129,9 +129,9 @@ std::string RecordingSurface::trace() const {
         case RecordedCall::Kind::Text:
             out += cformat("text %d %d ", call.x, call.y) + oneLine(call.text) + "\n";
             break;
-        case RecordedCall::Kind::BeginDocument:
-        case RecordedCall::Kind::EndDocument:
-        case RecordedCall::Kind::EndPage:
+        case RecordedCall::Kind::DocumentStart:
+        case RecordedCall::Kind::DocumentEnd:
+        case RecordedCall::Kind::PageEnd:
             break;
         }
     }

@@ -13,10 +13,10 @@ namespace rheo {
 
 struct RecordedCall {
     enum class Kind {
-        BeginDocument,
-        EndDocument,
-        BeginPage,
-        EndPage,
+        DocumentStart,
+        DocumentEnd,
+        PageStart,
+        PageEnd,
         Font,
         Background,
         Rectangle,

@@ -96,7 +96,7 @@ void CMainFrame::buildFileMenu() {
                [this] { printTestDataTo(ReportWay::Preview); });
     addCommand(testData, QStringLiteral("&Export PDF ..."),
                QStringLiteral("Save the test data report as a PDF file"),
-               [this] { printTestDataTo(ReportWay::ExportPdf); });
+               [this] { printTestDataTo(ReportWay::PdfFile); });
 
     QMenu* calibration = file->addMenu(QStringLiteral("&Calibration Data"));
     addCommand(calibration, QStringLiteral("&Load ..."),
@@ -108,7 +108,7 @@ void CMainFrame::buildFileMenu() {
                });
     addCalibrationReportMenu(calibration, QStringLiteral("&Print"), ReportWay::Print);
     addCalibrationReportMenu(calibration, QStringLiteral("Print Pre&view"), ReportWay::Preview);
-    addCalibrationReportMenu(calibration, QStringLiteral("&Export PDF"), ReportWay::ExportPdf);
+    addCalibrationReportMenu(calibration, QStringLiteral("&Export PDF"), ReportWay::PdfFile);
 
     file->addSeparator();
     QAction* exit = addCommand(file, QStringLiteral("E&xit"),
@@ -125,7 +125,7 @@ void CMainFrame::addCalibrationReportMenu(QMenu* parent, const QString& title, R
         case ReportWay::Preview:
             return QStringLiteral("Show the calibration report for %1 as it will be printed")
                 .arg(cellsNamed(cellIndex));
-        case ReportWay::ExportPdf:
+        case ReportWay::PdfFile:
             break;
         }
         return QStringLiteral("Save the calibration report for %1 as a PDF file")
@@ -236,7 +236,7 @@ void CMainFrame::sendReport(ReportWay way, const ReportDrawing& draw,
     case ReportWay::Preview:
         services_.reports.preview(draw, this);
         return;
-    case ReportWay::ExportPdf:
+    case ReportWay::PdfFile:
         if (const auto path = dialogs.chooseFileToSave(pdfRequest)) {
             if (!services_.reports.exportPdf(*path, draw, error))
                 dialogs.inform(error);

@@ -13,7 +13,7 @@ class QWidget;
 namespace rheo {
 
 // The three ways a report leaves the program.
-enum class ReportWay { Print, Preview, ExportPdf };
+enum class ReportWay { Print, Preview, PdfFile };
 
 class ReportDestination {
 public:

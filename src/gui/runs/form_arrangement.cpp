@@ -76,7 +76,7 @@ FormArrangement::FormArrangement(const DialogUnits& units, double dpiX, double d
         places_[static_cast<std::size_t>(entry.control)] = grownTo(place, needed);
     }
 
-    QRect& t0 = at(places_, FormControl::TargetEffluxTimeText);
+    QRect& t0 = at(places_, FormControl::TargetEffluxTimeValue);
     t0.setLeft(at(places_, FormControl::TargetEffluxTimeLabel).left());
     for (const TemplateControl& text : formTemplate()) {
         if (text.kind != ControlKind::Text)

@@ -48,7 +48,7 @@ QWidget* makeControl(QWidget& form, const TemplateControl& entry, FormControls& 
         return controls.pressure = new NumberEdit(&form);
     case FormControl::EffluxTimeField:
         return controls.effluxTime = new NumberEdit(&form);
-    case FormControl::TargetEffluxTimeText:
+    case FormControl::TargetEffluxTimeValue:
         controls.targetEffluxTime = makeLabel(form, text);
         // Right against "(sec)", so that a long T0 grows to the left, under its label.
         controls.targetEffluxTime->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -93,7 +93,7 @@ FormControls createFormControls(QWidget& form) {
     // The labels name their fields, and caption the value texts, for the screen reader too.
     const std::pair<FormControl, FormControl> named[] = {
         {FormControl::RecommendedPressureLabel, FormControl::RecommendedPressureText},
-        {FormControl::TargetEffluxTimeLabel, FormControl::TargetEffluxTimeText},
+        {FormControl::TargetEffluxTimeLabel, FormControl::TargetEffluxTimeValue},
         {FormControl::CellNumberLabel, FormControl::CellList},
         {FormControl::SampleIdLabel, FormControl::SampleIdField},
         {FormControl::EstimatedViscosityLabel, FormControl::EstimatedViscosityField},

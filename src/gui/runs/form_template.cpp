@@ -28,7 +28,7 @@ const std::array<TemplateControl, kFormControlCount>& formTemplate() {
         {C::EffluxTimeLabel, K::Label, "Efflux Time (sec)", {359, 73, 54, 9}},
         {C::EffluxTimeField, K::Field, "", {355, 83, 61, 14}},
         {C::TargetEffluxTimeLabel, K::Label, "Target Efflux Time:", {437, 73, 65, 9}},
-        {C::TargetEffluxTimeText, K::Text, "", {451, 87, 21, 9}},
+        {C::TargetEffluxTimeValue, K::Text, "", {451, 87, 21, 9}},
         {C::SecondsLabel, K::Label, "(sec)", {473, 87, 24, 10}},
         {C::ResultsList, K::List, "", {7, 104, 502, 197}},
     }};
@@ -53,7 +53,7 @@ const char* accessibleNameOf(FormControl control) {
         return templateControl(FormControl::PressureLabel).text;
     case FormControl::EffluxTimeField:
         return templateControl(FormControl::EffluxTimeLabel).text;
-    case FormControl::TargetEffluxTimeText:
+    case FormControl::TargetEffluxTimeValue:
         return templateControl(FormControl::TargetEffluxTimeLabel).text;
     case FormControl::ResultsList:
         return "Results";

@@ -31,7 +31,7 @@ enum class FormControl {
     EffluxTimeLabel,
     EffluxTimeField,
     TargetEffluxTimeLabel,
-    TargetEffluxTimeText,
+    TargetEffluxTimeValue,
     SecondsLabel,
     ResultsList,
 };
