@@ -98,10 +98,8 @@ TEST(CellDataDialog, ACellChangeAppliesTheFieldsFirstARefusedOneKeepsTheTab) {
     EXPECT_TRUE(working.hasFocus());
     switchCell(working, false);
     EXPECT_EQ(working.text(), "1.5");
-    EXPECT_TRUE(bench.dialogs.messages.empty());
 
     QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(2).center());
-    ASSERT_EQ(tabs.currentIndex(), 2);
     NumberEdit& length = field(NumberField::CapillaryLength);
     typeInto(length, "150");
     bench.dialogs.watch = [&] { return "tab " + std::to_string(tabs.currentIndex()); };
