@@ -196,11 +196,6 @@ protected:
         QObject::connect(shown.list, &CExtendedListCtrl::recallRequested,
                          [this] { recalls.push_back(shown.list->firstSelectedRow()); });
     }
-    Rows click(int row, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mouseClick(shown.list->viewport(), Qt::LeftButton, modifiers,
-                          shown.cellRect(row, 0).center());
-        return shown.list->selectedRows();
-    }
 
     ShownList shown{8};
     std::vector<std::optional<std::size_t>> recalls;
@@ -243,9 +238,10 @@ TEST_F(ListEvents, UpAndDownRecallAfterTheSelectionMovedDeleteAsksForADeletion) 
 // A left click on a row selects it and recalls (Ctrl adds a row, Shift a range); a right
 // click and a click below the rows do not recall.
 TEST_F(ListEvents, ALeftClickOnARowRecallsOtherClicksDoNot) {
-    EXPECT_EQ(click(5), Rows{5});
-    EXPECT_EQ(click(2, Qt::ControlModifier), (Rows{2, 5}));
-    EXPECT_EQ(click(0, Qt::ShiftModifier), (Rows{0, 1, 2, 5}));
+    clickRow(*shown.list, 5);
+    clickRow(*shown.list, 2, Qt::ControlModifier);
+    clickRow(*shown.list, 0, Qt::ShiftModifier);
+    EXPECT_EQ(shown.list->selectedRows(), (Rows{0, 1, 2, 5}));
     EXPECT_EQ(recalls, (std::vector<std::optional<std::size_t>>{5, 2, 0}));
 
     recalls.clear();
