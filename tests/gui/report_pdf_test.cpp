@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+// The reports written as PDF files through Qt: the page size, fonts, header and page breaks
+// as read back from the file, and the failures that keep the previous file.
 #include "core/reports/test_data_report.hpp"
 #include "core/session/session.hpp"
 #include "gui/platform/report_output.hpp"

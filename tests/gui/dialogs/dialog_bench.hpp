@@ -5,6 +5,7 @@
 // appeared), and help recorded; the five dialogs and the controls they are worked with.
 
 #include "core/calibration/ab_regression.hpp"
+#include "core/calibration/calibration_fixtures.hpp"
 #include "core/calibration/volume_calculation.hpp"
 #include "core/session/session.hpp"
 #include "core/text/program_texts.hpp"
@@ -57,16 +58,11 @@ struct Bench {
     Session session;
 };
 
-// Every cell with what the A/B and volume calculations need: radius 0.075 mm, working
-// shear rate 1.4e6 1/s, volume 6 ml and T0 18 s, and no weighings or runs yet.
+// Every cell calibrated, with what the A/B and volume calculations need: radius 0.075 mm,
+// working shear rate 1.4e6 1/s, volume 6 ml and T0 18 s, and no weighings or runs yet.
 inline CalibrationData readyCalibration() {
     CalibrationData data;
-    for (CellCalibration& cell : data.cells) {
-        cell.capillaryRadius = 0.075;
-        cell.workingShearRate = 1.4e6;
-        cell.cellVolume = 6;
-        cell.targetEffluxTime = 18;
-    }
+    data.cells.fill(kCalibratedCell);
     return data;
 }
 

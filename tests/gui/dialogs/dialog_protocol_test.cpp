@@ -50,10 +50,7 @@ const DialogCase kDialogs[] = {
 };
 
 void edit(const DialogCase& c, CalibrationDialogBase& dialog) {
-    for (QLineEdit* field : dialog.findChildren<QLineEdit*>()) {
-        if (field->accessibleName() == c.field)
-            typeAndLeave(*field, c.typed);
-    }
+    typeAndLeave(control<QLineEdit>(dialog, c.field), c.typed);
     if (c.button != nullptr)
         click(*named(dialog, c.button));
 }
@@ -153,19 +150,15 @@ TEST(CalibrationDialogs, NumberFieldsTakeTheirRangeWhenLeft) {
         Bench bench(readyCalibration());
         const std::unique_ptr<CalibrationDialogBase> dialog = kDialogs[edge.dialog].open(bench);
         ASSERT_TRUE(showActive(*dialog));
-        NumberEdit* field = nullptr;
-        for (NumberEdit* candidate : dialog->findChildren<NumberEdit*>())
-            field = candidate->accessibleName() == edge.field ? candidate : field;
-        ASSERT_NE(field, nullptr);
-        typeAndLeave(*field, edge.accepted);
-        EXPECT_EQ(field->text(), edge.accepted);
-        EXPECT_FALSE(field->hasFocus());
-        EXPECT_EQ(bench.dialogs.messages, Texts{});
-        typeAndLeave(*field, edge.refused);
+        NumberEdit& field = control<NumberEdit>(*dialog, edge.field);
+        typeAndLeave(field, edge.accepted);
+        EXPECT_EQ(field.text(), edge.accepted);
+        EXPECT_FALSE(field.hasFocus());
+        typeAndLeave(field, edge.refused);
         const std::string told(edge.otherMessage ? edge.otherMessage : fieldMessage(edge.rule));
         EXPECT_EQ(bench.dialogs.messages, Texts{told});
-        EXPECT_EQ(field->text(), edge.accepted);
-        EXPECT_TRUE(field->hasFocus());
+        EXPECT_EQ(field.text(), edge.accepted);
+        EXPECT_TRUE(field.hasFocus());
     }
 }
 

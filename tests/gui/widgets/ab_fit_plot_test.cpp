@@ -5,6 +5,8 @@
 #include "gui/widgets/ab_fit_plot.hpp"
 
 #include "core/calibration/calibration_fixtures.hpp"
+#include "core/calibration/point_texts.hpp"
+#include "core/text/program_texts.hpp"
 
 #include <QImage>
 
@@ -44,12 +46,11 @@ TEST(AbFitPlotData, WorkedCellGivesItsRunsTheFittedLineAndTheListsPercentages) {
     const FitPlotData data = abFitPlotData(cell);
     EXPECT_FALSE(data.note);
     ASSERT_EQ(data.points.size(), 4u);
-    const char* percentages[] = {"0.06", "-0.88", "0.54", "0.29"};
     for (std::size_t i = 0; i < 4; ++i) {
         const auto [known, pressure, time] = kFourStandards[i];
         EXPECT_DOUBLE_EQ(data.points[i].x, 1 / (pressure * time * time)) << i;
         EXPECT_DOUBLE_EQ(data.points[i].y, known / (pressure * time)) << i;
-        EXPECT_EQ(data.points[i].label, percentages[i]);
+        EXPECT_EQ(data.points[i].label, abPointRow(cell.abPoints[i])[5]); // % difference
     }
     ASSERT_TRUE(data.fit);
     EXPECT_DOUBLE_EQ(data.fit->x1, 1.0 / 67500);
@@ -71,24 +72,16 @@ TEST(AbFitPlotData, FewOrUnplaceableRunsPlotWhatCanBePlotted) {
     EXPECT_EQ(two.points.size(), 2u);
     EXPECT_FALSE(two.fit);
     EXPECT_EQ(two.points[0].label, "");
-    EXPECT_EQ(abFitPlotData(workedCell(1)).note,
-              "One standard run so far: the plot starts with the second.");
-    EXPECT_EQ(abFitPlotData(workedCell(0)).note, "No standard runs in this cell yet.");
+    EXPECT_EQ(abFitPlotData(workedCell(1)).note, window_texts::kOneStandardRun);
+    EXPECT_EQ(abFitPlotData(workedCell(0)).note, window_texts::kNoStandardRuns);
 
     CellCalibration cell = workedCell(4);
     cell.abPoints[1].pressure = 0;
     EXPECT_EQ(abFitPlotData(cell).points.size(), 3u);
     cell.abPoints[0].effluxTime = 0;
     cell.abPoints[2].pressure = 0;
-    EXPECT_EQ(abFitPlotData(cell).note, "The standard runs of this cell cannot be plotted.");
-    cell = CellCalibration{};
-    for (const double known : {5.0, 6.0, 7.0}) {
-        AbPoint run;
-        run.knownViscosity = known;
-        run.pressure = 128;
-        run.effluxTime = 16;
-        cell.abPoints.push_back(run);
-    }
+    EXPECT_EQ(abFitPlotData(cell).note, window_texts::kStandardRunsNotPlotted);
+    cell = testing::cellWith({{5.0, 128, 16}, {6.0, 128, 16}, {7.0, 128, 16}});
     const FitPlotData sameX = abFitPlotData(cell);
     EXPECT_EQ(sameX.points.size(), 3u);
     EXPECT_FALSE(sameX.fit);

@@ -7,15 +7,19 @@
 // notification that does not match the rows.
 
 #include "core/model/row_removal.hpp"
+#include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/row_texts_model.hpp"
-#include "list_fixture.hpp"
+
+#include "window_test_support.hpp"
 
 #include <QAbstractItemModelTester>
 #include <QFontInfo>
 #include <QHeaderView>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QVBoxLayout>
 
 #include <climits>
 #include <cstdlib>
@@ -25,6 +29,54 @@
 
 namespace rheo::testing {
 namespace {
+
+using Rows = std::vector<std::size_t>;
+
+// Liberation Sans at a fixed pixel size: the same text widths on every machine.
+QFont fixedListFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(13);
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
+// A list control shown in a window beside a field that can take the focus away, over rows
+// of texts held by the test: these, or `count` rows "row 0", "row 1", ... under "Sample".
+struct ShownList {
+    ShownList(std::vector<ListColumn> columns, std::vector<std::vector<std::string>> rowTexts)
+        : rows(std::move(rowTexts)), model(
+                                         std::move(columns), [this] { return rows.size(); },
+                                         [this](std::size_t row) { return rows[row]; }) {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(list);
+        layout->addWidget(other);
+        list->setFont(fixedListFont());
+        list->setModel(&model);
+        list->setColumns(model.columns());
+        window.resize(520, 260);
+        window.show();
+        QApplication::processEvents();
+    }
+    explicit ShownList(std::size_t count) : ShownList({{"Sample", 3.0}}, {}) {
+        for (std::size_t i = 0; i < count; ++i)
+            rows.push_back({"row " + std::to_string(i)});
+        model.notifyReset();
+    }
+    // Gives the list the keyboard focus; false when the window could not be activated.
+    bool focusList() {
+        const bool active = showActive(window);
+        list->setFocus();
+        QApplication::processEvents();
+        return active && list->hasFocus();
+    }
+    QRect cellRect(int row, int column) const { return list->visualRect(model.index(row, column)); }
+
+    std::vector<std::vector<std::string>> rows;
+    RowTextsModel model;
+    QWidget window;
+    CExtendedListCtrl* list = new CExtendedListCtrl(&window);
+    QLineEdit* other = new QLineEdit(&window);
+};
 
 TEST(FitText, WholeWhenItFitsElseTheLongestFittingBeginningFollowedByDots) {
     const QFont font = fixedListFont();
@@ -144,13 +196,8 @@ protected:
         QObject::connect(shown.list, &CExtendedListCtrl::recallRequested,
                          [this] { recalls.push_back(shown.list->firstSelectedRow()); });
     }
-    Rows click(int row, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mouseClick(shown.list->viewport(), Qt::LeftButton, modifiers,
-                          shown.cellRect(row, 0).center());
-        return shown.list->selectedRows();
-    }
 
-    ShownList shown{{{"Sample", 3.0}}, numberedRows(8)};
+    ShownList shown{8};
     std::vector<std::optional<std::size_t>> recalls;
 };
 
@@ -191,9 +238,10 @@ TEST_F(ListEvents, UpAndDownRecallAfterTheSelectionMovedDeleteAsksForADeletion) 
 // A left click on a row selects it and recalls (Ctrl adds a row, Shift a range); a right
 // click and a click below the rows do not recall.
 TEST_F(ListEvents, ALeftClickOnARowRecallsOtherClicksDoNot) {
-    EXPECT_EQ(click(5), Rows{5});
-    EXPECT_EQ(click(2, Qt::ControlModifier), (Rows{2, 5}));
-    EXPECT_EQ(click(0, Qt::ShiftModifier), (Rows{0, 1, 2, 5}));
+    clickRow(*shown.list, 5);
+    clickRow(*shown.list, 2, Qt::ControlModifier);
+    clickRow(*shown.list, 0, Qt::ShiftModifier);
+    EXPECT_EQ(shown.list->selectedRows(), (Rows{0, 1, 2, 5}));
     EXPECT_EQ(recalls, (std::vector<std::optional<std::size_t>>{5, 2, 0}));
 
     recalls.clear();
@@ -218,7 +266,8 @@ TEST_F(ListEvents, TheDeleteMenuNeedsTheFocusAndEndsAtThePoint) {
         return nullptr;
     });
     shown.list->selectRows({2});
-    shown.focusOther();
+    shown.other->setFocus();
+    QApplication::processEvents();
     EXPECT_FALSE(shown.list->ShowDeleteMenu(&shown.window, at));
     EXPECT_FALSE(rightEdgeAt);
     ASSERT_TRUE(shown.focusList());
@@ -258,7 +307,7 @@ TEST(ListModelChanges, ScatteredRemovalsLeaveExactlyTheRightRowsAndCarryTheSelec
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ShownList shown({{"Sample", 3.0}}, numberedRows(kRows));
+        ShownList shown(kRows);
         Check check(&shown.model, Check::FailureReportingMode::Fatal);
         Rows selected;
         for (std::size_t row = 0; row < kRows; row += 7)
