@@ -3,6 +3,7 @@
 // as read back from the file, and the failures that keep the previous file.
 #include "core/reports/test_data_report.hpp"
 #include "core/session/session.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/platform/report_output.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
@@ -108,8 +109,8 @@ TEST(ReportPdfDeathTest, FailedWritesAreReportedAndKeepThePreviousFile) {
     std::filesystem::create_directory(dir.file("folder.pdf"));
     for (const char* name : {"pipe", "link.pdf", "folder.pdf"}) {
         EXPECT_FALSE(writeCalibrationPdf(dir.file(name), error)) << name;
-        EXPECT_EQ(error,
-                  "Cannot write the PDF file " + dir.file(name) + ": It is not an ordinary file.");
+        EXPECT_EQ(error, "Cannot write the PDF file " + dir.file(name) + ": " +
+                             file_texts::kNotAnOrdinaryFile + ".");
     }
     EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe")));
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("folder.pdf")));
