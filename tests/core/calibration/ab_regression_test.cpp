@@ -61,20 +61,6 @@ TEST(AbRegressionFit, WorkedExamplesPointByPointWithTheNoticeBelowFour) {
     EXPECT_EQ(below.substr(below.rfind(", ")), ", 0.000 -100.00 0.0");
 }
 
-TEST(AbRegressionPoint, CoordinatesOfTheFitLieOnTheLineTheyGive) {
-    // Runs made exactly from A = 0.0025 and B = 9 lie on y = A - B*x; the Newtonian flag
-    // and the computed values of a run play no part.
-    const CellCalibration cell = cellWith(kExactStandards, false);
-    const double expectedX[] = {1.0 / 60000, 1.0 / 64800, 1.0 / 64000, 1.0 / 67500};
-    for (std::size_t i = 0; i < cell.abPoints.size(); ++i) {
-        const AbPoint& run = cell.abPoints[i];
-        const RegressionPoint point = regressionPointOf(run);
-        EXPECT_DOUBLE_EQ(point.x, expectedX[i]) << i;
-        EXPECT_DOUBLE_EQ(point.y, run.knownViscosity / (run.pressure * run.effluxTime)) << i;
-        EXPECT_NEAR(point.y, 0.0025 - 9 * point.x, 1e-17) << i;
-    }
-}
-
 TEST(AbPointChecks, RangeFirstThenCellThenTwentyPercentOfT0) {
     const std::string range = "Known Viscosity, Efflux Time, and Pressure must all be non zero "
                               "and non negative.\nPressures above 600 PSI are also inappropriate.";
