@@ -115,13 +115,11 @@ TEST(LineLength, ASaveThatWouldWriteALineTooLongWritesNothingAndNamesRecordAndFi
 // value and every byte of a text comes back as written. (Results rows read and written again
 // are compared with the join's rows as written.) ----
 
-class Random {
-public:
-    explicit Random(unsigned seed) : engine_(seed) {}
+struct Random {
     double number(double low, double high) {
-        return std::uniform_real_distribution<double>(low, high)(engine_);
+        return std::uniform_real_distribution<double>(low, high)(engine);
     }
-    int whole(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+    int whole(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); }
     // Any bytes but line breaks, and but the byte 0xCC that the reader drops from A/B names.
     std::string text(std::size_t longest) {
         std::string text(static_cast<std::size_t>(whole(0, static_cast<int>(longest))), ' ');
@@ -133,8 +131,7 @@ public:
         return text;
     }
 
-private:
-    std::mt19937 engine_;
+    std::mt19937 engine;
 };
 
 CalibrationData randomCalibration(Random& r) {
@@ -167,7 +164,7 @@ CalibrationData randomCalibration(Random& r) {
 }
 
 TEST(LineLength, RandomValidCalibrationsReadBackAtTheWrittenPrecision) {
-    Random r(20240515);
+    Random r{std::mt19937(20240515)};
     for (int round = 0; round < 300; ++round) {
         const FileLines lines = calibrationFileLines(randomCalibration(r));
         ASSERT_EQ(lines.overlong(), std::nullopt) << round;

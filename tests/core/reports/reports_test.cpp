@@ -100,31 +100,15 @@ TEST(Windows1252, EveryByteMapsBothWaysAndTheRestBecomesQuestionMarks) {
 // Typed text is taken whole or refused, never replaced: the first character without a byte
 // is named by its code point, malformed UTF-8 by where it starts.
 TEST(Windows1252, TypedTextIsConvertedWholeOrRefused) {
-    const struct {
-        const char* typed;
-        const char* bytes;
-        const char* refusal;
-    } cases[] = {
-        {"\xC3\x96l 150 \xC2\xB0"
-         "C \xE2\x82\xAC",
-         "\xD6l 150 \xB0"
-         "C \x80",
-         ""},
-        {"Lot \xE6\xB0\xB4 \xC2\xB0", "",
-         "The ID cannot be written to the files: the "
-         "character U+6C34 has no Windows-1252 form."},
-        {"\xF0\x9F\x98\x80", "",
-         "The ID cannot be written to the files: the character "
-         "U+1F600 has no Windows-1252 form."},
-        {"ab\xD6l", "", "The ID is not UTF-8 text: the byte 0xD6 at position 3 cannot be read."},
-    };
-    for (const auto& c : cases) {
-        const Windows1252Text text = toWindows1252(c.typed, "The ID");
-        EXPECT_EQ(text.bytes, c.bytes) << c.typed;
-        EXPECT_EQ(text.refusal, c.refusal) << c.typed;
-        if (text.converted()) {
-            EXPECT_EQ(text.bytes, utf8ToWindows1252(c.typed)); // as the window converts
-        }
+    const std::string cannot = "The ID cannot be written to the files: the character U+";
+    const std::tuple<const char*, const char*, std::string> cases[] = {
+        {"\xC3\x96l 150 \xC2\xB0\x43 \xE2\x82\xAC", "\xD6l 150 \xB0\x43 \x80", ""},
+        {"Lot \xE6\xB0\xB4 \xC2\xB0", "", cannot + "6C34 has no Windows-1252 form."},
+        {"\xF0\x9F\x98\x80", "", cannot + "1F600 has no Windows-1252 form."},
+        {"ab\xD6l", "", "The ID is not UTF-8 text: the byte 0xD6 at position 3 cannot be read."}};
+    for (const auto& [typed, bytes, refusal] : cases) {
+        const Windows1252Text text = toWindows1252(typed, "The ID");
+        EXPECT_EQ(text.bytes + "|" + text.refusal, bytes + ("|" + refusal)) << typed;
     }
 }
 
