@@ -134,39 +134,35 @@ struct Random {
     std::mt19937 engine;
 };
 
-CalibrationData randomCalibration(Random& r) {
-    CalibrationData data;
-    data.companyName = r.text(longestFileText(FileText::CompanyName));
-    data.serialNumber = r.text(longestFileText(FileText::SerialNumber));
-    data.operatingTemperature = r.whole(40, 150);
-    data.equilibriumTimerMinutes = r.whole(1, 30);
+TEST(LineLength, RandomValidCalibrationsReadBackAtTheWrittenPrecision) {
+    Random r{std::mt19937(20240515)};
     // The ranges of a cell's numbers, in their order in the file.
     const std::pair<double, double> ranges[] = {{0, 2e6}, {0, 2e6},  {0, 2e6}, {0, 0.5}, {0, 100},
                                                 {-1, 1},  {-99, 99}, {0, 100}, {0, 20},  {0, 3600}};
-    for (CellCalibration& c : data.cells) {
-        for (std::size_t i = 0; i < std::size(ranges); ++i)
-            *testing::numbersOf(c)[i] = r.number(ranges[i].first, ranges[i].second);
-        for (int i = r.whole(0, 6); i > 0; --i) {
-            const std::string name = cleanAbStandardName(r.text(40)); // "1" reads as no name
-            c.abPoints.push_back({r.number(0, 40), r.number(0, 3600), r.number(0, 600),
-                                  r.number(-1e4, 1e4), r.number(-1e4, 1e4), r.number(0, 1e4),
-                                  r.whole(0, 1) == 1, name == "1" ? "" : name});
-        }
-        for (int i = r.whole(0, 6); i > 0; --i)
-            c.volumePoints.push_back({r.number(0, 100), r.number(0, 100), r.number(0.01, 10),
-                                      r.number(0, 3600), r.number(0, 1e4)});
-    }
-    for (int i = r.whole(0, 8); i > 0; --i)
-        data.standards.push_back(
-            {cleanStandardName(r.text(longestFileText(FileText::StandardName))),
-             r.number(1e-4, 40)});
-    return data;
-}
-
-TEST(LineLength, RandomValidCalibrationsReadBackAtTheWrittenPrecision) {
-    Random r{std::mt19937(20240515)};
     for (int round = 0; round < 300; ++round) {
-        const FileLines lines = calibrationFileLines(randomCalibration(r));
+        CalibrationData data;
+        data.companyName = r.text(longestFileText(FileText::CompanyName));
+        data.serialNumber = r.text(longestFileText(FileText::SerialNumber));
+        data.operatingTemperature = r.whole(40, 150);
+        data.equilibriumTimerMinutes = r.whole(1, 30);
+        for (CellCalibration& c : data.cells) {
+            for (std::size_t i = 0; i < std::size(ranges); ++i)
+                *testing::numbersOf(c)[i] = r.number(ranges[i].first, ranges[i].second);
+            for (int i = r.whole(0, 6); i > 0; --i) {
+                const std::string name = cleanAbStandardName(r.text(40)); // "1" reads as no name
+                c.abPoints.push_back({r.number(0, 40), r.number(0, 3600), r.number(0, 600),
+                                      r.number(-1e4, 1e4), r.number(-1e4, 1e4), r.number(0, 1e4),
+                                      r.whole(0, 1) == 1, name == "1" ? "" : name});
+            }
+            for (int i = r.whole(0, 6); i > 0; --i)
+                c.volumePoints.push_back({r.number(0, 100), r.number(0, 100), r.number(0.01, 10),
+                                          r.number(0, 3600), r.number(0, 1e4)});
+        }
+        for (int i = r.whole(0, 8); i > 0; --i)
+            data.standards.push_back(
+                {cleanStandardName(r.text(longestFileText(FileText::StandardName))),
+                 r.number(1e-4, 40)});
+        const FileLines lines = calibrationFileLines(data);
         ASSERT_EQ(lines.overlong(), std::nullopt) << round;
         ASSERT_EQ(calibrationFileText(parsed(lines.text())), lines.text()) << round;
     }
