@@ -49,8 +49,8 @@ TEST(AbRegressionFit, WorkedExamplesPointByPointWithTheNoticeBelowFour) {
     }
     EXPECT_EQ(shown(cell), "0.002783 26.907721 0.54, 7.004 0.06 290.9, 8.525 -0.88 265.5, "
                            "9.451 0.54 269.4, 10.731 0.29 253.1");
-    EXPECT_EQ(shown(cellWith(kExactStandards), 0), "0.002500 9.000000 0.00");
-    // The first point not Newtonian: corrected, while the fit ignores the flag.
+    // Runs made exactly from A = 0.0025 and B = 9, the first not Newtonian: corrected, while
+    // the fit ignores the flag.
     EXPECT_EQ(shown(cellWith(kExactStandards, false), 1),
               "0.002500 9.000000 0.52, 6.976 -1.05 292.0");
     // Every point with the same P*T*T, a power of two so the sums are exact: D is 0.

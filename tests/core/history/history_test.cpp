@@ -113,10 +113,10 @@ std::vector<std::string> listing(History& history, const HistoryQuery& query) {
 TEST(SqliteHistory, RecordsListAndJudgeTheChecks) {
     TempDir dir;
     const std::string path = dir.file(kHistoryFileName);
+    const ReferenceCheck check{"REF-A", 10.0, 3.0};
     {
         auto history = SqliteHistory::open(path);
         ASSERT_TRUE(history);
-        const ReferenceCheck check{"REF-A", 10.0, 3.0};
         EXPECT_TRUE(history->recordCalibration(saveOf(1, 0.0020)));
         EXPECT_TRUE(history->recordRun(runOf(2, 1, check)));
         EXPECT_TRUE(history->recordCalibration(saveOf(3, 0.0025)));
@@ -135,10 +135,9 @@ TEST(SqliteHistory, RecordsListAndJudgeTheChecks) {
     EXPECT_EQ(listing(*history, {1, std::nullopt, true}),
               (std::vector<std::string>{"cal 1 cell 1", "run 2", "cal 3 cell 1", "cal 4 cell 1"}));
 
-    RunRecord expected = runOf(2, 1, ReferenceCheck{"REF-A", 10.0, 3.0});
     const CellCheckState one = history->checkState(1);
     EXPECT_EQ(one.calibratedAt, makeLocalDateTime(2024, 3, 1, 9, 3));
-    EXPECT_EQ(one.latestCheck, expected);
+    EXPECT_EQ(one.latestCheck, runOf(2, 1, check));
     const CellCheckState two = history->checkState(2);
     EXPECT_FALSE(two.calibratedAt);
     EXPECT_FALSE(two.latestCheck);
