@@ -102,6 +102,7 @@ TEST(Windows1252, EveryByteMapsBothWaysAndTheRestBecomesQuestionMarks) {
 TEST(Windows1252, TypedTextIsConvertedWholeOrRefused) {
     const std::string cannot = "The ID cannot be written to the files: the character U+";
     const std::tuple<const char*, const char*, std::string> cases[] = {
+        // "\x43" is the C of "°C", apart from the hexadecimal byte before it.
         {"\xC3\x96l 150 \xC2\xB0\x43 \xE2\x82\xAC", "\xD6l 150 \xB0\x43 \x80", ""},
         {"Lot \xE6\xB0\xB4 \xC2\xB0", "", cannot + "6C34 has no Windows-1252 form."},
         {"\xF0\x9F\x98\x80", "", cannot + "1F600 has no Windows-1252 form."},
