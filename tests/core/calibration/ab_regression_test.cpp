@@ -49,8 +49,8 @@ TEST(AbRegressionFit, WorkedExamplesPointByPointWithTheNoticeBelowFour) {
     }
     EXPECT_EQ(shown(cell), "0.002783 26.907721 0.54, 7.004 0.06 290.9, 8.525 -0.88 265.5, "
                            "9.451 0.54 269.4, 10.731 0.29 253.1");
-    EXPECT_EQ(shown(cellWith(kExactStandards), 0), "0.002500 9.000000 0.00");
-    // The first point not Newtonian: corrected, while the fit ignores the flag.
+    // Runs made exactly from A = 0.0025 and B = 9, the first not Newtonian: corrected, while
+    // the fit ignores the flag.
     EXPECT_EQ(shown(cellWith(kExactStandards, false), 1),
               "0.002500 9.000000 0.52, 6.976 -1.05 292.0");
     // Every point with the same P*T*T, a power of two so the sums are exact: D is 0.
@@ -59,20 +59,6 @@ TEST(AbRegressionFit, WorkedExamplesPointByPointWithTheNoticeBelowFour) {
     // The fitted line passes below zero at the third point: stored as 0 with Reynolds 0.
     const std::string below = shown(cellWith({{60, 600, 20}, {3, 300, 20}, {2, 200, 20}}));
     EXPECT_EQ(below.substr(below.rfind(", ")), ", 0.000 -100.00 0.0");
-}
-
-TEST(AbRegressionPoint, CoordinatesOfTheFitLieOnTheLineTheyGive) {
-    // Runs made exactly from A = 0.0025 and B = 9 lie on y = A - B*x; the Newtonian flag
-    // and the computed values of a run play no part.
-    const CellCalibration cell = cellWith(kExactStandards, false);
-    const double expectedX[] = {1.0 / 60000, 1.0 / 64800, 1.0 / 64000, 1.0 / 67500};
-    for (std::size_t i = 0; i < cell.abPoints.size(); ++i) {
-        const AbPoint& run = cell.abPoints[i];
-        const RegressionPoint point = regressionPointOf(run);
-        EXPECT_DOUBLE_EQ(point.x, expectedX[i]) << i;
-        EXPECT_DOUBLE_EQ(point.y, run.knownViscosity / (run.pressure * run.effluxTime)) << i;
-        EXPECT_NEAR(point.y, 0.0025 - 9 * point.x, 1e-17) << i;
-    }
 }
 
 TEST(AbPointChecks, RangeFirstThenCellThenTwentyPercentOfT0) {

@@ -93,7 +93,7 @@ TEST(CellDataFields, AcceptedValuesGoIntoTheCellAndShowBackOthersWriteNothing) {
 
 // Cell 1: 3 A/B points (the first not Newtonian) fitted with V = 6 ml and T0 = 18 s, and
 // 3 weighings; cell 2: 2 A/B points, A = 0.004 and 3 weighings; cell 3: a T0, no weighing.
-CalibrationData threeCells() {
+TEST(Recomputation, AfterAVolumeOrGeometryChangeCellsWithThreeOrMorePointsAreRefitted) {
     CalibrationData data;
     data.cells = {cellWith({kFourStandards.begin(), kFourStandards.begin() + 3}, false),
                   cellWith({kFourStandards.begin(), kFourStandards.begin() + 2}), kAbReadyCell};
@@ -103,11 +103,6 @@ CalibrationData threeCells() {
         for (double full : {16.0, 16.1, 15.9})
             AddVolumePoint(data.cells[i], 10, full, 0.8);
     }
-    return data;
-}
-
-TEST(Recomputation, AfterAVolumeOrGeometryChangeCellsWithThreeOrMorePointsAreRefitted) {
-    CalibrationData data = threeCells();
     const CalibrationData before = data;
     recomputeAfterVolumeChange(data); // with the weighings' V and T0
     const CellCalibration& cell = data.cells[0];

@@ -115,13 +115,11 @@ TEST(LineLength, ASaveThatWouldWriteALineTooLongWritesNothingAndNamesRecordAndFi
 // value and every byte of a text comes back as written. (Results rows read and written again
 // are compared with the join's rows as written.) ----
 
-class Random {
-public:
-    explicit Random(unsigned seed) : engine_(seed) {}
+struct Random {
     double number(double low, double high) {
-        return std::uniform_real_distribution<double>(low, high)(engine_);
+        return std::uniform_real_distribution<double>(low, high)(engine);
     }
-    int whole(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine_); }
+    int whole(int low, int high) { return std::uniform_int_distribution<int>(low, high)(engine); }
     // Any bytes but line breaks, and but the byte 0xCC that the reader drops from A/B names.
     std::string text(std::size_t longest) {
         std::string text(static_cast<std::size_t>(whole(0, static_cast<int>(longest))), ' ');
@@ -133,43 +131,38 @@ public:
         return text;
     }
 
-private:
-    std::mt19937 engine_;
+    std::mt19937 engine;
 };
 
-CalibrationData randomCalibration(Random& r) {
-    CalibrationData data;
-    data.companyName = r.text(longestFileText(FileText::CompanyName));
-    data.serialNumber = r.text(longestFileText(FileText::SerialNumber));
-    data.operatingTemperature = r.whole(40, 150);
-    data.equilibriumTimerMinutes = r.whole(1, 30);
+TEST(LineLength, RandomValidCalibrationsReadBackAtTheWrittenPrecision) {
+    Random r{std::mt19937(20240515)};
     // The ranges of a cell's numbers, in their order in the file.
     const std::pair<double, double> ranges[] = {{0, 2e6}, {0, 2e6},  {0, 2e6}, {0, 0.5}, {0, 100},
                                                 {-1, 1},  {-99, 99}, {0, 100}, {0, 20},  {0, 3600}};
-    for (CellCalibration& c : data.cells) {
-        for (std::size_t i = 0; i < std::size(ranges); ++i)
-            *testing::numbersOf(c)[i] = r.number(ranges[i].first, ranges[i].second);
-        for (int i = r.whole(0, 6); i > 0; --i) {
-            const std::string name = cleanAbStandardName(r.text(40)); // "1" reads as no name
-            c.abPoints.push_back({r.number(0, 40), r.number(0, 3600), r.number(0, 600),
-                                  r.number(-1e4, 1e4), r.number(-1e4, 1e4), r.number(0, 1e4),
-                                  r.whole(0, 1) == 1, name == "1" ? "" : name});
-        }
-        for (int i = r.whole(0, 6); i > 0; --i)
-            c.volumePoints.push_back({r.number(0, 100), r.number(0, 100), r.number(0.01, 10),
-                                      r.number(0, 3600), r.number(0, 1e4)});
-    }
-    for (int i = r.whole(0, 8); i > 0; --i)
-        data.standards.push_back(
-            {cleanStandardName(r.text(longestFileText(FileText::StandardName))),
-             r.number(1e-4, 40)});
-    return data;
-}
-
-TEST(LineLength, RandomValidCalibrationsReadBackAtTheWrittenPrecision) {
-    Random r(20240515);
     for (int round = 0; round < 300; ++round) {
-        const FileLines lines = calibrationFileLines(randomCalibration(r));
+        CalibrationData data;
+        data.companyName = r.text(longestFileText(FileText::CompanyName));
+        data.serialNumber = r.text(longestFileText(FileText::SerialNumber));
+        data.operatingTemperature = r.whole(40, 150);
+        data.equilibriumTimerMinutes = r.whole(1, 30);
+        for (CellCalibration& c : data.cells) {
+            for (std::size_t i = 0; i < std::size(ranges); ++i)
+                *testing::numbersOf(c)[i] = r.number(ranges[i].first, ranges[i].second);
+            for (int i = r.whole(0, 6); i > 0; --i) {
+                const std::string name = cleanAbStandardName(r.text(40)); // "1" reads as no name
+                c.abPoints.push_back({r.number(0, 40), r.number(0, 3600), r.number(0, 600),
+                                      r.number(-1e4, 1e4), r.number(-1e4, 1e4), r.number(0, 1e4),
+                                      r.whole(0, 1) == 1, name == "1" ? "" : name});
+            }
+            for (int i = r.whole(0, 6); i > 0; --i)
+                c.volumePoints.push_back({r.number(0, 100), r.number(0, 100), r.number(0.01, 10),
+                                          r.number(0, 3600), r.number(0, 1e4)});
+        }
+        for (int i = r.whole(0, 8); i > 0; --i)
+            data.standards.push_back(
+                {cleanStandardName(r.text(longestFileText(FileText::StandardName))),
+                 r.number(1e-4, 40)});
+        const FileLines lines = calibrationFileLines(data);
         ASSERT_EQ(lines.overlong(), std::nullopt) << round;
         ASSERT_EQ(calibrationFileText(parsed(lines.text())), lines.text()) << round;
     }

@@ -13,8 +13,6 @@
 
 #include "core/files/results_file.hpp"
 #include "core/files/results_join.hpp"
-#include "core/files/written_row.hpp"
-#include "core/text/program_texts.hpp"
 #include "file_test_support.hpp"
 #include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"

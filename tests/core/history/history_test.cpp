@@ -22,16 +22,14 @@
 namespace rheo::testing {
 namespace {
 
-// The examples of FIPS 180-2 and the empty message.
+// Examples of FIPS 180-2 (one block, the padding spilling into a second, a million bytes)
+// and the empty message.
 TEST(Sha256, GivesTheStandardsDigests) {
     const std::pair<std::string, const char*> cases[] = {
         {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
         {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
         {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
          "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
-        {"abcdefghbcdefghicdefghijdefghijkefghijklfghijklmghijklmnhijklmnoijklmnopjklmnopqklmnopq"
-         "rlmnopqrsmnopqrstnopqrstu",
-         "cf5b16a778af8380036ce59e7b0492370b249b11e8f07a51afac45037afee9d1"},
         {std::string(1000000, 'a'),
          "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
     };
@@ -115,10 +113,10 @@ std::vector<std::string> listing(History& history, const HistoryQuery& query) {
 TEST(SqliteHistory, RecordsListAndJudgeTheChecks) {
     TempDir dir;
     const std::string path = dir.file(kHistoryFileName);
+    const ReferenceCheck check{"REF-A", 10.0, 3.0};
     {
         auto history = SqliteHistory::open(path);
         ASSERT_TRUE(history);
-        const ReferenceCheck check{"REF-A", 10.0, 3.0};
         EXPECT_TRUE(history->recordCalibration(saveOf(1, 0.0020)));
         EXPECT_TRUE(history->recordRun(runOf(2, 1, check)));
         EXPECT_TRUE(history->recordCalibration(saveOf(3, 0.0025)));
@@ -137,10 +135,9 @@ TEST(SqliteHistory, RecordsListAndJudgeTheChecks) {
     EXPECT_EQ(listing(*history, {1, std::nullopt, true}),
               (std::vector<std::string>{"cal 1 cell 1", "run 2", "cal 3 cell 1", "cal 4 cell 1"}));
 
-    RunRecord expected = runOf(2, 1, ReferenceCheck{"REF-A", 10.0, 3.0});
     const CellCheckState one = history->checkState(1);
     EXPECT_EQ(one.calibratedAt, makeLocalDateTime(2024, 3, 1, 9, 3));
-    EXPECT_EQ(one.latestCheck, expected);
+    EXPECT_EQ(one.latestCheck, runOf(2, 1, check));
     const CellCheckState two = history->checkState(2);
     EXPECT_FALSE(two.calibratedAt);
     EXPECT_FALSE(two.latestCheck);
