@@ -11,32 +11,23 @@
 namespace rheo::testing {
 namespace {
 
-class RunTest : public CliTest {
-protected:
-    CliRun run(const std::string& arguments, const std::string& environment = "",
-               const std::string& calibrationText = calibration()) {
-        return cli("run --calibration " + put("RHEO.dat", calibrationText) +
-                       " --at '2014-03-05 09:07' " + arguments,
-                   environment);
-    }
-};
+using RunTest = CliTest;
 
 const std::string kWorkedRun = "--cell 1 --pressure 200 --efflux-time 18";
+const std::string kRunAt = "run --calibration RHEO.dat --at '2014-03-05 09:07' " + kWorkedRun;
 
-// A tab in the ID never splits a field of the output; the comma is made harmless.
-TEST_F(RunTest, AcceptedRunPrintsTheNineTextsOfTheRowUnderAnyLocale) {
+// The row's nine texts under any locale: a tab in the ID never splits a field of the output, the
+// comma is made harmless. Typed text is UTF-8, the files hold Windows-1252 (a tab kept), the
+// 17-byte cut of the ID falls between characters; a character without a Windows-1252 form is
+// refused, never replaced.
+TEST_F(RunTest, AcceptedRunPrintsItsTextsUtf8AndTheFilesHoldWindows1252) {
+    put("RHEO.dat", calibration());
     EXPECT_EQ(
-        run(kWorkedRun + " --non-newtonian --sample-id 'Lot\t7,b'", kGerman),
+        cli(kRunAt + " --non-newtonian --sample-id 'Lot\t7,b'", kGerman),
         (CliRun{0, "Lot 7;b\t1\t8.500\t1.006\t266.3\tNo\t200.0\t18.00\t03/05/2014 09:07\n", ""}));
-}
-
-// Typed text is UTF-8, the files hold Windows-1252 (a tab kept), the 17-byte cut of the ID
-// falls between characters; a character without a Windows-1252 form is refused, never
-// replaced.
-TEST_F(RunTest, TextsAreUtf8OnTheCommandLineAndWindows1252InTheFiles) {
     const std::string id = "\xC3\x96l 150 \xC2\xB0"
                            "C \xC3\x96l\xC3\xB6l\xC3\xB6l\xC3\xB6l\xC3\xB6l";
-    const CliRun accepted = run(kWorkedRun + " --sample-id " + quoted(id));
+    const CliRun accepted = cli(kRunAt + " --sample-id " + quoted(id));
     EXPECT_EQ(accepted.out.substr(0, accepted.out.find('\t')), id.substr(0, 23));
     put("runs.csv", "h\n1,1," + id + ",200,18\n1,1,ok \xE2\x9C\x93,200,18\n1,1,Lot\t7,200,18\n");
     const CliRun batch = cli("batch --calibration RHEO.dat --runs runs.csv --results out.csv");
@@ -47,7 +38,7 @@ TEST_F(RunTest, TextsAreUtf8OnTheCommandLineAndWindows1252InTheFiles) {
                                    "C \xD6l\xF6l\xF6l\xF6,1,8.500,"),
               std::string::npos);
     EXPECT_NE(read("out.csv").find("\r\nLot\t7,1,8.500,"), std::string::npos);
-    EXPECT_EQ(run(kWorkedRun + " --sample-id '\xE2\x9C\x93'").exitCode, 3);
+    EXPECT_EQ(cli(kRunAt + " --sample-id '\xE2\x9C\x93'").exitCode, 3);
 }
 
 // Each outcome on its stream with its exit status: the calculation's refusal; the form's field
