@@ -19,7 +19,6 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStandardPaths>
 #include <QTableView>
 
 namespace rheo::testing {
@@ -27,7 +26,6 @@ namespace {
 
 struct Program : Recorders {
     Program() {
-        QStandardPaths::setTestModeEnabled(true);
         CalibrationData data;
         data.cells[0] = {1, 0.075, 15, 0.0025, 9, 0.5, 6, 18, {}, {}, 1.1e6, 1.0e6, 1.2e6};
         for (const double known : {7.0, 10.7})
