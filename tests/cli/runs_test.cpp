@@ -5,6 +5,7 @@
 // files joined in the order given. The texts and messages themselves are the core's.
 
 #include "cli_harness.hpp"
+#include "core/text/c_format.hpp"
 
 #include <tuple>
 
@@ -50,15 +51,13 @@ TEST_F(RunTest, EachOutcomeHasItsStreamAndExitStatus) {
     put("RHEO.DAT", calibration());
     const std::pair<std::string, CliRun> cases[] = {
         {"run --calibration RHEO.dat " + kWorkedRun,
-         {3, "",
-          "Sample Run did not fall within\nShearRateMin 1.010 and ShearRateMax 1.200.\nRun the "
-          "sample again at 201.50 psi.\n"}},
+         {3, "", cformat(run_texts::kOutsideWindow, 1.01, 1.2, "201.50") + "\n"}},
         {"run --calibration RHEO.dat --cell 2 --pressure -5 --efflux-time 0",
          {3, "", told(NumberField::RunPressure) + told(NumberField::RunEffluxTime)}},
         {"run --calibration absent.dat " + kWorkedRun,
          {2, "", std::string(file_texts::kFileDidNotExist) + "\n"}},
         {"recommend --calibration RHEO.DAT --cell 1 --viscosity 8.5",
-         {0, "           200.0 psi\n18.00\n", ""}},
+         {0, cformat(run_texts::kRecommendedPressure, 200.0) + "\n18.00\n", ""}},
         {"recommend --calibration RHEO.DAT --cell 1 --viscosity 40.01",
          {3, "", told(NumberField::EstimatedViscosity)}}};
     for (const auto& [arguments, expected] : cases)
@@ -80,14 +79,14 @@ TEST_F(ResultsFilesTest, BatchWritesAcceptedRunsInInputOrderAndNamesRefusedLines
     // Line numbers count the header as line 1 and the blank line 4.
     EXPECT_EQ(
         cli(kBatch + "out.csv"),
-        (CliRun{3, "",
-                "line 3: Sample Run did not fall within\nShearRateMin 1.000 and ShearRateMax "
-                "1.200.\nRun the sample again at 203.86 psi.\n"
-                "line 6: Newtonian must be 1, 0, Yes or No, not \"maybe\"\n"
+        (CliRun{
+            3, "",
+            "line 3: " + cformat(run_texts::kOutsideWindow, 1.0, 1.2, "203.86") +
+                "\nline 6: Newtonian must be 1, 0, Yes or No, not \"maybe\"\n"
                 "line 7: A run needs five fields: cell,newtonian,sample id,pressure,efflux time\n"
                 "line 8: The cell number must be a whole number from 1 to 5, not \"7\"\n"
                 "line 9: " +
-                    told(NumberField::RunPressure)}));
+                told(NumberField::RunPressure)}));
     // The ID between the first two and the last two fields keeps its comma as ";".
     EXPECT_EQ(read("out.csv"),
               kResultsHeader + "Oil 1," + kRow +
