@@ -15,7 +15,6 @@
 #include "support/temp_dir.hpp"
 #include "window_test_support.hpp"
 
-#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>

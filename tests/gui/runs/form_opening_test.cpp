@@ -11,7 +11,6 @@
 #include "gui/dialogs/volume_dialog.hpp"
 #include "gui/runs/form_arrangement.hpp"
 #include "gui/runs/form_controls.hpp"
-#include "gui/widgets/results_list_model.hpp"
 #include "support/temp_dir.hpp"
 
 #include <QAccessible>
