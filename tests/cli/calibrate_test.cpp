@@ -4,8 +4,6 @@
 // written, and the exit status tells that something was refused.
 
 #include "cli_harness.hpp"
-#include "core/calibration/ab_regression.hpp"
-#include "core/calibration/volume_calculation.hpp"
 
 namespace rheo::testing {
 namespace {

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <sys/stat.h>
 #include <tuple>
@@ -40,20 +41,14 @@ std::string withX(const std::string& arguments, const std::string& file) {
     return arguments.substr(0, x + 1) + file + arguments.substr(x + 2);
 }
 
-std::string withLineEnds(const std::string& text, const std::string& lineEnd) {
-    std::string out;
-    for (const char c : text)
-        out += c == '\n' ? lineEnd : std::string(1, c);
-    return out;
-}
-
 // Every input is read by one table reader (its lines by the core's line reader).
 TEST_F(InputTablesTest, LinesEndInCrLfLfOrALoneCrAlike) {
     put("RHEO.dat", calibration());
     const TableCommand& batch = kCommands[0];
     std::string written;
     for (const std::string lineEnd : {"\n", "\r\n", "\r"}) {
-        put("table.csv", withLineEnds("header\n" + batch.goodLines, lineEnd));
+        put("table.csv",
+            std::regex_replace("header\n" + batch.goodLines, std::regex("\n"), lineEnd));
         EXPECT_EQ(cli(withX(batch.arguments, "table.csv")), (CliRun{0, "", ""}));
         written = written.empty() ? read(batch.output) : written;
         EXPECT_EQ(read(batch.output), written);
@@ -74,7 +69,8 @@ TEST_F(InputTablesTest, AnInputThatCannotBeReadWholeIsRefusedAndNothingIsWritten
         // The file, its contents when it is written, the exit status and how standard error
         // starts. A line that is too long is named by its number (the header is line 1).
         const std::tuple<std::string, std::string, int, std::string> cases[] = {
-            {"pipe.csv", "", 2, "Cannot read pipe.csv: It is not an ordinary file\n"},
+            {"pipe.csv", "", 2,
+             "Cannot read pipe.csv: " + std::string(file_texts::kNotAnOrdinaryFile) + "\n"},
             {"missing.csv", "", 2, "Cannot read missing.csv: No such file or directory\n"},
             {"table.csv", "h\n" + command.goodLines + std::string(4097, '7') + "\n", 2,
              "line " + std::to_string(2 + std::ranges::count(command.goodLines, '\n')) +
@@ -175,8 +171,8 @@ protected:
         const auto before = contents();
         const CliRun run = cli(command);
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.err, "The file could not be saved:\n" + output + "\n" + reason +
-                               ".\nThe previous file was kept unchanged.\n");
+        EXPECT_EQ(run.err, file_texts::kCouldNotSave + output + "\n" + reason + "." +
+                               file_texts::kPreviousFileKept + "\n");
         EXPECT_EQ(contents(), before);
     }
 };
@@ -195,7 +191,7 @@ TEST_F(OutputTargetTest, EveryOutputRefusesWhatIsNoOrdinaryFileBeforeWritingAnyt
           {"merge a.csv --results pipe.csv", "pipe.csv"},
           {"report calibration --calibration RHEO.dat --trace pipe.csv", "pipe.csv"},
           {"report results --results a.csv --pdf pipe.csv", "pipe.csv"}})
-        expectRefused(command, output, "It is not an ordinary file");
+        expectRefused(command, output, file_texts::kNotAnOrdinaryFile);
     EXPECT_TRUE(std::filesystem::is_fifo(dir.file("pipe")));
 }
 

@@ -20,15 +20,12 @@ protected:
         put("runs.csv", "cell,newtonian,sample id,pressure,efflux time\n"
                         "2,1,ref - 5.0,152.84,15.11\n2,1,HEAVY-1,390.04,15.11\n");
         const std::string cal = folder + "/RHEO.dat";
-        EXPECT_EQ(cli("calibrate ab --calibration " + cal + " --out " + cal +
-                      " --cell 2 --points " + example("inputs/standard-runs-cell2.csv") +
-                      " --at '2024-06-01 08:00' " + options)
-                      .exitCode,
-                  0);
-        EXPECT_EQ(cli("batch --calibration " + cal + " --runs runs.csv --results " + folder +
-                      "/results.csv --at '2024-06-01 09:00' " + options)
-                      .exitCode,
-                  0);
+        for (const std::string& command :
+             {"calibrate ab --calibration " + cal + " --out " + cal + " --cell 2 --points " +
+                  example("inputs/standard-runs-cell2.csv") + " --at '2024-06-01 08:00' ",
+              "batch --calibration " + cal + " --runs runs.csv --results " + folder +
+                  "/results.csv --at '2024-06-01 09:00' "})
+            EXPECT_EQ(cli(command + options).exitCode, 0) << command;
     }
 };
 

@@ -79,7 +79,7 @@ TEST_F(ConvertTest, OlderSetImportsToTheSameCalibrationAndTheCurrentOneIsCopied)
     EXPECT_EQ(read("copy.dat"), TempDir::read(examplePath("RHEO.DAT")));
 
     EXPECT_EQ(cli("convert " + example("RHEO.DAT") + " copy.DAT"),
-              (CliRun{2, "", "Please Use .dat  File Extension.\n"}));
+              (CliRun{2, "", std::string(file_texts::kUseDatExtension) + "\n"}));
     EXPECT_FALSE(exists("copy.DAT"));
 }
 
@@ -88,7 +88,7 @@ TEST_F(ConvertTest, AMissingCompanionFileWritesNothing) {
     std::filesystem::copy_file(examplePath("version1/RHEO.DAT"), dir.file("OLD.DAT"));
     const CliRun missing = cli("convert OLD.DAT new.dat");
     EXPECT_EQ(missing.exitCode, 2);
-    EXPECT_EQ(missing.err.rfind("With Version 1 there are three files for calibration.\n", 0), 0u);
+    EXPECT_EQ(missing.err.rfind(file_texts::kMissingVersion1Settings, 0), 0u);
     EXPECT_FALSE(exists("new.dat"));
 }
 

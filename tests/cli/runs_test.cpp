@@ -5,38 +5,30 @@
 // files joined in the order given. The texts and messages themselves are the core's.
 
 #include "cli_harness.hpp"
+#include "core/text/c_format.hpp"
 
 #include <tuple>
 
 namespace rheo::testing {
 namespace {
 
-class RunTest : public CliTest {
-protected:
-    CliRun run(const std::string& arguments, const std::string& environment = "",
-               const std::string& calibrationText = calibration()) {
-        return cli("run --calibration " + put("RHEO.dat", calibrationText) +
-                       " --at '2014-03-05 09:07' " + arguments,
-                   environment);
-    }
-};
+using RunTest = CliTest;
 
 const std::string kWorkedRun = "--cell 1 --pressure 200 --efflux-time 18";
+const std::string kRunAt = "run --calibration RHEO.dat --at '2014-03-05 09:07' " + kWorkedRun;
 
-// A tab in the ID never splits a field of the output; the comma is made harmless.
-TEST_F(RunTest, AcceptedRunPrintsTheNineTextsOfTheRowUnderAnyLocale) {
+// The row's nine texts under any locale: a tab in the ID never splits a field of the output, the
+// comma is made harmless. Typed text is UTF-8, the files hold Windows-1252 (a tab kept), the
+// 17-byte cut of the ID falls between characters; a character without a Windows-1252 form is
+// refused, never replaced.
+TEST_F(RunTest, AcceptedRunPrintsItsTextsUtf8AndTheFilesHoldWindows1252) {
+    put("RHEO.dat", calibration());
     EXPECT_EQ(
-        run(kWorkedRun + " --non-newtonian --sample-id 'Lot\t7,b'", kGerman),
+        cli(kRunAt + " --non-newtonian --sample-id 'Lot\t7,b'", kGerman),
         (CliRun{0, "Lot 7;b\t1\t8.500\t1.006\t266.3\tNo\t200.0\t18.00\t03/05/2014 09:07\n", ""}));
-}
-
-// Typed text is UTF-8, the files hold Windows-1252 (a tab kept), the 17-byte cut of the ID
-// falls between characters; a character without a Windows-1252 form is refused, never
-// replaced.
-TEST_F(RunTest, TextsAreUtf8OnTheCommandLineAndWindows1252InTheFiles) {
     const std::string id = "\xC3\x96l 150 \xC2\xB0"
                            "C \xC3\x96l\xC3\xB6l\xC3\xB6l\xC3\xB6l\xC3\xB6l";
-    const CliRun accepted = run(kWorkedRun + " --sample-id " + quoted(id));
+    const CliRun accepted = cli(kRunAt + " --sample-id " + quoted(id));
     EXPECT_EQ(accepted.out.substr(0, accepted.out.find('\t')), id.substr(0, 23));
     put("runs.csv", "h\n1,1," + id + ",200,18\n1,1,ok \xE2\x9C\x93,200,18\n1,1,Lot\t7,200,18\n");
     const CliRun batch = cli("batch --calibration RHEO.dat --runs runs.csv --results out.csv");
@@ -47,7 +39,7 @@ TEST_F(RunTest, TextsAreUtf8OnTheCommandLineAndWindows1252InTheFiles) {
                                    "C \xD6l\xF6l\xF6l\xF6,1,8.500,"),
               std::string::npos);
     EXPECT_NE(read("out.csv").find("\r\nLot\t7,1,8.500,"), std::string::npos);
-    EXPECT_EQ(run(kWorkedRun + " --sample-id '\xE2\x9C\x93'").exitCode, 3);
+    EXPECT_EQ(cli(kRunAt + " --sample-id '\xE2\x9C\x93'").exitCode, 3);
 }
 
 // Each outcome on its stream with its exit status: the calculation's refusal; the form's field
@@ -59,15 +51,13 @@ TEST_F(RunTest, EachOutcomeHasItsStreamAndExitStatus) {
     put("RHEO.DAT", calibration());
     const std::pair<std::string, CliRun> cases[] = {
         {"run --calibration RHEO.dat " + kWorkedRun,
-         {3, "",
-          "Sample Run did not fall within\nShearRateMin 1.010 and ShearRateMax 1.200.\nRun the "
-          "sample again at 201.50 psi.\n"}},
+         {3, "", cformat(run_texts::kOutsideWindow, 1.01, 1.2, "201.50") + "\n"}},
         {"run --calibration RHEO.dat --cell 2 --pressure -5 --efflux-time 0",
          {3, "", told(NumberField::RunPressure) + told(NumberField::RunEffluxTime)}},
         {"run --calibration absent.dat " + kWorkedRun,
          {2, "", std::string(file_texts::kFileDidNotExist) + "\n"}},
         {"recommend --calibration RHEO.DAT --cell 1 --viscosity 8.5",
-         {0, "           200.0 psi\n18.00\n", ""}},
+         {0, cformat(run_texts::kRecommendedPressure, 200.0) + "\n18.00\n", ""}},
         {"recommend --calibration RHEO.DAT --cell 1 --viscosity 40.01",
          {3, "", told(NumberField::EstimatedViscosity)}}};
     for (const auto& [arguments, expected] : cases)
@@ -89,14 +79,14 @@ TEST_F(ResultsFilesTest, BatchWritesAcceptedRunsInInputOrderAndNamesRefusedLines
     // Line numbers count the header as line 1 and the blank line 4.
     EXPECT_EQ(
         cli(kBatch + "out.csv"),
-        (CliRun{3, "",
-                "line 3: Sample Run did not fall within\nShearRateMin 1.000 and ShearRateMax "
-                "1.200.\nRun the sample again at 203.86 psi.\n"
-                "line 6: Newtonian must be 1, 0, Yes or No, not \"maybe\"\n"
+        (CliRun{
+            3, "",
+            "line 3: " + cformat(run_texts::kOutsideWindow, 1.0, 1.2, "203.86") +
+                "\nline 6: Newtonian must be 1, 0, Yes or No, not \"maybe\"\n"
                 "line 7: A run needs five fields: cell,newtonian,sample id,pressure,efflux time\n"
                 "line 8: The cell number must be a whole number from 1 to 5, not \"7\"\n"
                 "line 9: " +
-                    told(NumberField::RunPressure)}));
+                told(NumberField::RunPressure)}));
     // The ID between the first two and the last two fields keeps its comma as ";".
     EXPECT_EQ(read("out.csv"),
               kResultsHeader + "Oil 1," + kRow +
@@ -153,16 +143,10 @@ TEST_F(ResultsFilesTest, JsonDocumentsKeepTheShownDigits) {
     }
 }
 
-TEST_F(ResultsFilesTest, MergeKeepsTheRowsOfTheFirstFileFirst) {
-    const std::string a = "A1," + kRow;
-    put("first.csv", kResultsHeader + a);
-    put("second.csv", kResultsHeader + "B1,3,9.000,1.10,250.1,1,220.0,17.00,1/2/2024 8:0\n");
-    const CliRun run = cli("merge first.csv second.csv --results all.csv");
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(read("all.csv"),
-              kResultsHeader + a + "B1,3,9.000,1.10,250.1,1,220.0,17.00,1/2/2024 8:0\r\n");
-
-    // One file that cannot be read: nothing is written.
+// merge joins in the order given (shown by a join onto its first file with the output rules);
+// with one file that cannot be read, nothing is written.
+TEST_F(ResultsFilesTest, MergeWithAFileThatCannotBeReadWritesNothing) {
+    put("first.csv", kResultsHeader + "A1," + kRow);
     EXPECT_EQ(cli("merge first.csv absent.csv --results none.csv").exitCode, 2);
     EXPECT_FALSE(exists("none.csv"));
 }

@@ -93,10 +93,8 @@ void press(QWidget& control, Qt::Key key, Qt::KeyboardModifiers modifiers) {
 }
 
 void switchCell(QWidget& control, bool forward) {
-    if (forward)
-        QTest::keyClick(&control, Qt::Key_Tab, Qt::ControlModifier);
-    else
-        QTest::keyClick(&control, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&control, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                    Qt::ControlModifier | (forward ? Qt::NoModifier : Qt::ShiftModifier));
 }
 
 void clickRow(CExtendedListCtrl& list, int row, Qt::KeyboardModifiers modifiers) {

@@ -7,9 +7,11 @@
 
 #include "core/model/model.hpp"
 #include "core/reports/recording_surface.hpp"
+#include "core/seams/clock.hpp"
 #include "gui/help/help_launcher.hpp"
 #include "gui/platform/report_destination.hpp"
 #include "gui/sound/alarm_sound.hpp"
+#include "support/scripted_dialogs.hpp"
 
 #include <QApplication>
 #include <QString>
@@ -70,6 +72,15 @@ public:
     int ticks = 0;
 };
 
+// What the program's window is given, every part recorded.
+struct Recorders {
+    ScriptedDialogs dialogs;
+    FixedClock clock{kTestTime};
+    RecordingHelp help;
+    RecordingReports reports;
+    CountingAlarm alarm;
+};
+
 // The action at the end of a menu path such as {"&File", "&Test Data", "&Load ..."}.
 QAction* menuAction(QMenuBar* bar, const std::vector<QString>& path);
 
@@ -79,8 +90,12 @@ bool showActive(QWidget& window);
 // The first control of the window a screen reader reads by this name; or else, for a value
 // label, the first one its caption describes so.
 QWidget* named(const QWidget& window, const QString& accessibleName);
-// The same as the kind of control the test works it as.
+// The first control of the kind the test works it as with this name (a field, not its label
+// of the same name); or else the control `named` finds, as that kind.
 template <typename Control> Control& control(const QWidget& window, const QString& name) {
+    for (Control* found : window.findChildren<Control*>())
+        if (found->accessibleName() == name)
+            return *found;
     if (auto* found = qobject_cast<Control*>(named(window, name)))
         return *found;
     throw std::runtime_error("no control of that kind named " + name.toStdString());

@@ -15,7 +15,6 @@
 #include "gui/app/main_frame.hpp"
 #include "gui/app/rheo_app.hpp"
 #include "gui/platform/remembered_places.hpp"
-#include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 #include "window_test_support.hpp"
 
@@ -34,15 +33,6 @@ namespace {
 bool drew(const RecordingSurface& report, const std::string& text) {
     return findText(report, text).page != 0;
 }
-
-// What the program's window is given, every part recorded.
-struct Recorders {
-    ScriptedDialogs dialogs;
-    FixedClock clock{kTestTime};
-    RecordingHelp help;
-    RecordingReports reports;
-    CountingAlarm alarm;
-};
 
 // "RHEO" is the directory prefix as it stands (the file is that text followed by
 // "RHEO.DAT", found in any letter case); without it the working directory is used, and from
@@ -174,10 +164,10 @@ TEST(MainWindow, EveryCommandHasItsPromptAndReachesItsOperation) {
     w.trigger({"&File", "&Calibration Data", "&Load ..."});
     w.trigger({"&File", "&Calibration Data", "&Save ..."});
     EXPECT_EQ(w.dialogs.transcript,
-              (std::vector<std::string>{"open: Select Calculated Results File",
-                                        "save: Save Current Calculated Results",
-                                        "open: Select RHEO Calibration File",
-                                        "save: Save Current Calibration Settings"}));
+              (Texts{std::string("open: ") + file_texts::kResultsOpenTitle,
+                     std::string("save: ") + file_texts::kResultsSaveTitle,
+                     std::string("open: ") + file_texts::kCalibrationOpenTitle,
+                     std::string("save: ") + file_texts::kCalibrationSaveTitle}));
 
     w.trigger({"&File", "&Test Data", "&Print ..."});
     EXPECT_TRUE(drew(w.reports.lastReport, "Sample ID Name"));
@@ -242,9 +232,8 @@ TEST(MainWindow, CloseBoxRunsTheExitSequenceAndEscapeDoesNothing) {
     EXPECT_FALSE(w.frame.isVisible());
     const std::string save = std::string("ask: ") + session_texts::kSaveCalibrationBeforeExit;
     const std::string sure = std::string("ask: ") + session_texts::kConfirmExit;
-    EXPECT_EQ(w.dialogs.transcript,
-              (std::vector<std::string>{save, "save: Save Current Calibration Settings", sure, save,
-                                        sure}));
+    const std::string dialog = std::string("save: ") + file_texts::kCalibrationSaveTitle;
+    EXPECT_EQ(w.dialogs.transcript, (Texts{save, dialog, sure, save, sure}));
 }
 
 TEST(AboutBox, ShowsTheIconTheVersionAndTheLicenceAndClosesWithOk) {

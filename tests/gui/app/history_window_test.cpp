@@ -12,32 +12,19 @@
 #include "gui/runs/rheo_view.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
 #include "gui/widgets/history_plot.hpp"
-#include "support/scripted_dialogs.hpp"
 #include "support/temp_dir.hpp"
 #include "window_test_support.hpp"
 
-#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStandardPaths>
 #include <QTableView>
-
-#include <stdexcept>
 
 namespace rheo::testing {
 namespace {
 
-QLineEdit& field(const QWidget& view, const QString& name) {
-    for (QLineEdit* edit : view.findChildren<QLineEdit*>())
-        if (edit->accessibleName() == name)
-            return *edit;
-    throw std::runtime_error("no field " + name.toStdString());
-}
-
-struct Program {
+struct Program : Recorders {
     Program() {
-        QStandardPaths::setTestModeEnabled(true);
         CalibrationData data;
         data.cells[0] = {1, 0.075, 15, 0.0025, 9, 0.5, 6, 18, {}, {}, 1.1e6, 1.0e6, 1.2e6};
         for (const double known : {7.0, 10.7})
@@ -48,9 +35,9 @@ struct Program {
     // At 18 s in cell 1: 8.5 mPa*s at 200 psi (3.03 % above REF-A), 13 at 300 psi (extrapolated).
     void run(const QString& id, const QString& pressure) {
         CRHEOView& view = app.mainFrame()->view();
-        typeAndLeave(field(view, "Sample ID Name"), id);
-        typeAndLeave(field(view, "Pressure (psi)"), pressure);
-        typeAndLeave(field(view, "Efflux Time (sec)"), QStringLiteral("18"));
+        typeAndLeave(control<QLineEdit>(view, "Sample ID Name"), id);
+        typeAndLeave(control<QLineEdit>(view, "Pressure (psi)"), pressure);
+        typeAndLeave(control<QLineEdit>(view, "Efflux Time (sec)"), QStringLiteral("18"));
         click(*named(view, "Yes"));
         click(*named(view, "Calculate Viscosity, Shear Rate, and Reynolds Number"));
     }
@@ -60,11 +47,6 @@ struct Program {
     }
 
     TempDir dir;
-    ScriptedDialogs dialogs;
-    FixedClock clock{kTestTime};
-    RecordingHelp help;
-    RecordingReports reports;
-    CountingAlarm alarm;
     CRHEOApp app{dialogs, clock, help, reports, alarm};
 };
 

@@ -8,6 +8,7 @@
 // and not looked for twice, a missing file or page is told in the help window, the installed
 // help file stands in for a missing one, one window serves every request.
 
+#include "core/text/program_texts.hpp"
 #include "gui/help/chm_archive.hpp"
 #include "gui/help/chm_contents.hpp"
 #include "gui/help/chm_library.hpp"
@@ -16,19 +17,22 @@
 #include "gui/help/help_file_check.hpp"
 #include "gui/help/help_launcher.hpp"
 #include "gui/help/help_pages.hpp"
-#include "gui/help/help_test_support.hpp"
 #include "gui/help/help_window.hpp"
 #include "support/temp_dir.hpp"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
+#include <QMessageBox>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -44,6 +48,57 @@
 
 namespace rheo::testing {
 namespace {
+
+// The RHEO.chm compiled by this build, and a copy of it in `directory` as the program's
+// directory would hold it; the launcher's help file check runs the window program built here.
+std::string builtHelpFile() {
+    return RHEO_BUILT_HELP_FILE;
+}
+
+std::string copyHelpFileInto(const std::string& directory) {
+    const std::filesystem::path target = std::filesystem::path(directory) / "RHEO.chm";
+    std::filesystem::copy_file(builtHelpFile(), target,
+                               std::filesystem::copy_options::overwrite_existing);
+    return target.string();
+}
+
+void checkWithTheWindowProgram(HelpLauncher& launcher) {
+    launcher.helpFileCheck() = HelpFileCheck(QStringLiteral(RHEO_WINDOW_PROGRAM));
+}
+
+// Clicks the link with this target the way the operator does (scrolled into view; the
+// browser's window must be shown); false when the page has no such link.
+bool clickLink(QTextBrowser& browser, const QString& href) {
+    QTextDocument* document = browser.document();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isAnchor() || fragment.charFormat().anchorHref() != href)
+                continue;
+            QTextCursor cursor(document);
+            cursor.setPosition(fragment.position() + fragment.length() / 2);
+            browser.setTextCursor(cursor);
+            browser.ensureCursorVisible();
+            const QRect place = browser.cursorRect(cursor);
+            const QPoint point(place.left() + 2, place.center().y());
+            // Through the window, as a click of the mouse comes: a window that a modal
+            // dialog blocks does not get it.
+            QWidget* window = browser.window();
+            QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                              browser.viewport()->mapTo(window, point));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool messageBoxShown() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMessageBox*>(widget) != nullptr && widget->isVisible())
+            return true;
+    }
+    return false;
+}
 
 // Sloppy markup is read as well as it can be: lower-case tags, unquoted and single-quoted
 // values, entities, a comment, a heading without a page, and lists that are never closed.
@@ -96,7 +151,7 @@ TEST(PageText, IsWindows1252UnlessItNamesAnotherCharacterSet) {
 TEST(CompiledHelpFile, EveryLinkAndPictureOfEveryPageResolves) {
     ChmLibrary library;
     const std::unique_ptr<ChmArchive> archive =
-        ChmArchive::open(library, QString::fromStdString(testing::builtHelpFile()));
+        ChmArchive::open(library, QString::fromStdString(builtHelpFile()));
     ASSERT_NE(archive, nullptr);
     EXPECT_EQ(archive->defaultTopic(), "/RHEO/Welcome.htm");
     EXPECT_EQ(archive->contentsPath(), "/RHEO.hhc");
@@ -268,19 +323,20 @@ TEST(HelpLauncher, AMissingFileOrPageIsToldUnlessTheInstalledFileStandsIn) {
     launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::CellData));
     ASSERT_NE(launcher.helpWindow(), nullptr);
     QString text = launcher.helpWindow()->browser()->toPlainText();
-    EXPECT_TRUE(text.contains("Help file not found")) << text.toStdString();
+    EXPECT_TRUE(text.contains(window_texts::kHelpFileNotFound)) << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromStdString(dir.file("RHEO.chm"))));
     EXPECT_EQ(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
     // A pipe of that name is no help file (opening it would wait for a writer for ever).
     TempDir piped;
     ASSERT_EQ(::mkfifo(piped.file("RHEO.chm").c_str(), 0600), 0);
     launcher.showHelpPage(helpPagePath(piped.path().string(), HelpPage::CellData));
-    EXPECT_TRUE(launcher.helpWindow()->browser()->toPlainText().contains("Help file not found"));
+    EXPECT_TRUE(
+        launcher.helpWindow()->browser()->toPlainText().contains(window_texts::kHelpFileNotFound));
 
     const std::string own = copyHelpFileInto(dir.path().string());
     launcher.showHelpPage(own + "::/RHEO/No_Such_Page.htm");
     text = launcher.helpWindow()->browser()->toPlainText();
-    EXPECT_TRUE(text.contains("Help page not found")) << text.toStdString();
+    EXPECT_TRUE(text.contains(window_texts::kHelpPageNotFound)) << text.toStdString();
     EXPECT_TRUE(text.contains("/RHEO/No_Such_Page.htm"));
     EXPECT_GT(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
     EXPECT_FALSE(messageBoxShown());
@@ -357,8 +413,8 @@ TEST(HelpFileCheck, ADamagedHelpFileFailsOnlyHelp) {
     for (const QByteArray& bytes : damaged) {
         dir.write("RHEO.chm", bytes.toStdString());
         launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::Welcome));
-        EXPECT_TRUE(
-            launcher.helpWindow()->browser()->toPlainText().startsWith("Help file damaged"));
+        EXPECT_TRUE(launcher.helpWindow()->browser()->toPlainText().startsWith(
+            window_texts::kHelpFileDamaged));
         EXPECT_EQ(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
     }
     copyHelpFileInto(dir.path().string());

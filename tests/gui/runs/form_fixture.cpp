@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "form_fixture.hpp"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -15,21 +14,13 @@ CalibrationData exampleCalibration() {
     data.cells[2].constantA = 0;
     data.cells[3].targetEffluxTime = 20;
     data.cells[3].minShearRate = 0.8e6;
+    data.equilibriumTimerMinutes = 1;
     return data;
 }
 
 FormWindow::FormWindow(CalibrationData calibration)
     : session(dialogs, clock, std::move(calibration)), view(session, help, alarm) {
     view.resize(view.minimumSize());
-}
-
-QLineEdit* FormWindow::field(const QString& name) const {
-    for (QLineEdit* edit : view.findChildren<QLineEdit*>()) {
-        if (edit->accessibleName() == name)
-            return edit;
-    }
-    ADD_FAILURE() << "no field named " << name.toStdString();
-    return nullptr;
 }
 
 std::string FormWindow::shown() const {
@@ -52,19 +43,11 @@ std::string FormWindow::shown() const {
         .toStdString();
 }
 
-int FormWindow::cellShown() const {
-    return view.findChild<QComboBox*>()->currentText().toInt();
-}
-
 std::vector<QString> FormWindow::sampleIds() const {
     std::vector<QString> ids;
     for (int row = 0; row < list().model()->rowCount(); ++row)
         ids.push_back(list().model()->index(row, 0).data().toString());
     return ids;
-}
-
-void FormWindow::clickForm(QPoint position) {
-    QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, position);
 }
 
 void FormWindow::run(int cell, const QString& sampleId, const QString& pressure,

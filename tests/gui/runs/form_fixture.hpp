@@ -7,10 +7,9 @@
 #include "core/session/session.hpp"
 #include "gui/runs/rheo_view.hpp"
 #include "gui/widgets/extended_list_ctrl.hpp"
-
-#include "support/scripted_dialogs.hpp"
 #include "window_test_support.hpp"
 
+#include <QComboBox>
 #include <QLineEdit>
 
 #include <string>
@@ -21,23 +20,24 @@ namespace rheo::testing {
 inline const QString kCalculate =
     QStringLiteral("Calculate Viscosity, Shear Rate, and Reynolds Number");
 inline const QString kPressure = QStringLiteral("Pressure (psi)");
+inline const QString kStartTimer = QStringLiteral("Start Timer For Temperature Equilibrium");
 
 // Cells 1, 2 and 5 as in the worked example: A = 0.0025, B = 9, T0 = 18 s, V = 6 ml,
 // r = 0.075 mm, shear-rate window 1.0e6 to 1.2e6 1/s. Cell 4 the same with T0 = 20 s and a
-// window from 0.8e6. Cell 3 has no constant A: it is not calibrated.
+// window from 0.8e6. Cell 3 has no constant A: it is not calibrated. The timer runs a minute.
 CalibrationData exampleCalibration();
 
-class FormWindow {
+class FormWindow : public Recorders {
 public:
     explicit FormWindow(CalibrationData calibration = exampleCalibration());
 
     bool show() { return showActive(view); }
-    QLineEdit* field(const QString& name) const;
+    QLineEdit* field(const QString& name) const { return &control<QLineEdit>(view, name); }
     // The form's values in one line: "cell 1: sample ID|pressure|efflux time|estimate|Yes ->
     // recommended pressure, T0 target efflux time".
     std::string shown() const;
     // The cell the cell list shows, 1 to 5.
-    int cellShown() const;
+    int cellShown() const { return view.findChild<QComboBox*>()->currentText().toInt(); }
     CExtendedListCtrl& list() const { return *view.findChild<CExtendedListCtrl*>(); }
     std::vector<QString> sampleIds() const;
 
@@ -49,15 +49,11 @@ public:
     }
     void click(const QString& name) { testing::click(*named(view, name)); }
     // A left click on the form's background.
-    void clickForm(QPoint position);
+    void clickForm(QPoint at) { QTest::mouseClick(&view, Qt::LeftButton, Qt::NoModifier, at); }
     // A run typed into the form and calculated.
     void run(int cell, const QString& sampleId, const QString& pressure, const QString& effluxTime,
              bool newtonian = true);
 
-    ScriptedDialogs dialogs;
-    FixedClock clock{kTestTime};
-    RecordingHelp help;
-    CountingAlarm alarm;
     Session session;
     CRHEOView view;
 };

@@ -6,11 +6,11 @@
 #include "core/files/calibration_file.hpp"
 #include "core/runs/recommendation.hpp"
 #include "core/runs/run_calculation.hpp"
+#include "core/text/program_texts.hpp"
 #include "gui/dialogs/ab_dialog.hpp"
 #include "gui/dialogs/volume_dialog.hpp"
 #include "gui/runs/form_arrangement.hpp"
 #include "gui/runs/form_controls.hpp"
-#include "gui/widgets/results_list_model.hpp"
 #include "support/temp_dir.hpp"
 
 #include <QAccessible>
@@ -20,8 +20,6 @@
 
 namespace rheo::testing {
 namespace {
-
-const QString kStartTimer = QStringLiteral("Start Timer For Temperature Equilibrium");
 
 // Every number the operator sees is read by a screen reader as it is shown, its caption after
 // it as its description and, where a label shows the caption, by that label: the form's
@@ -119,8 +117,8 @@ TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
     QTest::mouseMove(&form.view,
                      QPoint(picture.left() + picture.width() + 1, picture.center().y()));
     ASSERT_EQ(status.size(), 2);
-    EXPECT_EQ(status[0][0], "Click on a cell number to change your current working cell");
-    EXPECT_EQ(status[1][0], "Press F1 For Help");
+    EXPECT_EQ(status[0][0], window_texts::kPictureStatusText);
+    EXPECT_EQ(status[1][0], window_texts::kBackgroundStatusText);
 }
 
 // No control covers another, the picture or the countdown; every label and radio button

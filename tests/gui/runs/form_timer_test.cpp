@@ -12,14 +12,6 @@
 namespace rheo::testing {
 namespace {
 
-const QString kStart = QStringLiteral("Start Timer For Temperature Equilibrium");
-
-CalibrationData timerOfOneMinute() {
-    CalibrationData data = exampleCalibration();
-    data.equilibriumTimerMinutes = 1;
-    return data;
-}
-
 class TimerOnForm : public ::testing::Test, public QObject {
 protected:
     void SetUp() override { ASSERT_TRUE(form.show()); }
@@ -40,8 +32,8 @@ protected:
         return false;
     }
 
-    FormWindow form{timerOfOneMinute()};
-    QAbstractButton* button = qobject_cast<QAbstractButton*>(named(form.view, kStart));
+    FormWindow form;
+    QAbstractButton* button = qobject_cast<QAbstractButton*>(named(form.view, kStartTimer));
     FormTimer* timer = form.view.findChild<FormTimer*>();
     std::vector<QRect> painted;
 
@@ -56,7 +48,7 @@ private:
 // then 30 alarm ticks sound and blink (their pattern is the core's) and the form returns to
 // the start. The button ends an alarm at once: no more ticks, no more sound.
 TEST_F(TimerOnForm, CountsDownThenAlarmsForThirtyTicksUnlessStopped) {
-    const std::string stopped = kStart.toStdString() + " ";
+    const std::string stopped = kStartTimer.toStdString() + " ";
     EXPECT_FALSE(countdownTick());
     press();
     EXPECT_EQ(shown(), "Stop Timer For Temperature Equilibrium 01:00.0");

@@ -7,11 +7,9 @@
 #include "core/model/field_rules.hpp"
 #include "core/text/program_texts.hpp"
 #include "form_fixture.hpp"
-#include "gui/widgets/number_edit.hpp"
 #include "support/temp_dir.hpp"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 
