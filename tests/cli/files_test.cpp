@@ -172,7 +172,7 @@ protected:
         const CliRun run = cli(command);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.err, file_texts::kCouldNotSave + output + "\n" + reason + "." +
-                               file_texts::kPreviousFileKept + "\n");
+                               "\nThe previous file was kept unchanged." + "\n");
         EXPECT_EQ(contents(), before);
     }
 };

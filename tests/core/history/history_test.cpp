@@ -7,7 +7,6 @@
 #include "core/history/sqlite_history.hpp"
 #include "core/session/calibration_edit.hpp"
 #include "core/session/session.hpp"
-#include "core/text/program_texts.hpp"
 
 #include "../calibration/calibration_fixtures.hpp"
 #include "support/recording_history.hpp"
@@ -278,7 +277,8 @@ TEST(SessionHistory, AFailingHistoryIsToldOnceAndLosesNothing) {
     p.dialogs.willChoose(p.dir.file("saved.dat"));
     ASSERT_TRUE(p.session.saveCalibration());
     EXPECT_EQ(p.session.results().size(), 2u);
-    EXPECT_EQ(p.session.takeHistoryNotice(), history_texts::kNotWritten);
+    EXPECT_EQ(p.session.takeHistoryNotice(),
+              "The calibration history could not be written; runs and saves go on without it.");
     EXPECT_FALSE(p.session.takeHistoryNotice());
     ASSERT_TRUE(p.run("S"));
     EXPECT_FALSE(p.session.takeHistoryNotice());

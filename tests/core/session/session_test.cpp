@@ -7,7 +7,6 @@
 #include "core/files/calibration_file.hpp"
 #include "core/session/calibration_edit.hpp"
 #include "core/session/session.hpp"
-#include "core/text/program_texts.hpp"
 
 #include "../calibration/calibration_fixtures.hpp"
 #include "support/scripted_dialogs.hpp"
@@ -104,15 +103,18 @@ TEST(SessionExit, QuestionsComeInOrderAndKeepTheirFlags) {
         bool exits, calibrationAfter, testDataAfter;
         std::vector<std::string> asked;
     };
-    using namespace session_texts;
-    const std::string cal = kSaveCalibrationBeforeExit, test = kSaveTestDataBeforeExit;
+    const std::string cal =
+        "Calibration data has changed.\nDo you want to save the data before exiting?";
+    const std::string test =
+        "You have added or modified test data.\nDo you want to save the data before exiting?";
+    const std::string sure = "Are you sure you want to exit?";
     const Case cases[] = {
-        {false, false, {true}, {}, true, false, false, {kConfirmExit}},
-        {false, false, {false}, {}, false, false, false, {kConfirmExit}},
-        {true, true, {false, false, true}, {}, true, true, true, {cal, test, kConfirmExit}},
-        {true, false, {true, false}, {std::nullopt}, false, true, false, {cal, kConfirmExit}},
-        {true, true, {true, true, true}, {"", ""}, true, false, false, {cal, test, kConfirmExit}},
-        {false, true, {true, true}, {std::nullopt}, true, false, true, {test, kConfirmExit}},
+        {false, false, {true}, {}, true, false, false, {sure}},
+        {false, false, {false}, {}, false, false, false, {sure}},
+        {true, true, {false, false, true}, {}, true, true, true, {cal, test, sure}},
+        {true, false, {true, false}, {std::nullopt}, false, true, false, {cal, sure}},
+        {true, true, {true, true, true}, {"", ""}, true, false, false, {cal, test, sure}},
+        {false, true, {true, true}, {std::nullopt}, true, false, true, {test, sure}},
     };
     for (const Case& c : cases) {
         Program p;

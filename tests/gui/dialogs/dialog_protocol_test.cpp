@@ -7,7 +7,6 @@
 
 #include "gui/dialogs/calibration_dialogs.hpp"
 
-#include "core/text/program_texts.hpp"
 #include "dialog_bench.hpp"
 
 #include <QTimer>
@@ -134,7 +133,7 @@ TEST(CalibrationDialogs, NumberFieldsTakeTheirRangeWhenLeft) {
         {Settings, "Temperature Equilibrium Timer Duration", "30", "31",
          F::EquilibriumTimerMinutes},
         {Settings, "Temperature Equilibrium Timer Duration", "1", "2.5", F::EquilibriumTimerMinutes,
-         window_texts::kNotAWholeNumberMessage},
+         "Please enter an integer."},
         {CellData, "Capillary Diameter", "1", "-0.1", F::CapillaryDiameter},
         {CellData, "Capillary Length", "100", "101", F::CapillaryLength},
         {Volume, "Tare Weight", "100", "100.5", F::TareWeight},

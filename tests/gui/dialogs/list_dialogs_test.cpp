@@ -8,7 +8,6 @@
 #include "core/calibration/calibration_fixtures.hpp"
 #include "core/calibration/point_texts.hpp"
 #include "core/files/calibration_lines.hpp"
-#include "core/text/program_texts.hpp"
 #include "dialog_bench.hpp"
 #include "gui/widgets/ab_fit_plot.hpp"
 
@@ -86,16 +85,21 @@ TEST(VolumeDialog, WeighingsAddedRecalledAndDeletedWithTheirAverages) {
     click(control<QPushButton>(dialog, "Delete Selected"));
     EXPECT_EQ(bench.dialogs.seenAtMessages,
               Texts({"1 7.5000 16.17", "2 7.5625 16.30", "2 7.5000 16.17", "0 0 0"}));
-    EXPECT_EQ(bench.dialogs.questions, Texts(3, session_texts::kDeleteSelectedVolumePoints));
+    EXPECT_EQ(bench.dialogs.questions,
+              Texts(3, "Are you sure you want to delete the selected volume calculation data?"));
 
     switchCell(list, true);
     ASSERT_EQ(shown(dialog), "0 6.0000 18.00");
     bench.dialogs.willAnswer(true);
     click(control<QPushButton>(dialog, "Delete All"));
-    EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllVolumePoints);
+    EXPECT_EQ(bench.dialogs.questions.back(),
+              "Are you sure you want to delete all volume calculation data?");
     EXPECT_EQ(shown(dialog), "0 0 0");
     EXPECT_EQ(control<QLabel>(dialog, "Capillary Radius (mm)").text(), "0.0750");
-    EXPECT_EQ(bench.dialogs.messages, Texts(4, std::string(calibration_texts::kVolumeNotice)));
+    EXPECT_EQ(
+        bench.dialogs.messages,
+        Texts(4, std::string("At least 3 data points are needed to accurately calculate\nthe cell "
+                             "volume and target efflux time (T0).\nPlease add more data.")));
 }
 
 // The rows the list shows, the A, B and RMS labels, then the runs plotted and the fitted line
@@ -183,7 +187,8 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     list.setFocus();
     bench.dialogs.willAnswer(true);
     press(list, Qt::Key_Delete);
-    EXPECT_EQ(bench.dialogs.questions, Texts(3, session_texts::kDeleteSelectedAbPoints));
+    EXPECT_EQ(bench.dialogs.questions,
+              Texts(3, "Are you sure you want to delete the selected a, b calculation data?"));
     EXPECT_EQ(bench.dialogs.seenAtMessages,
               Texts({afterEachRun[0], afterEachRun[1], afterEachRun[2], afterEachRun[2],
                      afterEachRun[1]}));
@@ -191,13 +196,17 @@ TEST(ABDialog, StandardRunsAddedRecalledAndDeletedWithTheirFit) {
     control<QLineEdit>(dialog, "Standard Name").setText("Oil9");
     bench.dialogs.willAnswer(true);
     click(control<QPushButton>(dialog, "Delete All"));
-    EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllAbPoints);
+    EXPECT_EQ(bench.dialogs.questions.back(),
+              "Are you sure you want to delete all a, b calculation data?");
     EXPECT_EQ(shown(dialog), "0 " + labels(abLabelsCleared()) + " plot 0");
     EXPECT_EQ(control<QLabel>(dialog, "Target Efflux Time (sec)").text().toStdString(),
               targetEffluxTimeText(bench.session.calibration().cells[1]));
     EXPECT_EQ(control<QLineEdit>(dialog, "Standard Name").text(), "");
-    EXPECT_EQ(bench.dialogs.messages,
-              Texts(5, std::string(calibration_texts::kAbRegressionNotice)));
+    EXPECT_EQ(
+        bench.dialogs.messages,
+        Texts(5, std::string(
+                     "The constants A and B are determined through regression.\nAt least 4 data "
+                     "points are needed for an accurate result.\nPlease add more data.")));
 }
 
 // Leaving the name field removes its blanks and keeps the first 32 characters, shown from
@@ -277,7 +286,8 @@ TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
     bench.dialogs.willAnswer(true);
     click(control<QPushButton>(dialog, "Delete Selected"));
     EXPECT_EQ(names(), "Y Oil8 OilA");
-    EXPECT_EQ(bench.dialogs.questions, Texts(2, session_texts::kDeleteSelectedStandards));
+    EXPECT_EQ(bench.dialogs.questions,
+              Texts(2, "Are you sure you want to delete the selected standard?"));
 
     table.setFocus();
     table.selectRows({1});
@@ -292,7 +302,7 @@ TEST(TargetPressureTable, StandardsAddedAndDeletedKeepTheirOrder) {
     click(control<QPushButton>(dialog, "Delete All"));
     EXPECT_EQ(names(), "");
     EXPECT_EQ(bench.dialogs.questions.size(), 5u);
-    EXPECT_EQ(bench.dialogs.questions.back(), session_texts::kDeleteAllStandards);
+    EXPECT_EQ(bench.dialogs.questions.back(), "Are you sure you want to delete all the standards?");
 }
 
 } // namespace

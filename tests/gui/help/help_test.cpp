@@ -8,7 +8,6 @@
 // and not looked for twice, a missing file or page is told in the help window, the installed
 // help file stands in for a missing one, one window serves every request.
 
-#include "core/text/program_texts.hpp"
 #include "gui/help/chm_archive.hpp"
 #include "gui/help/chm_contents.hpp"
 #include "gui/help/chm_library.hpp"
@@ -323,20 +322,19 @@ TEST(HelpLauncher, AMissingFileOrPageIsToldUnlessTheInstalledFileStandsIn) {
     launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::CellData));
     ASSERT_NE(launcher.helpWindow(), nullptr);
     QString text = launcher.helpWindow()->browser()->toPlainText();
-    EXPECT_TRUE(text.contains(window_texts::kHelpFileNotFound)) << text.toStdString();
+    EXPECT_TRUE(text.contains("Help file not found")) << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromStdString(dir.file("RHEO.chm"))));
     EXPECT_EQ(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
     // A pipe of that name is no help file (opening it would wait for a writer for ever).
     TempDir piped;
     ASSERT_EQ(::mkfifo(piped.file("RHEO.chm").c_str(), 0600), 0);
     launcher.showHelpPage(helpPagePath(piped.path().string(), HelpPage::CellData));
-    EXPECT_TRUE(
-        launcher.helpWindow()->browser()->toPlainText().contains(window_texts::kHelpFileNotFound));
+    EXPECT_TRUE(launcher.helpWindow()->browser()->toPlainText().contains("Help file not found"));
 
     const std::string own = copyHelpFileInto(dir.path().string());
     launcher.showHelpPage(own + "::/RHEO/No_Such_Page.htm");
     text = launcher.helpWindow()->browser()->toPlainText();
-    EXPECT_TRUE(text.contains(window_texts::kHelpPageNotFound)) << text.toStdString();
+    EXPECT_TRUE(text.contains("Help page not found")) << text.toStdString();
     EXPECT_TRUE(text.contains("/RHEO/No_Such_Page.htm"));
     EXPECT_GT(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
     EXPECT_FALSE(messageBoxShown());
@@ -413,8 +411,8 @@ TEST(HelpFileCheck, ADamagedHelpFileFailsOnlyHelp) {
     for (const QByteArray& bytes : damaged) {
         dir.write("RHEO.chm", bytes.toStdString());
         launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::Welcome));
-        EXPECT_TRUE(launcher.helpWindow()->browser()->toPlainText().startsWith(
-            window_texts::kHelpFileDamaged));
+        EXPECT_TRUE(
+            launcher.helpWindow()->browser()->toPlainText().startsWith("Help file damaged"));
         EXPECT_EQ(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
     }
     copyHelpFileInto(dir.path().string());

@@ -6,7 +6,6 @@
 #include "core/files/calibration_file.hpp"
 #include "core/runs/recommendation.hpp"
 #include "core/runs/run_calculation.hpp"
-#include "core/text/program_texts.hpp"
 #include "gui/dialogs/ab_dialog.hpp"
 #include "gui/dialogs/volume_dialog.hpp"
 #include "gui/runs/form_arrangement.hpp"
@@ -117,8 +116,8 @@ TEST(FormOpens, WithItsValuesControlsHelpAndStatusTexts) {
     QTest::mouseMove(&form.view,
                      QPoint(picture.left() + picture.width() + 1, picture.center().y()));
     ASSERT_EQ(status.size(), 2);
-    EXPECT_EQ(status[0][0], window_texts::kPictureStatusText);
-    EXPECT_EQ(status[1][0], window_texts::kBackgroundStatusText);
+    EXPECT_EQ(status[0][0], "Click on a cell number to change your current working cell");
+    EXPECT_EQ(status[1][0], "Press F1 For Help");
 }
 
 // No control covers another, the picture or the countdown; every label and radio button

@@ -5,7 +5,6 @@
 // list: deleting, recalling a run with its cell, loading a file in front of the runs.
 
 #include "core/model/field_rules.hpp"
-#include "core/text/program_texts.hpp"
 #include "form_fixture.hpp"
 #include "support/temp_dir.hpp"
 
@@ -83,7 +82,8 @@ TEST(FormRuns, DeleteAsksOnceForTheSelectedRows) {
     form.dialogs.willAnswer(true);
     press(list, Qt::Key_Delete);
     EXPECT_EQ(form.sampleIds(), (Ids{"B", "E", "F"}));
-    EXPECT_EQ(form.dialogs.questions, Texts(2, session_texts::kDeleteSelectedResults));
+    EXPECT_EQ(form.dialogs.questions,
+              Texts(2, "Are you sure you want to delete the selected data?"));
 
     list.setMenuRunner([](QMenu& menu, const QPoint&) { return menu.actions().value(0); });
     clickRow(list, 1);

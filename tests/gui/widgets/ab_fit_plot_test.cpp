@@ -6,7 +6,6 @@
 
 #include "core/calibration/calibration_fixtures.hpp"
 #include "core/calibration/point_texts.hpp"
-#include "core/text/program_texts.hpp"
 
 #include <QImage>
 
@@ -72,15 +71,16 @@ TEST(AbFitPlotData, FewOrUnplaceableRunsPlotWhatCanBePlotted) {
     EXPECT_EQ(two.points.size(), 2u);
     EXPECT_FALSE(two.fit);
     EXPECT_EQ(two.points[0].label, "");
-    EXPECT_EQ(abFitPlotData(workedCell(1)).note, window_texts::kOneStandardRun);
-    EXPECT_EQ(abFitPlotData(workedCell(0)).note, window_texts::kNoStandardRuns);
+    EXPECT_EQ(abFitPlotData(workedCell(1)).note,
+              "One standard run so far: the plot starts with the second.");
+    EXPECT_EQ(abFitPlotData(workedCell(0)).note, "No standard runs in this cell yet.");
 
     CellCalibration cell = workedCell(4);
     cell.abPoints[1].pressure = 0;
     EXPECT_EQ(abFitPlotData(cell).points.size(), 3u);
     cell.abPoints[0].effluxTime = 0;
     cell.abPoints[2].pressure = 0;
-    EXPECT_EQ(abFitPlotData(cell).note, window_texts::kStandardRunsNotPlotted);
+    EXPECT_EQ(abFitPlotData(cell).note, "The standard runs of this cell cannot be plotted.");
     cell = testing::cellWith({{5.0, 128, 16}, {6.0, 128, 16}, {7.0, 128, 16}});
     const FitPlotData sameX = abFitPlotData(cell);
     EXPECT_EQ(sameX.points.size(), 3u);

@@ -4,7 +4,6 @@
 #include "gui/platform/qt_text.hpp"
 #include "gui/widgets/number_edit.hpp"
 
-#include "core/text/program_texts.hpp"
 #include "support/scripted_dialogs.hpp"
 
 #include <QLineEdit>
@@ -38,7 +37,7 @@ TEST(NumberEdit, ShowsValuesShortestAndReadsThemInAnyLocale) {
         EXPECT_EQ(field.value(), taken.value_or(7));
         EXPECT_EQ(field.text(), taken ? QString(typed) : QStringLiteral("7"));
         EXPECT_EQ(dialogs.messages,
-                  std::vector<std::string>(taken ? 0 : 1, window_texts::kNotANumberMessage));
+                  std::vector<std::string>(taken ? 0 : 1, "Please enter a number."));
     }
     std::setlocale(LC_NUMERIC, saved.c_str());
 }
