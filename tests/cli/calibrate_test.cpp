@@ -48,7 +48,8 @@ TEST_F(CalibrateTest, CellDataRecomputesT0AndALineTooLongIsNotSaved) {
     const CliRun tooLong = cli("calibrate cell --calibration RHEO.dat --out RHEO.dat --cell 1 "
                                "--diameter 0.000000001 --working 0.0001");
     EXPECT_EQ(tooLong.exitCode, 2);
-    EXPECT_EQ(tooLong.err.rfind("The file could not be saved:\nRHEO.dat\nCell 1: ", 0), 0u);
+    EXPECT_EQ(tooLong.err.rfind(file_texts::kCouldNotSave + std::string("RHEO.dat\nCell 1: "), 0),
+              0u);
     EXPECT_EQ(read("RHEO.dat"), file);
 }
 

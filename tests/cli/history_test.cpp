@@ -2,6 +2,7 @@
 // rheo-cli's history: what a save and the runs of a batch leave in it, its listings, the
 // check's exit status, "--no-history", and a history file that cannot be used.
 #include "cli_harness.hpp"
+#include "core/text/c_format.hpp"
 
 #include <algorithm>
 
@@ -86,8 +87,7 @@ TEST_F(CliHistory, ADamagedHistoryIsLeftAloneAndTold) {
     const CliRun run = cli("run --calibration RHEO.dat --cell 1 --pressure 200 --efflux-time 18");
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_FALSE(run.out.empty());
-    EXPECT_EQ(run.err, "The calibration history ./RHEO-history.sqlite cannot be used; the program "
-                       "goes on without history.\n");
+    EXPECT_EQ(run.err, cformat(history_texts::kCannotBeUsed, "./RHEO-history.sqlite") + "\n");
     EXPECT_EQ(cli("calibrate settings --calibration RHEO.dat --out RHEO.dat --timer 3").exitCode,
               0);
     EXPECT_EQ(read("RHEO-history.sqlite"), garbage);

@@ -7,6 +7,8 @@
 #include "cli_harness.hpp"
 #include "core/text/c_format.hpp"
 
+#include <nlohmann/json.hpp>
+
 #include <tuple>
 
 namespace rheo::testing {
@@ -121,11 +123,11 @@ TEST_F(ResultsFilesTest, JsonDocumentsKeepTheShownDigits) {
          "--at '2024-05-14 09:05' --format json",
          0, "{\"accepted\":true,\"result\":" + accepted("A") + "}\n"},
         {kBatch + "out.csv --format json", 3,
-         "[{\"line\":2,\"accepted\":false,\"message\":\"Sample Run did not fall within\\n"
-         "ShearRateMin 1.000 and ShearRateMax 1.200.\\nRun the sample again at 203.86 psi.\","
-         "\"rerunPressure\":203.86},{\"line\":3,\"accepted\":false,\"message\":\"The cell "
-         "number must be a whole number from 1 to 5, not \\\"9\\\"\",\"rerunPressure\":null},"
-         "{\"line\":4,\"accepted\":true,\"result\":" +
+         "[{\"line\":2,\"accepted\":false,\"message\":" +
+             nlohmann::json(cformat(run_texts::kOutsideWindow, 1.0, 1.2, "203.86")).dump() +
+             ",\"rerunPressure\":203.86},{\"line\":3,\"accepted\":false,\"message\":\"The cell "
+             "number must be a whole number from 1 to 5, not \\\"9\\\"\",\"rerunPressure\":null},"
+             "{\"line\":4,\"accepted\":true,\"result\":" +
              accepted("\xC3\x96l") + "}]\n"},
         {"results out.csv --format json", 0, "[" + accepted("\xC3\x96l", "1.010") + "]\n"},
         {"results out.csv", 0,

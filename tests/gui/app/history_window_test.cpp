@@ -5,6 +5,7 @@
 
 #include "core/files/calibration_file.hpp"
 #include "core/history/sqlite_history.hpp"
+#include "core/text/c_format.hpp"
 #include "core/text/program_texts.hpp"
 #include "gui/app/history_window.hpp"
 #include "gui/app/main_frame.hpp"
@@ -62,11 +63,11 @@ TEST(WindowHistory, RunsAreMarkedAndTheHistoryWindowShowsThem) {
 
     p.run("ref-a", "200");
     const QLabel* note = p.app.mainFrame()->historyNote();
-    EXPECT_TRUE(note->text().startsWith("Reference check REF-A: +3.03 %"))
-        << note->text().toStdString();
+    EXPECT_EQ(note->text().toStdString(), cformat(history_texts::kCheckBeyondTolerance, "REF-A",
+                                                  8.5 / 8.25 * 100 - 100, 8.25, 2.0));
     p.run("S", "300");
-    EXPECT_TRUE(note->text().startsWith("Extrapolated: 13.000 mPa*s"))
-        << note->text().toStdString();
+    EXPECT_EQ(note->text().toStdString(),
+              cformat(history_texts::kExtrapolated, 13.0, 1, 7.0, 10.7));
     p.run("S", "200");
     EXPECT_TRUE(note->text().isEmpty());
     EXPECT_TRUE(p.rowMark(0).isValid());
