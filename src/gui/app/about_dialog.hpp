@@ -15,11 +15,6 @@ class CAboutDlg : public QDialog {
 public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 
-    QLabel* iconLabel() const { return icon_; }
-    QLabel* versionLabel() const { return version_; }
-    QLabel* licenceLabel() const { return licence_; }
-    QPushButton* okButton() const { return ok_; }
-
 private:
     QLabel* icon_;
     QLabel* version_;

@@ -241,10 +241,10 @@ TEST(AboutBox, ShowsTheIconTheVersionAndTheLicenceAndClosesWithOk) {
     about.show();
     EXPECT_EQ(about.windowTitle(), "About RHEO");
     EXPECT_TRUE(about.isModal());
-    EXPECT_EQ(about.versionLabel()->text(), "RHEO Version 2.02");
-    EXPECT_TRUE(about.licenceLabel()->text().contains("MIT licence"));
-    EXPECT_FALSE(about.iconLabel()->pixmap().isNull());
-    QTest::mouseClick(about.okButton(), Qt::LeftButton);
+    EXPECT_EQ(control<QLabel>(about, "Version").text(), "RHEO Version 2.02");
+    EXPECT_TRUE(control<QLabel>(about, "Licence").text().contains("MIT licence"));
+    EXPECT_FALSE(control<QLabel>(about, "RHEO icon").pixmap().isNull());
+    click(*named(about, "OK"));
     EXPECT_EQ(about.result(), QDialog::Accepted);
     EXPECT_FALSE(about.isVisible());
 }
