@@ -78,9 +78,36 @@ TEST(FieldRules, EveryFieldAcceptsExactlyItsRangeAndNamesItWhenRefusing) {
     EXPECT_EQ(fieldMessage(F::AbPressure), fieldMessage(F::RunPressure));
     EXPECT_EQ(fieldMessage(F::AbEffluxTime), fieldMessage(F::RunEffluxTime));
     // The messages are the program's own, spelling included.
-    EXPECT_EQ(fieldMessage(F::OperatingTemperature),
-              "Please enter an operating temperature between 40 and 150 degrees celcius.");
-    EXPECT_EQ(fieldMessage(F::Density), "Please enter a value between 0.01 and 10 grams/ml.");
+    const std::pair<F, std::string_view> messages[] = {
+        {F::RunEffluxTime, "Enter a non zero and non negative value for the Efflux Time.\nValues "
+                           "above 60 minutes are also not appropriate."},
+        {F::RunPressure, "Enter a non zero and non negative value for the Pressure.\nPressures "
+                         "above 600 PSI are also inappropriate."},
+        {F::EstimatedViscosity, "Enter a non zero and non negative value for the Estimated "
+                                "Viscosity.\nValues above 40 mPa*s are also not appropriate."},
+        {F::KnownViscosity,
+         "Enter a non zero and non negative value below 40 mPa*s for the Known Viscosity."},
+        {F::TareWeight, "Please enter a non zero and non negative number for the tare "
+                        "weight.\nValues above 100 grams are also inappropriate."},
+        {F::FullWeight, "Please enter a non zero and non negative number for the full "
+                        "weight.\nValues above 100 grams are also inappropriate."},
+        {F::Density, "Please enter a value between 0.01 and 10 grams/ml."},
+        {F::CapillaryLength, "Please enter a non negative Capillary Length.\nValues above 100 mm "
+                             "are also inappropriate."},
+        {F::CapillaryDiameter,
+         "Please enter a non negative value below 1 mm for the Capillary Diameter."},
+        {F::MaxShearRate,
+         "Please enter a Maximum Allowable Shear Rate between 0 and 2 (1x10e6 1/sec)."},
+        {F::MinShearRate,
+         "Please enter a Minimum Allowable Shear Rate between 0 and 2 (1x10e6 1/sec)."},
+        {F::WorkingShearRate, "Please enter a Working Shear Rate between 0 and 2 (1x10e6 1/sec)."},
+        {F::OperatingTemperature,
+         "Please enter an operating temperature between 40 and 150 degrees celcius."},
+        {F::EquilibriumTimerMinutes,
+         "Please enter a temperature equilibrium timer duration between 1 and 30 minutes."},
+        {F::StandardViscosity, "Enter a non-zero, non-negative viscosity below 40 mPa*s"}};
+    for (const auto& [field, message] : messages)
+        EXPECT_EQ(fieldMessage(field), message);
 }
 
 } // namespace
