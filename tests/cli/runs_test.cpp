@@ -35,8 +35,9 @@ TEST_F(RunTest, AcceptedRunPrintsItsTextsUtf8AndTheFilesHoldWindows1252) {
     put("runs.csv", "h\n1,1," + id + ",200,18\n1,1,ok \xE2\x9C\x93,200,18\n1,1,Lot\t7,200,18\n");
     const CliRun batch = cli("batch --calibration RHEO.dat --runs runs.csv --results out.csv");
     EXPECT_EQ(batch.exitCode, 3);
-    EXPECT_EQ(batch.err, "line 3: The sample ID cannot be written to the files: the character "
-                         "U+2713 has no Windows-1252 form.\n");
+    EXPECT_EQ(batch.err,
+              "line 3: " + cformat(file_texts::kNoWindows1252Form, "The sample ID", 0x2713u) +
+                  "\n");
     EXPECT_NE(read("out.csv").find("\r\n\xD6l 150 \xB0"
                                    "C \xD6l\xF6l\xF6l\xF6,1,8.500,"),
               std::string::npos);
