@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace rheo::testing {
 namespace {
 
@@ -42,9 +44,9 @@ struct Program : Recorders {
         click(*named(view, "Yes"));
         click(*named(view, "Calculate Viscosity, Shear Rate, and Reynolds Number"));
     }
-    QVariant rowMark(int row) {
+    QVariant rowMark(int row, int role = Qt::DecorationRole) {
         const auto* list = app.mainFrame()->view().findChild<CExtendedListCtrl*>();
-        return list->model()->index(row, 0).data(Qt::DecorationRole);
+        return list->model()->index(row, 0).data(role);
     }
 
     TempDir dir;
@@ -73,6 +75,8 @@ TEST(WindowHistory, RunsAreMarkedAndTheHistoryWindowShowsThem) {
     EXPECT_TRUE(p.rowMark(0).isValid());
     EXPECT_TRUE(p.rowMark(1).isValid());
     EXPECT_FALSE(p.rowMark(2).isValid());
+    EXPECT_EQ(p.rowMark(0, Qt::ToolTipRole), "Reference check beyond the tolerance");
+    EXPECT_EQ(p.rowMark(1, Qt::ToolTipRole), "Outside the standards of its cell");
 
     p.app.mainFrame()->showHistoryWindow();
     auto* window = p.app.mainFrame()->findChild<HistoryWindow*>();
@@ -82,6 +86,10 @@ TEST(WindowHistory, RunsAreMarkedAndTheHistoryWindowShowsThem) {
     ASSERT_EQ(window->plots()[4]->series().points.size(), 1u); // the check
     EXPECT_TRUE(window->plots()[4]->series().points[0].marked);
     EXPECT_EQ(window->table()->model()->rowCount(), 3); // save of cell 1, check, extrapolation
+    const QString summary =
+        "1 saves, 1 reference checks (1 beyond the tolerance), 1 extrapolated runs";
+    EXPECT_TRUE(std::ranges::any_of(window->findChildren<QLabel*>(),
+                                    [&](const QLabel* label) { return label->text() == summary; }));
     window->findChild<QDoubleSpinBox*>()->setValue(5.0);
     EXPECT_FALSE(window->plots()[4]->series().points[0].marked);
     EXPECT_EQ(historyCheckTolerance(), 5.0);
