@@ -94,6 +94,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     toolBar->addAction(forward_);
     toolBar->addSeparator();
     toolBar->addAction(home_);
+    // A screen reader, and the tests, find the buttons by the names of their actions.
+    for (QAction* action : {back_, forward_, home_})
+        toolBar->widgetForAction(action)->setAccessibleName(action->text());
 
     contents_->setObjectName(QStringLiteral("helpContents"));
     contents_->setHeaderHidden(true);

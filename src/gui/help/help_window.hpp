@@ -38,10 +38,6 @@ public:
     void showDamagedFile(const QString& filePath);
 
     HelpBrowser* browser() const { return browser_; }
-    QTreeWidget* contentsTree() const { return contents_; }
-    QAction* backAction() const { return back_; }
-    QAction* forwardAction() const { return forward_; }
-    QAction* homeAction() const { return home_; }
 
 private:
     void closeFile();

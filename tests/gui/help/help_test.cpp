@@ -18,8 +18,8 @@
 #include "gui/help/help_pages.hpp"
 #include "gui/help/help_window.hpp"
 #include "support/temp_dir.hpp"
+#include "window_test_support.hpp"
 
-#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QDialog>
@@ -33,7 +33,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QtEndian>
@@ -179,11 +179,16 @@ TEST(CompiledHelpFile, EveryLinkAndPictureOfEveryPageResolves) {
     EXPECT_GE(pages, 6);
 }
 
+// The number of topics at the top of the help window's contents.
+int contentsTopics(const HelpWindow& window) {
+    return control<QTreeWidget>(window, "Help contents").topLevelItemCount();
+}
+
 // A link clicked leads to its page; Back and Forward, by button and by Alt+Left and
-// Alt+Right, retrace the way. Links that leave the help file are handed on, not followed
-// inside the window. The contents list the topics in the order of the table of contents; a
-// topic clicked is shown, and the topic of the page shown is marked. The pictures of a page
-// are read from the help file.
+// Alt+Right, retrace the way; Home leads to the first page. Links that leave the help file are
+// handed on, not followed inside the window. The contents list the topics in the order of the
+// table of contents; a topic clicked is shown, and the topic of the page shown is marked. The
+// pictures of a page are read from the help file.
 TEST(HelpWindow, LinksContentsAndPicturesLeadThroughTheFile) {
     ChmLibrary library;
     HelpWindow window;
@@ -195,13 +200,12 @@ TEST(HelpWindow, LinksContentsAndPicturesLeadThroughTheFile) {
     window.showPage("/RHEO/Welcome.htm");
     const auto page = [&] { return window.browser()->currentPage(); };
     const auto title = [&] { return window.browser()->documentTitle(); };
-    EXPECT_FALSE(window.backAction()->isEnabled());
+    EXPECT_FALSE(control<QToolButton>(window, "Back").isEnabled());
     ASSERT_TRUE(clickLink(*window.browser(), "Cell_Data.htm"));
     EXPECT_EQ(page(), "/RHEO/Cell_Data.htm");
     EXPECT_EQ(title(), "Cell data");
-    EXPECT_FALSE(window.forwardAction()->isEnabled());
-    QTest::mouseClick(window.findChild<QToolBar*>()->widgetForAction(window.backAction()),
-                      Qt::LeftButton);
+    EXPECT_FALSE(control<QToolButton>(window, "Forward").isEnabled());
+    click(control<QToolButton>(window, "Back"));
     EXPECT_EQ(page(), "/RHEO/Welcome.htm");
     QTest::keyClick(window.browser(), Qt::Key_Right, Qt::AltModifier);
     EXPECT_EQ(page(), "/RHEO/Cell_Data.htm");
@@ -223,7 +227,7 @@ TEST(HelpWindow, LinksContentsAndPicturesLeadThroughTheFile) {
     ASSERT_EQ(handedOn.size(), 2u);
     EXPECT_EQ(handedOn[0], web);
 
-    QTreeWidget& tree = *window.contentsTree();
+    auto& tree = control<QTreeWidget>(window, "Help contents");
     ASSERT_EQ(tree.topLevelItemCount(), 4);
     EXPECT_EQ(tree.topLevelItem(3)->text(0), "Messages and what to do");
     QTreeWidgetItem* calibration = tree.topLevelItem(1);
@@ -236,6 +240,8 @@ TEST(HelpWindow, LinksContentsAndPicturesLeadThroughTheFile) {
     EXPECT_EQ(page(), "/RHEO/Calculating_Constants.htm");
     ASSERT_TRUE(clickLink(*window.browser(), "Standard_Viscosities.htm"));
     EXPECT_EQ(tree.currentItem(), calibration->child(3));
+    click(control<QToolButton>(window, "Home"));
+    EXPECT_EQ(page(), "/RHEO/Welcome.htm");
 
     const QVariant picture = window.browser()->loadResource(
         QTextDocument::ImageResource, QUrl(QStringLiteral("images/ab_fit.png?1")));
@@ -324,7 +330,7 @@ TEST(HelpLauncher, AMissingFileOrPageIsToldUnlessTheInstalledFileStandsIn) {
     QString text = launcher.helpWindow()->browser()->toPlainText();
     EXPECT_TRUE(text.contains("Help file not found")) << text.toStdString();
     EXPECT_TRUE(text.contains(QString::fromStdString(dir.file("RHEO.chm"))));
-    EXPECT_EQ(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
+    EXPECT_EQ(contentsTopics(*launcher.helpWindow()), 0);
     // A pipe of that name is no help file (opening it would wait for a writer for ever).
     TempDir piped;
     ASSERT_EQ(::mkfifo(piped.file("RHEO.chm").c_str(), 0600), 0);
@@ -336,7 +342,7 @@ TEST(HelpLauncher, AMissingFileOrPageIsToldUnlessTheInstalledFileStandsIn) {
     text = launcher.helpWindow()->browser()->toPlainText();
     EXPECT_TRUE(text.contains("Help page not found")) << text.toStdString();
     EXPECT_TRUE(text.contains("/RHEO/No_Such_Page.htm"));
-    EXPECT_GT(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
+    EXPECT_GT(contentsTopics(*launcher.helpWindow()), 0);
     EXPECT_FALSE(messageBoxShown());
 
     const std::string installedFile = copyHelpFileInto(installed.path().string());
@@ -373,7 +379,7 @@ TEST(HelpLauncher, OneWindowServesEveryRequestAlsoFromAModalDialog) {
     EXPECT_EQ(launcher.helpWindow(), first);
     EXPECT_TRUE(first->isVisible());
     EXPECT_EQ(launcher.library().loadAttempts(), 1);
-    EXPECT_TRUE(first->backAction()->isEnabled());
+    EXPECT_TRUE(control<QToolButton>(*first, "Back").isEnabled());
     ASSERT_TRUE(clickLink(*first->browser(), "Calculating_Cell_Volume_with_the_RHEO.htm"));
     EXPECT_EQ(first->browser()->currentPage(), "/RHEO/Calculating_Cell_Volume_with_the_RHEO.htm");
     dialog.hide();
@@ -413,7 +419,7 @@ TEST(HelpFileCheck, ADamagedHelpFileFailsOnlyHelp) {
         launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::Welcome));
         EXPECT_TRUE(
             launcher.helpWindow()->browser()->toPlainText().startsWith("Help file damaged"));
-        EXPECT_EQ(launcher.helpWindow()->contentsTree()->topLevelItemCount(), 0);
+        EXPECT_EQ(contentsTopics(*launcher.helpWindow()), 0);
     }
     copyHelpFileInto(dir.path().string());
     launcher.showHelpPage(helpPagePath(dir.path().string(), HelpPage::CellData));
